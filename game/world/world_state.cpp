@@ -1,0 +1,1 @@
+// The world state of one game; filled in by the world model.
