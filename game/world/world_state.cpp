@@ -1,1 +1,9 @@
-// The world state of one game; filled in by the world model.
+#include "game/world/world_state.h"
+
+void ClearSystemLists(World& world) {
+  world.systemObjects.Clear();
+  world.environmentPieces.Clear();
+  world.projectiles.Clear();
+  world.floatingObjects.Clear();
+  world.fieldGlows.Clear();
+}

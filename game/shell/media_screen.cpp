@@ -1,0 +1,190 @@
+// The screen: a 1024 x 768 frame, drawn into an off-screen surface when headless and into a
+// target texture shown letterboxed in a window otherwise, so that the logical screen is the same
+// size everywhere and a grab always reads 1024 x 768 pixels.
+
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "game/shell/media_internal.h"
+
+bool InitVideo(Media& media, bool headless) {
+  media.headless = headless;
+  if (headless) {
+    // Without explicit drivers SDL probes real devices and audio start-up fails on servers.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+  }
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+}
+
+bool OpenScreen(Media& media, int width, int height, int /*depth*/) {
+  if (media.headless) {
+    media.headlessScreen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (!media.headlessScreen) return false;
+    media.renderer = SDL_CreateSoftwareRenderer(media.headlessScreen);
+    return media.renderer != nullptr;
+  }
+  Uint32 flags = media.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  media.window = SDL_CreateWindow("Velmarith", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                  height, flags);
+  if (!media.window) return false;
+  media.renderer = SDL_CreateRenderer(media.window, -1, SDL_RENDERER_ACCELERATED);
+  if (!media.renderer) media.renderer = SDL_CreateRenderer(media.window, -1, SDL_RENDERER_SOFTWARE);
+  if (!media.renderer) return false;
+  media.screenTarget = SDL_CreateTexture(media.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!media.screenTarget) return false;
+  SDL_SetRenderTarget(media.renderer, media.screenTarget);
+  SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer
+  return true;
+}
+
+void ShutdownMedia(Media& media) {
+  for (Picture& picture : media.pictures) {
+    if (picture.texture) SDL_DestroyTexture(picture.texture);
+    if (picture.surface) SDL_FreeSurface(picture.surface);
+    picture = Picture{};
+  }
+  for (Mix_Chunk*& chunk : media.clips) {
+    if (chunk) Mix_FreeChunk(chunk);
+    chunk = nullptr;
+  }
+  if (media.audioOpen) Mix_CloseAudio();
+  media.audioOpen = false;
+  for (TTF_Font* font : media.fonts) TTF_CloseFont(font);
+  media.fonts.clear();
+  if (TTF_WasInit()) TTF_Quit();
+  if (media.screenTarget) SDL_DestroyTexture(media.screenTarget);
+  if (media.renderer) SDL_DestroyRenderer(media.renderer);
+  if (media.window) SDL_DestroyWindow(media.window);
+  if (media.headlessScreen) SDL_FreeSurface(media.headlessScreen);
+  media.screenTarget = nullptr;
+  media.renderer = nullptr;
+  media.window = nullptr;
+  media.headlessScreen = nullptr;
+  SDL_Quit();
+}
+
+void SetFrameCap(Media& media, int framesPerSecond) { media.frameCap = framesPerSecond; }
+
+void ClearScreen(Media& media, int colour) {
+  SDL_SetRenderDrawBlendMode(media.renderer, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(media.renderer, colour & 255, (colour >> 8) & 255, (colour >> 16) & 255,
+                         255);
+  SDL_RenderClear(media.renderer);
+}
+
+static void WaitForFrameSlot(Media& media) {
+  if (media.headless || media.frameCap <= 0) return;
+  const std::uint64_t slot = 1000 / media.frameCap;
+  const std::uint64_t due = media.lastFlipTicks + slot;
+  std::uint64_t now = SDL_GetTicks64();
+  while (now < due) {
+    SDL_Delay(static_cast<Uint32>(due - now));
+    now = SDL_GetTicks64();
+  }
+  // A late frame starts a new schedule instead of rushing the following ones.
+  media.lastFlipTicks = (now - due < slot) ? due : now;
+}
+
+// Where the 1024 x 768 frame lands in the window: as large as fits, centred, bars elsewhere.
+static SDL_Rect LetterboxRect(SDL_Renderer* renderer) {
+  int outputWidth = kScreenWidth;
+  int outputHeight = kScreenHeight;
+  SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
+  const double scale = std::min(static_cast<double>(outputWidth) / kScreenWidth,
+                                static_cast<double>(outputHeight) / kScreenHeight);
+  const int width = static_cast<int>(kScreenWidth * scale);
+  const int height = static_cast<int>(kScreenHeight * scale);
+  return SDL_Rect{(outputWidth - width) / 2, (outputHeight - height) / 2, width, height};
+}
+
+void FlipScreen(Media& media) {
+  if (media.onFlip) media.onFlip();
+  WaitForFrameSlot(media);
+  if (media.screenTarget) {
+    SDL_SetRenderTarget(media.renderer, nullptr);
+    SDL_SetRenderDrawColor(media.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(media.renderer);
+    const SDL_Rect target = LetterboxRect(media.renderer);
+    SDL_RenderCopy(media.renderer, media.screenTarget, nullptr, &target);
+    SDL_RenderPresent(media.renderer);
+    SDL_SetRenderTarget(media.renderer, media.screenTarget);
+  } else {
+    SDL_RenderPresent(media.renderer);
+  }
+  PumpEvents(media);
+}
+
+void ToggleFullscreen(Media& media) {
+  if (!media.window) return;
+  media.fullscreen = !media.fullscreen;
+  SDL_SetWindowFullscreen(media.window, media.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!media.fullscreen) {
+    SDL_SetWindowSize(media.window, kScreenWidth, kScreenHeight);
+    SDL_SetWindowPosition(media.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+}
+
+// Converts a position in the window to the 1024 x 768 screen, clamped to it.
+void WindowToScreen(Media& media, int windowX, int windowY, int& x, int& y) {
+  if (!media.window) {
+    x = windowX;
+    y = windowY;
+  } else {
+    int windowWidth = kScreenWidth;
+    int windowHeight = kScreenHeight;
+    SDL_GetWindowSize(media.window, &windowWidth, &windowHeight);
+    int outputWidth = windowWidth;
+    int outputHeight = windowHeight;
+    SDL_GetRendererOutputSize(media.renderer, &outputWidth, &outputHeight);
+    // Mouse events arrive in window points; the letterbox is computed in output pixels.
+    const double pixelsPerPoint = windowWidth > 0 ? double(outputWidth) / windowWidth : 1.0;
+    const SDL_Rect box = LetterboxRect(media.renderer);
+    x = static_cast<int>((windowX * pixelsPerPoint - box.x) * kScreenWidth / std::max(box.w, 1));
+    y = static_cast<int>((windowY * pixelsPerPoint - box.y) * kScreenHeight / std::max(box.h, 1));
+  }
+  x = std::clamp(x, 0, kScreenWidth - 1);
+  y = std::clamp(y, 0, kScreenHeight - 1);
+}
+
+void GrabScreen(Media& media, int picture, int x, int y, int w, int h) {
+  if (!ValidPictureNumber(picture) || w <= 0 || h <= 0) return;
+  SDL_Surface* surface = NewPictureSurface(w, h);
+  if (!surface) return;
+  const SDL_Rect rect{x, y, w, h};
+  SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
+                       surface->pitch);
+  StorePicture(media, picture, surface);
+}
+
+bool SavePicture(Media& media, int picture, const std::string& file) {
+  if (!PictureExists(media, picture)) return false;
+  // A plain 24-bit Windows bitmap, readable everywhere.
+  SDL_Surface* rgb =
+      SDL_ConvertSurfaceFormat(media.pictures[picture].surface, SDL_PIXELFORMAT_BGR24, 0);
+  if (!rgb) return false;
+  const bool saved = SDL_SaveBMP(rgb, file.c_str()) == 0;
+  SDL_FreeSurface(rgb);
+  return saved;
+}
+
+int ReadScreenPixel(Media& media, int x, int y) {
+  Uint32 pixel = 0;
+  const SDL_Rect rect{x, y, 1, 1};
+  SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+  return MakeColour((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255);
+}
+
+void SleepMs(const Media& media, int milliseconds) {
+  if (media.headless || milliseconds <= 0) return;  // headless runs as fast as it can
+  SDL_Delay(static_cast<Uint32>(milliseconds));
+}
+
+std::uint64_t TickMs() { return SDL_GetTicks64(); }
