@@ -5,7 +5,9 @@
 namespace {
 
 // "Oberflächen" as the data speaks it: Latin-1.
-const std::string kSurfaces = "BMP\\Oberfl\xE4" "chen\\";
+const std::string kSurfaces =
+    "BMP\\Oberfl\xE4"
+    "chen\\";
 const std::string kSymbols = "BMP\\Symbole\\";
 const std::string kEffects = "BMP\\Effekte\\";
 const std::string kBackground = "BMP\\Hintergrund\\";
@@ -159,11 +161,14 @@ PlannedGroup PlanetsSecondHalf() {
 }
 
 PlannedGroup Surfaces() {
-  PlannedGroup group{45, "BMP\\Oberfl\xE4" "chen\\*.bmp", {}};
+  PlannedGroup group{45,
+                     "BMP\\Oberfl\xE4"
+                     "chen\\*.bmp",
+                     {}};
   Add(group.files, 5110, kSurfaces + "Karte.bmp");
   Add(group.files, 5120, kSurfaces + "260.bmp");
-  const char* const buttons[] = {"Button_Over", "Button_Liste2", "Button_Kompas", "Button_Karte",
-                                 "Button_Liste", "Button_Infos", "Button_Andocken"};
+  const char* const buttons[] = {"Button_Over",  "Button_Liste2", "Button_Kompas",  "Button_Karte",
+                                 "Button_Liste", "Button_Infos",  "Button_Andocken"};
   for (int i = 0; i < 7; ++i) Add(group.files, 5200 + i, kSurfaces + buttons[i] + ".bmp");
   Add(group.files, 5210, kSurfaces + "Button_X.bmp");
   Add(group.files, 5212, kSurfaces + "Button_Runter.bmp");
@@ -205,7 +210,7 @@ PlannedGroup Sounds() {
 
 std::vector<PlannedFile> PlannedFontPictures() {
   std::vector<PlannedFile> files;
-  const char* const sets[] = {"Schrift", "Feind-Schrift", "Neutral-Schrift",
+  const char* const sets[] = {"Schrift",        "Feind-Schrift", "Neutral-Schrift",
                               "Freund-Schrift", "Aktiv-Schrift", "Dunkel-Schrift"};
   const int colourSets[] = {0, 10, 20, 30, 50, 60};
   for (int size : {3, 5}) {
@@ -222,7 +227,7 @@ std::vector<PlannedFile> PlannedLoadingPictures() {
 }
 
 std::vector<PlannedGroup> PlannedMediaGroups() {
-  return {SymbolsFirstHalf(),  SymbolsSecondHalf(), EffectsFirstHalf(), EffectsSecondHalf(),
+  return {SymbolsFirstHalf(),  SymbolsSecondHalf(), EffectsFirstHalf(),  EffectsSecondHalf(),
           Background(),        ObjectsFirstHalf(),  ObjectsSecondHalf(), PlanetsFirstHalf(),
           PlanetsSecondHalf(), Surfaces(),          TopLevelPictures(),  Sounds()};
 }

@@ -14,10 +14,10 @@ struct PlannedFile {
 };
 
 struct PlannedGroup {
-  int percent = 0;          // shown on the loading screen before the group
-  std::string pattern;      // the text shown with it, e.g. "BMP\Symbole\*.bmp"
+  int percent = 0;      // shown on the loading screen before the group
+  std::string pattern;  // the text shown with it, e.g. "BMP\Symbole\*.bmp"
   std::vector<PlannedFile> files;
-  bool sounds = false;      // sound clips instead of pictures
+  bool sounds = false;  // sound clips instead of pictures
 };
 
 // The bitmap fonts (loaded before the loading screen can be drawn): pictures 103..165.

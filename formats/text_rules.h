@@ -11,9 +11,8 @@
 // The line end every writer puts after every line.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// Splits bytes into lines: a line ends at LF, at CR (the byte after a CR is skipped, whatever it
-// is), at NUL or at the end of the data. A final line end gives no extra empty line; empty data
-// gives no line at all.
+// Splits bytes into lines: a line ends at LF, at CR LF, at a lone CR, at NUL or at the end of the
+// data. A final line end gives no extra empty line; empty data gives no line at all.
 std::vector<std::string> SplitLines(std::string_view bytes);
 
 // Removes leading and trailing blanks (the space character only, not tabs).
