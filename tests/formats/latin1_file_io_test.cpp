@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "formats/file_io.h"
+#include "formats/latin1.h"
+#include "formats/route_points.h"
+#include "tests/formats/temp_folder.h"
+
+TEST(Latin1, RoundTripsEveryByte) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  bool exact = false;
+  EXPECT_EQ(Utf8ToLatin1(Latin1ToUtf8(all), &exact), all);
+  EXPECT_TRUE(exact);
+  EXPECT_EQ(Latin1ToUtf8("GR\xDCN"), "GR\xC3\x9CN");
+}
+
+TEST(Latin1, CharactersOutsideLatin1AndBrokenSequencesBecomeQuestionMarks) {
+  bool exact = true;
+  EXPECT_EQ(Utf8ToLatin1("\xE2\x82\xAC!", &exact), "?!");  // euro sign
+  EXPECT_FALSE(exact);
+  EXPECT_EQ(Utf8ToLatin1("a\xC3", &exact), "a?");     // cut sequence
+  EXPECT_EQ(Utf8ToLatin1("\xC0\xAF", &exact), "??");  // overlong form
+  EXPECT_EQ(Utf8ToLatin1("\xF0\x9F\x98\x80x", &exact), "?x");
+}
+
+TEST(DataPath, MapsBackslashesAndLatin1NamesUnderTheRoot) {
+  EXPECT_EQ(DataPath("/game", "INI\\Universum.ini"),
+            std::filesystem::path("/game/INI/Universum.ini"));
+  EXPECT_EQ(DataPath("/game", "INI\\Gr\xFCne Welt\\Orte\\Station.ini"),
+            std::filesystem::path("/game/INI/Gr\xC3\xBCne Welt/Orte/Station.ini"));
+  EXPECT_EQ(DataPath("/game", "BMP/Schiffe\\\\x.bmp"),
+            std::filesystem::path("/game/BMP/Schiffe/x.bmp"));
+  // A data path never leaves the root.
+  EXPECT_EQ(DataPath("/game", "INI\\..\\..\\etc\\passwd"),
+            std::filesystem::path("/game/INI/etc/passwd"));
+}
+
+TEST(FileIo, MissingFileIsNoDataAndEmptyFileIsEmptyData) {
+  TempFolder folder;
+  EXPECT_FALSE(ReadFileBytes(folder.path / "fehlt.ini").has_value());
+  EXPECT_FALSE(ReadFileBytes(folder.path).has_value());  // a folder is no file
+  std::ofstream(folder.path / "leer.ini").close();
+  ASSERT_TRUE(ReadFileBytes(folder.path / "leer.ini").has_value());
+  EXPECT_EQ(*ReadFileBytes(folder.path / "leer.ini"), "");
+}
+
+TEST(FileIo, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
+  TempFolder folder;
+  const auto file = folder.path / "System.ini";
+  ASSERT_TRUE(WriteFileAtomically(file, std::string("alt\0x", 5)).ok);
+  ASSERT_TRUE(WriteFileAtomically(file, "neu\r\n").ok);
+  EXPECT_EQ(*ReadFileBytes(file), "neu\r\n");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path)) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(FileIo, FailuresAreReportedWithAMessage) {
+  TempFolder folder;
+  const WriteResult noFolder = WriteFileAtomically(folder.path / "fehlt" / "x.ini", "x");
+  EXPECT_FALSE(noFolder.ok);
+  EXPECT_NE(noFolder.message.find("fehlt"), std::string::npos);
+  // A folder where the file should go cannot be replaced by a file.
+  std::filesystem::create_directory(folder.path / "Orte");
+  EXPECT_FALSE(WriteFileAtomically(folder.path / "Orte", "x").ok);
+  std::ofstream(folder.path / "datei").close();
+  EXPECT_FALSE(EnsureFolder(folder.path / "datei").ok);
+  EXPECT_TRUE(EnsureFolder(folder.path / "a" / "b").ok);
+  EXPECT_TRUE(EnsureFolder(folder.path / "a" / "b").ok);
+}
+
+TEST(RoutePoints, AppendedLinesAreRightAlignedAndReadBack) {
+  TempFolder folder;
+  const auto file = folder.path / "Routenpunkte.txt";
+  ASSERT_TRUE(AppendRoutePoint(file, {1200, -35, 1}).ok);
+  ASSERT_TRUE(AppendRoutePoint(file, {7, 99999, 0}).ok);
+  EXPECT_EQ(*ReadFileBytes(file), "      1200       -35    1\r\n         7     99999    0\r\n");
+  const std::vector<RoutePoint> points = ReadRoutePoints(*ReadFileBytes(file));
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[1].y, 99999);
+  EXPECT_EQ(points[0].kind, 1);
+}
