@@ -1,0 +1,262 @@
+#include "sysedit/document/edits.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "formats/place_file.h"
+#include "formats/route_file.h"
+#include "formats/text_rules.h"
+
+namespace {
+
+template <typename T>
+void InsertAt(std::vector<T>& list, int index, T value) {
+  list.insert(list.begin() + index, std::move(value));
+}
+
+bool ValidIndex(size_t size, int index) {
+  return index >= 0 && static_cast<size_t>(index) < size;
+}
+
+// Replaces one route by another, as waypoint edits do.
+unsigned ReplaceRoute(EditorDocument& document, int index, const EditorRoute& after,
+                      std::string text) {
+  const EditorRoute before = document.routes[index];
+  return Execute(document, {std::move(text), "", kPartRoutes,
+                            [index, after](EditorDocument& d) { d.routes[index] = after; },
+                            [index, before](EditorDocument& d) { d.routes[index] = before; }});
+}
+
+// Replaces the whole place list: offer and price edits touch every place of one name.
+unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after, std::string text,
+                       std::string mergeKey) {
+  if (after.size() == document.places.size()) {
+    bool same = true;
+    for (size_t i = 0; i < after.size() && same; ++i) {
+      const EditorPlace &a = after[i], &b = document.places[i];
+      same = a.name == b.name && a.shipOffers == b.shipOffers && a.weaponOffers == b.weaponOffers &&
+             a.goodsOffers == b.goodsOffers && a.goodsPrices == b.goodsPrices;
+    }
+    if (same) return 0;
+  }
+  std::vector<EditorPlace> before = document.places;
+  return Execute(document,
+                 {std::move(text), std::move(mergeKey), kPartPlaces,
+                  [after = std::move(after)](EditorDocument& d) { d.places = after; },
+                  [before = std::move(before)](EditorDocument& d) { d.places = before; }});
+}
+
+}  // namespace
+
+unsigned AddElement(EditorDocument& document, const EditorElement& element) {
+  const bool ring = element.elementGroup == kDockingRingGroup;
+  EditorPlace place;
+  place.name = element.name;
+  return Execute(document,
+                 {"Element hinzuf\xfcgen", "", ring ? kPartElements | kPartPlaces : kPartElements,
+                  [element, ring, place](EditorDocument& d) {
+                    d.elements.push_back(element);
+                    if (ring) d.places.push_back(place);
+                  },
+                  [ring](EditorDocument& d) {
+                    d.elements.pop_back();
+                    if (ring) d.places.pop_back();
+                  }});
+}
+
+unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element) {
+  if (!ValidIndex(document.elements.size(), index)) return 0;
+  const EditorElement before = document.elements[index];
+  return Execute(document, {"Element \xe4ndern", "", kPartElements,
+                            [index, element](EditorDocument& d) { d.elements[index] = element; },
+                            [index, before](EditorDocument& d) { d.elements[index] = before; }});
+}
+
+unsigned RemoveElement(EditorDocument& document, int index) {
+  if (!ValidIndex(document.elements.size(), index)) return 0;
+  const EditorElement element = document.elements[index];
+  std::vector<std::pair<int, EditorPlace>> removed;
+  for (size_t i = 0; i < document.places.size(); ++i) {
+    if (document.places[i].name == element.name) {
+      removed.emplace_back(static_cast<int>(i), document.places[i]);
+    }
+  }
+  const std::string name = element.name;
+  return Execute(
+      document,
+      {"Element entfernen", "", removed.empty() ? kPartElements : kPartElements | kPartPlaces,
+       [index, name](EditorDocument& d) {
+         std::erase_if(d.places, [&](const EditorPlace& place) { return place.name == name; });
+         d.elements.erase(d.elements.begin() + index);
+       },
+       [index, element, removed](EditorDocument& d) {
+         InsertAt(d.elements, index, element);
+         for (const auto& [position, place] : removed) InsertAt(d.places, position, place);
+       }});
+}
+
+unsigned AddRoute(EditorDocument& document, const std::string& groupName,
+                  const EditorWaypoint& first) {
+  EditorRoute route;
+  route.groupName = groupName;
+  route.waypoints[0] = first;
+  return Execute(document, {"Route hinzuf\xfcgen", "", kPartRoutes,
+                            [route](EditorDocument& d) { d.routes.push_back(route); },
+                            [](EditorDocument& d) { d.routes.pop_back(); }});
+}
+
+unsigned RemoveRoute(EditorDocument& document, int index) {
+  if (!ValidIndex(document.routes.size(), index)) return 0;
+  const EditorRoute route = document.routes[index];
+  return Execute(document,
+                 {"Route entfernen", "", kPartRoutes,
+                  [index](EditorDocument& d) { d.routes.erase(d.routes.begin() + index); },
+                  [index, route](EditorDocument& d) { InsertAt(d.routes, index, route); }});
+}
+
+unsigned AddWaypoint(EditorDocument& document, int route, const EditorWaypoint& waypoint) {
+  if (!ValidIndex(document.routes.size(), route) || waypoint.kind == 0) return 0;
+  EditorRoute after = document.routes[route];
+  const int used = UsedWaypointCount(after);
+  if (used >= kMaxWaypoints) return 0;
+  after.waypoints[used] = waypoint;
+  return ReplaceRoute(document, route, after, "Wegpunkt hinzuf\xfcgen");
+}
+
+unsigned ChangeWaypoint(EditorDocument& document, int route, int index,
+                        const EditorWaypoint& waypoint) {
+  if (!ValidIndex(document.routes.size(), route) || waypoint.kind == 0) return 0;
+  EditorRoute after = document.routes[route];
+  if (index < 0 || index >= UsedWaypointCount(after)) return 0;
+  if (after.waypoints[index] == waypoint) return 0;
+  after.waypoints[index] = waypoint;
+  return ReplaceRoute(document, route, after, "Wegpunkt \xe4ndern");
+}
+
+unsigned RemoveWaypoint(EditorDocument& document, int route, int index) {
+  if (!ValidIndex(document.routes.size(), route)) return 0;
+  EditorRoute after = document.routes[route];
+  const int used = UsedWaypointCount(after);
+  if (index < 0 || index >= used) return 0;
+  for (int i = index; i + 1 < used; ++i) after.waypoints[i] = after.waypoints[i + 1];
+  after.waypoints[used - 1] = EditorWaypoint{};
+  return ReplaceRoute(document, route, after, "Wegpunkt entfernen");
+}
+
+std::string& OfferLine(EditorPlace& place, OfferKind kind) {
+  switch (kind) {
+    case OfferKind::kShips:
+      return place.shipOffers;
+    case OfferKind::kWeapons:
+      return place.weaponOffers;
+    case OfferKind::kGoods:
+      break;
+  }
+  return place.goodsOffers;
+}
+
+const std::string& OfferLine(const EditorPlace& place, OfferKind kind) {
+  return OfferLine(const_cast<EditorPlace&>(place), kind);
+}
+
+std::vector<std::string> OfferNames(const std::string& line) {
+  std::vector<std::string> names;
+  for (const OfferRecord& record : SplitOffers(line)) names.push_back(record.name);
+  return names;
+}
+
+unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                   const std::vector<std::string>& names) {
+  std::vector<EditorPlace> after = document.places;
+  for (EditorPlace& place : after) {
+    if (place.name != placeName) continue;
+    std::string& line = OfferLine(place, kind);
+    for (const std::string& name : names) {
+      const std::vector<std::string> offered = OfferNames(line);
+      if (std::find(offered.begin(), offered.end(), name) != offered.end()) continue;
+      line += MakeOfferRecord(name, "-1");
+    }
+  }
+  return ReplacePlaces(document, std::move(after), "Angebot hinzuf\xfcgen", "");
+}
+
+unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                      const std::vector<std::string>& names) {
+  std::vector<EditorPlace> after = document.places;
+  for (EditorPlace& place : after) {
+    if (place.name != placeName) continue;
+    std::string& line = OfferLine(place, kind);
+    for (const std::string& name : names) {
+      const std::string record = MakeOfferRecord(name, "-1");
+      // Records sit at multiples of 30; a fixed count ("5") is not an unlimited offer and stays.
+      for (size_t at = 0; at + kOfferRecordWidth <= line.size(); at += kOfferRecordWidth) {
+        if (line.compare(at, kOfferRecordWidth, record) == 0) {
+          line.erase(at, kOfferRecordWidth);
+          break;
+        }
+      }
+    }
+  }
+  return ReplacePlaces(document, std::move(after), "Angebot entfernen", "");
+}
+
+unsigned SetGoodsPrices(EditorDocument& document, const std::string& placeName,
+                        const std::string& goodsPrices) {
+  std::vector<EditorPlace> after = document.places;
+  for (EditorPlace& place : after) {
+    if (place.name == placeName) place.goodsPrices = goodsPrices;
+  }
+  return ReplacePlaces(document, std::move(after), "Warenpreise \xe4ndern", "prices:" + placeName);
+}
+
+std::string BuildGoodsPrices(const std::vector<std::string>& names,
+                             const std::vector<std::string>& figures) {
+  std::string line;
+  for (size_t i = 0; i < names.size(); ++i) {
+    line += PadRight(names[i], 20);
+    line += PadRight(i < figures.size() ? figures[i] : std::string(), 10);
+  }
+  return line;
+}
+
+std::vector<int> PeopleOfPlace(const EditorDocument& document, const std::string& placeName) {
+  std::vector<int> indices;
+  for (size_t i = 0; i < document.people.size(); ++i) {
+    if (document.people[i].placeName == placeName) indices.push_back(static_cast<int>(i));
+  }
+  return indices;
+}
+
+unsigned AddPerson(EditorDocument& document, const EditorPerson& person) {
+  return Execute(document, {"Person hinzuf\xfcgen", "", kPartPeople,
+                            [person](EditorDocument& d) { d.people.push_back(person); },
+                            [](EditorDocument& d) { d.people.pop_back(); }});
+}
+
+unsigned ChangePerson(EditorDocument& document, int index, const EditorPerson& person) {
+  if (!ValidIndex(document.people.size(), index)) return 0;
+  const EditorPerson before = document.people[index];
+  return Execute(document, {"Person \xe4ndern", "", kPartPeople,
+                            [index, person](EditorDocument& d) { d.people[index] = person; },
+                            [index, before](EditorDocument& d) { d.people[index] = before; }});
+}
+
+unsigned RemovePerson(EditorDocument& document, int index) {
+  if (!ValidIndex(document.people.size(), index)) return 0;
+  const EditorPerson person = document.people[index];
+  return Execute(document,
+                 {"Person entfernen", "", kPartPeople,
+                  [index](EditorDocument& d) { d.people.erase(d.people.begin() + index); },
+                  [index, person](EditorDocument& d) { InsertAt(d.people, index, person); }});
+}
+
+unsigned SetNote(EditorDocument& document, NoteKind kind, const std::string& text) {
+  std::string EditorDocument::*member =
+      kind == NoteKind::kGroups ? &EditorDocument::groupNotes : &EditorDocument::goodsNotes;
+  if (document.*member == text) return 0;
+  const std::string before = document.*member;
+  return Execute(document,
+                 {"Text \xe4ndern", kind == NoteKind::kGroups ? "notes:groups" : "notes:goods",
+                  kPartNotes, [member, text](EditorDocument& d) { d.*member = text; },
+                  [member, before](EditorDocument& d) { d.*member = before; }});
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// Every change an author makes, each as one undoable command. Each returns the document parts
+// it touched (0 when it changed nothing and so recorded nothing).
+
+#include <string>
+#include <vector>
+
+#include "sysedit/document/document.h"
+
+// Elements. Adding a docking ring also adds its place (empty offers). Changing an element never
+// touches the places: a renamed ring keeps its place under the old name, as stored files expect.
+unsigned AddElement(EditorDocument& document, const EditorElement& element);
+unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element);
+// Removes every place of the element's name, whatever its group, then the element. People of
+// a removed place stay in memory and come back with a new ring of that name.
+unsigned RemoveElement(EditorDocument& document, int index);
+
+// Routes and waypoints.
+unsigned AddRoute(EditorDocument& document, const std::string& groupName,
+                  const EditorWaypoint& first);
+unsigned RemoveRoute(EditorDocument& document, int index);
+// Fills the slot after the last used waypoint; 0 when the route already holds 31.
+unsigned AddWaypoint(EditorDocument& document, int route, const EditorWaypoint& waypoint);
+unsigned ChangeWaypoint(EditorDocument& document, int route, int index,
+                        const EditorWaypoint& waypoint);
+// Later waypoints move down one slot; the slot after the last one is cleared.
+unsigned RemoveWaypoint(EditorDocument& document, int route, int index);
+
+// Offers of a place: the three offer lines of every place of that name.
+enum class OfferKind { kShips = 0, kWeapons = 1, kGoods = 2 };
+std::string& OfferLine(EditorPlace& place, OfferKind kind);
+const std::string& OfferLine(const EditorPlace& place, OfferKind kind);
+// The names of a line's records, in order.
+std::vector<std::string> OfferNames(const std::string& line);
+// Appends a record (name, "-1") for every name not yet offered.
+unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                   const std::vector<std::string>& names);
+// Removes the records (name, "-1"); a record with another value stays.
+unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                      const std::vector<std::string>& names);
+// Sets the goods-price line of every place of that name; typing into one figure folds into one
+// command.
+unsigned SetGoodsPrices(EditorDocument& document, const std::string& placeName,
+                        const std::string& goodsPrices);
+// The goods-price line made of these rows: name padded to 20, figure padded to 10.
+std::string BuildGoodsPrices(const std::vector<std::string>& names,
+                             const std::vector<std::string>& figures);
+
+// People. Rows of the people list count only the persons of one place.
+std::vector<int> PeopleOfPlace(const EditorDocument& document, const std::string& placeName);
+unsigned AddPerson(EditorDocument& document, const EditorPerson& person);
+unsigned ChangePerson(EditorDocument& document, int index, const EditorPerson& person);
+unsigned RemovePerson(EditorDocument& document, int index);
+
+// The two note texts (lines joined by CR LF); typing folds into one command per box.
+enum class NoteKind { kGroups, kGoods };
+unsigned SetNote(EditorDocument& document, NoteKind kind, const std::string& text);

@@ -1,0 +1,48 @@
+#include "formats/latin1.h"
+#include "formats/legacy_files.h"
+#include "sysedit/document/catalogues.h"
+#include "sysedit/document/conversions.h"
+#include "sysedit/document/document.h"
+#include "sysedit/document/system_io.h"
+
+LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& catalogues,
+                          const std::filesystem::path& folder, const std::string& systemName) {
+  LoadOutcome outcome;
+  document.editedSystem = systemName;
+  document.elements.clear();
+  const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
+
+  ReadIssues issues;
+  const std::optional<std::string> bytes = ReadFileBytes(systemFolder / "System.ini");
+  outcome.systemFileFound = bytes.has_value();
+  const std::vector<LegacyElement> records =
+      bytes ? ReadLegacySystem(*bytes, &issues) : std::vector<LegacyElement>();
+  for (const ReadIssue& issue : issues) {
+    outcome.notes.push_back("System.ini:" + std::to_string(issue.line) + ": " + issue.message);
+  }
+  const std::vector<LegacyOffers> offers =
+      LoadLegacyOffers(systemFolder / "Schiffe-Waren-Waffen.ini");
+  const std::vector<LegacyPriceLine> prices = LoadLegacyPrices(folder / "__WarenPreise.ini");
+
+  for (const LegacyElement& record : records) {
+    ElementRecord element = record.element;
+    element.groupName = LegacyGroupName(record.groupIndex, catalogues.groupChoices);
+    document.elements.push_back(ToEditorElement(element, catalogues.elementDefs));
+    if (element.elementGroup != kDockingRingGroup) continue;
+
+    EditorPlace place;
+    place.name = element.name;
+    if (const LegacyOffers* found = FindLegacyOffers(offers, place.name)) {
+      place.shipOffers = found->shipOffers;
+      place.weaponOffers = found->weaponOffers;
+      place.goodsOffers = found->goodsOffers;
+    }
+    if (const LegacyPriceLine* found = FindLegacyPrices(prices, place.name)) {
+      place.goodsPrices = LegacyGoodsPrices(found->text, catalogues.goodsNames);
+    }
+    document.places.push_back(std::move(place));
+  }
+  // The mix of old files and the places held before matches nothing on disk.
+  ResetHistory(document, false);
+  return outcome;
+}

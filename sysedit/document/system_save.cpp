@@ -1,0 +1,64 @@
+#include "formats/latin1.h"
+#include "formats/note_file.h"
+#include "formats/place_file.h"
+#include "formats/route_file.h"
+#include "formats/system_file.h"
+#include "sysedit/document/conversions.h"
+#include "sysedit/document/document.h"
+#include "sysedit/document/system_io.h"
+
+namespace {
+
+void Record(SaveOutcome& outcome, const WriteResult& result) {
+  if (result.ok) return;
+  outcome.ok = false;
+  outcome.errors.push_back(result.message);
+}
+
+PlaceFile PlaceFileOf(const EditorDocument& document, const EditorPlace& place) {
+  PlaceFile file;
+  file.shipOffers = place.shipOffers;
+  file.weaponOffers = place.weaponOffers;
+  file.goodsOffers = place.goodsOffers;
+  file.goodsPrices = place.goodsPrices;
+  // People of removed places stay in memory but have no file to go to.
+  for (const EditorPerson& person : document.people) {
+    if (person.placeName == place.name) file.people.push_back(ToPersonRecord(person));
+  }
+  return file;
+}
+
+}  // namespace
+
+SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& folder,
+                       const std::string& systemName) {
+  SaveOutcome outcome;
+  document.editedSystem = systemName;
+  const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
+  Record(outcome, EnsureFolder(systemFolder));
+  if (!outcome.ok) return outcome;
+
+  std::vector<ElementRecord> elements;
+  elements.reserve(document.elements.size());
+  for (const EditorElement& element : document.elements) {
+    elements.push_back(ToElementRecord(element));
+  }
+  Record(outcome, SaveSystemElements(systemFolder / "System.ini", elements));
+
+  std::vector<RouteRecord> routes;
+  routes.reserve(document.routes.size());
+  for (const EditorRoute& route : document.routes) routes.push_back(ToRouteRecord(route));
+  Record(outcome, SaveRoutes(systemFolder / "Routen.ini", routes));
+
+  Record(outcome, EnsureFolder(systemFolder / "Orte"));
+  // Two rings of one name share a file; the later place is written last and wins.
+  for (const EditorPlace& place : document.places) {
+    Record(outcome, SavePlace(DataPath(folder, PlaceDataPath(systemName, place.name)),
+                              PlaceFileOf(document, place)));
+  }
+
+  Record(outcome, SaveNoteText(systemFolder / std::string(kGroupNotesFile), document.groupNotes));
+  Record(outcome, SaveNoteText(systemFolder / std::string(kGoodsNotesFile), document.goodsNotes));
+  if (outcome.ok) MarkSaved(document);
+  return outcome;
+}

@@ -1,0 +1,128 @@
+#include "sysedit/ui/controls.h"
+
+#include "formats/text_rules.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+QGroupBox* PutFrame(QWidget* parent, const char* text, int x, int y, int width, int height) {
+  auto* frame = new QGroupBox(QString::fromUtf8(text), parent);
+  frame->setGeometry(x, y, width, height);
+  frame->lower();  // controls are its siblings, placed over it
+  return frame;
+}
+
+QLabel* PutLabel(QWidget* parent, const char* text, int x, int y, int width, int height) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setGeometry(x, y, width, height);
+  return label;
+}
+
+QLabel* PutFieldLabel(QWidget* parent, const char* text, int fieldX, int y, int width) {
+  QLabel* label = PutLabel(parent, text, fieldX - width - 4, y, width, 20);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+QLineEdit* PutField(QWidget* parent, int x, int y, int width, int height) {
+  auto* field = new QLineEdit(parent);
+  field->setGeometry(x, y, width, height);
+  return field;
+}
+
+QComboBox* PutChoice(QWidget* parent, int x, int y, int width) {
+  auto* choice = new QComboBox(parent);
+  choice->setGeometry(x, y, width, 20);
+  choice->setMaxVisibleItems(20);
+  return choice;
+}
+
+QPushButton* PutButton(QWidget* parent, const char* text, int x, int y, int width, int height) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setGeometry(x, y, width, height);
+  return button;
+}
+
+QListWidget* PutList(QWidget* parent, int x, int y, int width, int height) {
+  auto* list = new QListWidget(parent);
+  list->setGeometry(x, y, width, height);
+  return list;
+}
+
+QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
+                        std::initializer_list<std::pair<const char*, int>> columns) {
+  auto* list = new QTreeWidget(parent);
+  list->setGeometry(x, y, width, height);
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setAllColumnsShowFocus(true);
+  QStringList titles;
+  for (const auto& column : columns) titles << QString::fromUtf8(column.first);
+  list->setColumnCount(static_cast<int>(titles.size()));
+  list->setHeaderLabels(titles);
+  int i = 0;
+  for (const auto& column : columns) list->setColumnWidth(i++, column.second);
+  list->header()->setStretchLastSection(true);
+  return list;
+}
+
+void MarkField(QLineEdit* field, bool bad, const char* why) {
+  if (bad == field->property("bad").toBool()) return;
+  field->setProperty("bad", bad);
+  field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd0d0; }") : QString());
+  field->setToolTip(bad ? QString::fromUtf8(why) : QString());
+}
+
+void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {
+  const QSignalBlocker blocker(choice);
+  choice->clear();
+  for (const std::string& item : items) choice->addItem(FromLatin1(item));
+  choice->setCurrentIndex(-1);
+}
+
+void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount) {
+  const QSignalBlocker blocker(choice);
+  while (choice->count() > fixedCount) choice->removeItem(choice->count() - 1);
+  if (text.isEmpty()) {
+    choice->setCurrentIndex(-1);
+    return;
+  }
+  int index = choice->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0) {
+    choice->addItem(text);
+    index = choice->count() - 1;
+  }
+  choice->setCurrentIndex(index);
+}
+
+std::string ChoiceText(const QComboBox* choice) {
+  return choice->currentIndex() < 0 ? std::string() : ToLatin1(choice->currentText());
+}
+
+bool CheckNumberField(QLineEdit* field, NumberForm form, int maxLength) {
+  const std::string text = TrimBlanks(ToLatin1(field->text()));
+  bool ok = text.empty() || static_cast<int>(text.size()) <= maxLength;
+  if (ok && !text.empty())
+    ok = form == NumberForm::kInteger ? IsStrictInt(text) : IsStrictDecimal(text);
+  if (!field->isEnabled()) ok = true;
+  MarkField(field, !ok,
+            form == NumberForm::kInteger ? "Hier gehört eine ganze Zahl hin (z. B. -250)."
+                                         : "Hier gehört eine Zahl hin (z. B. 1.5).");
+  return ok;
+}
+
+int FieldInt(const QLineEdit* field) {
+  return ReadInt(ToLatin1(field->text()));
+}
+
+double FieldDecimal(const QLineEdit* field) {
+  return ReadDecimal(ToLatin1(field->text()));
+}

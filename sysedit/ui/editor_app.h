@@ -1,0 +1,146 @@
+#pragma once
+
+// The editor's window and the state behind it: the document, the catalogues, the map view and
+// the controls of the four tabs. Widgets show the document and change it only through edits.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "sysedit/document/catalogues.h"
+#include "sysedit/document/document.h"
+#include "sysedit/map/map_render.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMainWindow;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+class QTreeWidget;
+class QWidget;
+class MapWidget;
+
+struct ElementsTab {
+  QListWidget* groupList = nullptr;  // "Elementgruppe"
+  QListWidget* typeList = nullptr;   // "Element"
+  QLineEdit* name = nullptr;
+  QComboBox* group = nullptr;
+  QLineEdit* x = nullptr;
+  QLineEdit* y = nullptr;
+  QLineEdit* direction = nullptr;
+  QLineEdit* rotation = nullptr;
+  QLineEdit* radius = nullptr;
+  QLineEdit* length = nullptr;
+  QPushButton* add = nullptr;
+  QPushButton* change = nullptr;
+  QPushButton* remove = nullptr;
+  QTreeWidget* list = nullptr;  // "Element", "Art", "Name", "Gruppe"
+  std::string mask;             // parameter mask of the chosen group; empty before any choice
+};
+
+struct RoutesTab {
+  QTreeWidget* routeList = nullptr;  // "Gruppe", "Wegp."
+  QComboBox* group = nullptr;
+  QPushButton* addRoute = nullptr;
+  QPushButton* removeRoute = nullptr;
+  QTreeWidget* waypointList = nullptr;  // "x", "y", "Art"
+  QLineEdit* x = nullptr;
+  QLineEdit* y = nullptr;
+  QComboBox* kind = nullptr;
+  QPushButton* addWaypoint = nullptr;
+  QPushButton* changeWaypoint = nullptr;
+  QPushButton* removeWaypoint = nullptr;
+};
+
+struct OfferBlock {
+  QListWidget* source = nullptr;
+  QListWidget* offered = nullptr;
+  QPushButton* add = nullptr;
+  QPushButton* remove = nullptr;
+};
+
+struct PlacesTab {
+  QComboBox* place = nullptr;  // "Bearbeitungsort:"
+  QTabWidget* inner = nullptr;
+  OfferBlock offers[3];          // ships, weapons, goods
+  QTreeWidget* stock = nullptr;  // "Ware", "Menge"
+  QLineEdit* figure = nullptr;   // "Warenortspreis :"
+  QListWidget* mainKinds = nullptr;
+  QListWidget* subKinds = nullptr;
+  QComboBox* fromGroup = nullptr;
+  QComboBox* againstGroup = nullptr;
+  QLineEdit* x = nullptr;
+  QLineEdit* y = nullptr;
+  QLineEdit* shipCount = nullptr;
+  QComboBox* infoPlace = nullptr;
+  QLineEdit* price = nullptr;
+  QPushButton* add = nullptr;
+  QPushButton* change = nullptr;
+  QPushButton* remove = nullptr;
+  QTreeWidget* people = nullptr;
+  std::string mask;  // parameter mask of the chosen main kind; empty before any choice
+};
+
+struct NotesTab {
+  QPlainTextEdit* groups = nullptr;  // Gruppen.txt
+  QPlainTextEdit* goods = nullptr;   // Waren.txt
+};
+
+struct EditorApp {
+  std::filesystem::path folder;  // the universe's INI folder
+  EditorCatalogues catalogues;
+  EditorDocument document;
+  MapView view;
+  QImage mapImage;
+
+  QMainWindow* window = nullptr;
+  QTabWidget* tabs = nullptr;
+  QSlider* zoom = nullptr;
+  MapWidget* map = nullptr;
+  QLabel* status = nullptr;
+  QAction* undoAction = nullptr;
+  QAction* redoAction = nullptr;
+  ElementsTab elements;
+  RoutesTab routes;
+  PlacesTab places;
+  NotesTab notes;
+};
+
+// Reads the catalogues from `folder` and builds the window (not yet shown).
+std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder);
+
+// After any change of the document: refresh the views of the touched parts, then the title, the
+// buttons and the map.
+void AfterChange(EditorApp& app, unsigned parts);
+// Buttons, title and map only (a control changed, the document did not).
+void AfterControlChange(EditorApp& app);
+
+// Shows a short message in the bottom line of the window (UTF-8 text).
+void ShowStatus(EditorApp& app, const QString& text);
+
+// The markers and crosses the map draws for the current controls.
+MapMarks CurrentMapMarks(const EditorApp& app);
+
+// Index of the selected row of a list, -1 for none.
+int SelectedRow(const QTreeWidget* list);
+void SelectRow(QTreeWidget* list, int row);
+
+// Tabs, built into their pages by CreateEditor.
+void BuildElementsTab(EditorApp& app, QWidget* page);
+void BuildRoutesTab(EditorApp& app, QWidget* page);
+void BuildPlacesTab(EditorApp& app, QWidget* page);
+void BuildNotesTab(EditorApp& app, QWidget* page);
+void RefreshElements(EditorApp& app);
+void RefreshRoutes(EditorApp& app);
+void RefreshPlaces(EditorApp& app, unsigned parts);
+void RefreshNotes(EditorApp& app);
+void UpdateElementButtons(EditorApp& app);
+void UpdateRouteButtons(EditorApp& app);
+void UpdatePlaceButtons(EditorApp& app);
+// Left button on the map: the world point goes into the open tab's coordinate fields.
+void PickCoordinates(EditorApp& app, int worldX, int worldY);

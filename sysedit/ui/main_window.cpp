@@ -1,0 +1,174 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "sysedit/ui/controls.h"
+#include "sysedit/ui/editor_app.h"
+#include "sysedit/ui/map_widget.h"
+#include "sysedit/ui/menu_commands.h"
+
+namespace {
+
+// The main window only adds the question before closing with unsaved changes.
+class EditorWindow : public QMainWindow {
+ public:
+  explicit EditorWindow(EditorApp& app) : app_(app) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (ConfirmDiscard(app_)) {
+      event->accept();
+    } else {
+      event->ignore();
+    }
+  }
+
+ private:
+  EditorApp& app_;
+};
+
+QAction* AddItem(QMenu* menu, const char* text, EditorApp& app, void (*command)(EditorApp&)) {
+  QAction* action = menu->addAction(QString::fromUtf8(text));
+  QObject::connect(action, &QAction::triggered, menu, [&app, command] { command(app); });
+  return action;
+}
+
+void BuildMenus(EditorApp& app) {
+  QMenuBar* bar = app.window->menuBar();
+  QMenu* file = bar->addMenu(QString::fromUtf8("Datei"));
+  AddItem(file, "Neu", app, CommandNew);
+  AddItem(file, "Laden", app, CommandLoad);
+  AddItem(file, "Altes Laden", app, CommandOldLoad);
+  QAction* save = file->addAction(QString::fromUtf8("Speichern"));
+  QObject::connect(save, &QAction::triggered, file, [&app] { CommandSave(app); });
+  file->addSeparator();
+  app.undoAction = AddItem(file, "Rückgängig", app, CommandUndo);
+  app.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  app.redoAction = AddItem(file, "Wiederholen", app, CommandRedo);
+  app.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  file->addSeparator();
+  AddItem(file, "Einstellungen", app, CommandSettings);
+  file->addSeparator();
+  QAction* quit = file->addAction(QString::fromUtf8("Beenden"));
+  QObject::connect(quit, &QAction::triggered, app.window, &QWidget::close);
+
+  for (const char* title : {"Einstellungen", "Hilfe"}) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+    AddItem(menu, "Info", app, CommandInfo);
+    AddItem(menu, "Hilfe.html", app, CommandHelp);
+  }
+}
+
+void BuildClientArea(EditorApp& app, QWidget* client) {
+  app.tabs = new QTabWidget(client);
+  app.tabs->setGeometry(5, 5, 490, 490);
+  const char* titles[] = {"Systemkarte", "KI-Routen", "Ortebearbeitung", "Infos (Text)"};
+  QWidget* pages[4];
+  for (int i = 0; i < 4; ++i) {
+    pages[i] = new QWidget;
+    app.tabs->addTab(pages[i], QString::fromUtf8(titles[i]));
+  }
+
+  app.zoom = new QSlider(Qt::Horizontal, client);
+  app.zoom->setGeometry(400, 5, 100, 15);
+  app.zoom->setRange(0, 3);
+  app.zoom->setPageStep(1);
+  app.zoom->setValue(3);
+  app.zoom->setTickPosition(QSlider::TicksBelow);
+  app.zoom->setTickInterval(1);
+  app.zoom->setToolTip(QString::fromUtf8("Zoom"));
+  app.zoom->setFocusPolicy(Qt::NoFocus);
+
+  auto* mapFrame = new QFrame(client);
+  mapFrame->setGeometry(500, 0, 506, 506);
+  mapFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  mapFrame->setLineWidth(3);
+  app.map = new MapWidget(app, client);
+  app.map->move(503, 3);
+
+  auto* bottom = new QFrame(client);
+  bottom->setGeometry(0, 510, 1010, 20);
+  bottom->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bottom->setLineWidth(1);
+  app.status = new QLabel(bottom);
+  app.status->setGeometry(6, 1, 998, 18);
+
+  BuildElementsTab(app, pages[0]);
+  BuildRoutesTab(app, pages[1]);
+  BuildPlacesTab(app, pages[2]);
+  BuildNotesTab(app, pages[3]);
+  app.zoom->raise();
+
+  QObject::connect(app.zoom, &QSlider::valueChanged, app.map, [&app](int value) {
+    app.view.zoomPosition = value;  // the camera stays; its shift becomes camera / z
+    app.map->Redraw();
+  });
+  QObject::connect(app.tabs, &QTabWidget::currentChanged, app.map, [&app] { app.map->Redraw(); });
+}
+
+QString WindowTitle(const EditorApp& app) {
+  QString title = QString::fromUtf8("Velmarith-Systemeditor");
+  if (!app.document.editedSystem.empty()) title += " - " + FromLatin1(app.document.editedSystem);
+  if (IsModified(app.document)) title += " *";
+  return title;
+}
+
+}  // namespace
+
+std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
+  auto app = std::make_unique<EditorApp>();
+  app->folder = folder;
+  app->catalogues = LoadEditorCatalogues(folder);
+
+  app->window = new EditorWindow(*app);
+  app->window->setAttribute(Qt::WA_DeleteOnClose, false);
+  BuildMenus(*app);
+  auto* client = new QWidget;
+  client->setFixedSize(1010, 550);
+  app->window->setCentralWidget(client);
+  BuildClientArea(*app, client);
+  app->window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  app->window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  app->window->move(0, 0);
+  AfterChange(*app, kPartAll);
+  ShowStatus(*app, QString::fromUtf8("Universum: ") + QString::fromStdString(folder.string()));
+  return app;
+}
+
+void AfterControlChange(EditorApp& app) {
+  UpdateElementButtons(app);
+  UpdateRouteButtons(app);
+  UpdatePlaceButtons(app);
+  app.window->setWindowTitle(WindowTitle(app));
+  app.undoAction->setEnabled(CanUndo(app.document));
+  app.redoAction->setEnabled(CanRedo(app.document));
+  app.undoAction->setText(CanUndo(app.document)
+                              ? "Rückgängig: " + FromLatin1(UndoText(app.document))
+                              : QString::fromUtf8("Rückgängig"));
+  app.redoAction->setText(CanRedo(app.document)
+                              ? "Wiederholen: " + FromLatin1(RedoText(app.document))
+                              : QString::fromUtf8("Wiederholen"));
+  app.map->Redraw();
+}
+
+void AfterChange(EditorApp& app, unsigned parts) {
+  if (parts & kPartElements) RefreshElements(app);
+  if (parts & kPartRoutes) RefreshRoutes(app);
+  if (parts & (kPartPlaces | kPartPeople)) RefreshPlaces(app, parts);
+  if (parts & kPartNotes) RefreshNotes(app);
+  AfterControlChange(app);
+}
+
+void ShowStatus(EditorApp& app, const QString& text) {
+  app.status->setText(text);
+}

@@ -1,0 +1,143 @@
+#include "sysedit/ui/menu_commands.h"
+
+#include <QAbstractButton>
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include "sysedit/document/edits.h"
+#include "sysedit/document/system_io.h"
+#include "sysedit/ui/controls.h"
+#include "sysedit/ui/editor_app.h"
+#include "sysedit/ui/folder_dialog.h"
+
+namespace {
+
+const char* kVersion = "0.1";
+
+void ReportLoad(EditorApp& app, const LoadOutcome& outcome, const char* what) {
+  QString text = QString::fromUtf8(what) + " " + FromLatin1(app.document.editedSystem);
+  if (!outcome.systemFileFound) text += QString::fromUtf8(": kein System.ini, leeres System");
+  if (!outcome.notes.empty()) {
+    text += QString::fromUtf8(" – %1 auffällige Zeilen, z. B. ").arg(outcome.notes.size()) +
+            FromLatin1(outcome.notes.front());
+  }
+  ShowStatus(app, text);
+}
+
+}  // namespace
+
+bool ConfirmDiscard(EditorApp& app) {
+  if (!IsModified(app.document)) return true;
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8("Velmarith-Systemeditor"),
+                  QString::fromUtf8("Die Änderungen sind noch nicht gespeichert."),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, app.window);
+  box.setObjectName("ConfirmDiscard");
+  box.setInformativeText(QString::fromUtf8("Vorher speichern?"));
+  box.button(QMessageBox::Save)->setText(QString::fromUtf8("Speichern"));
+  box.button(QMessageBox::Discard)->setText(QString::fromUtf8("Verwerfen"));
+  box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("Abbrechen"));
+  box.setDefaultButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return CommandSave(app);
+    case QMessageBox::Discard:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CommandNew(EditorApp& app) {
+  if (!ConfirmDiscard(app)) return;
+  ClearDocument(app.document);
+  AfterChange(app, kPartAll);
+  ShowStatus(app, QString::fromUtf8("Neues System"));
+}
+
+void CommandLoad(EditorApp& app) {
+  if (!ConfirmDiscard(app)) return;
+  const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
+  if (name.empty()) return;
+  const LoadOutcome outcome = LoadSystem(app.document, app.catalogues, app.folder, name);
+  AfterChange(app, kPartAll);
+  ReportLoad(app, outcome, "Geladen:");
+}
+
+void CommandOldLoad(EditorApp& app) {
+  if (!ConfirmDiscard(app)) return;
+  const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
+  if (name.empty()) return;
+  const LoadOutcome outcome = LoadOldSystem(app.document, app.catalogues, app.folder, name);
+  AfterChange(app, kPartAll);
+  ReportLoad(app, outcome, "Alte Form geladen:");
+}
+
+bool CommandSave(EditorApp& app) {
+  const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kSave);
+  if (name.empty()) return false;
+  const SaveOutcome outcome = SaveSystem(app.document, app.folder, name);
+  AfterControlChange(app);
+  if (!outcome.ok) {
+    QString details;
+    for (const std::string& error : outcome.errors) details += QString::fromStdString(error) + "\n";
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("Speichern"),
+                    QString::fromUtf8("Das System „%1“ konnte nicht vollständig gespeichert "
+                                      "werden. Die Daten gelten weiter als ungespeichert.")
+                        .arg(FromLatin1(name)),
+                    QMessageBox::Ok, app.window);
+    box.setObjectName("SaveFailed");
+    box.setInformativeText(details.trimmed());
+    box.exec();
+    ShowStatus(app, QString::fromUtf8("Speichern fehlgeschlagen"));
+    return false;
+  }
+  ShowStatus(app, QString::fromUtf8("Gespeichert: ") + FromLatin1(name));
+  return true;
+}
+
+void CommandUndo(EditorApp& app) {
+  AfterChange(app, Undo(app.document));
+}
+
+void CommandRedo(EditorApp& app) {
+  AfterChange(app, Redo(app.document));
+}
+
+void CommandSettings(EditorApp& app) {
+  QMessageBox::information(
+      app.window, QString::fromUtf8("Einstellungen"),
+      QString::fromUtf8("Ordner des Universums (INI):\n%1\n\nEin anderer Ordner lässt sich mit "
+                        "der Umgebungsvariable VELMARITH_INI wählen.")
+          .arg(QString::fromStdString(app.folder.string())));
+}
+
+void CommandInfo(EditorApp& app) {
+  QMessageBox::about(app.window, QString::fromUtf8("Info"),
+                     QString::fromUtf8("<b>Velmarith-Systemeditor</b><br>Version %1<br><br>"
+                                       "Bearbeitet die Elemente, KI-Routen und Orte eines "
+                                       "Sternsystems von Velmarith.")
+                         .arg(kVersion));
+}
+
+void CommandHelp(EditorApp& app) {
+  QMessageBox box(app.window);
+  box.setWindowTitle(QString::fromUtf8("Hilfe"));
+  box.setTextFormat(Qt::RichText);
+  box.setText(QString::fromUtf8(
+      "<h3>Velmarith-Systemeditor</h3>"
+      "<p><b>Datei → Laden</b> öffnet ein System (einen Ordner im INI-Ordner), "
+      "<b>Speichern</b> schreibt es in einen Ordner; ein neuer Name legt den Ordner an. "
+      "<b>Altes Laden</b> liest Systeme in der älteren Form.</p>"
+      "<p><b>Systemkarte:</b> Elementgruppe und Element wählen, die freigeschalteten Felder "
+      "ausfüllen, <b>Hinzufügen</b>. Eine Zeile der Elementeliste wählen, um sie zu ändern oder "
+      "zu entfernen. Andockringe sind die Orte des Systems.</p>"
+      "<p><b>KI-Routen:</b> Gruppe und ersten Wegpunkt (Art „Erscheinen + Abdocken“) angeben, "
+      "Route hinzufügen; dann weitere Wegpunkte (höchstens 31).</p>"
+      "<p><b>Ortebearbeitung:</b> Ort wählen, Angebote zuordnen, Warenmengen und Leute "
+      "bearbeiten.</p>"
+      "<p><b>Karte:</b> Linke Maustaste überträgt die Koordinaten in die Felder des offenen "
+      "Reiters, rechte Maustaste verschiebt die Karte, der Regler oben wählt den Zoom.</p>"
+      "<p>Strg+Z macht eine Änderung rückgängig, Strg+Y stellt sie wieder her. Rot markierte "
+      "Felder enthalten keine gültige Zahl.</p>"));
+  box.exec();
+}

@@ -1,0 +1,423 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "formats/place_file.h"
+#include "formats/text_rules.h"
+#include "sysedit/document/edits.h"
+#include "sysedit/ui/controls.h"
+#include "sysedit/ui/editor_app.h"
+
+namespace {
+
+std::string CurrentPlace(const EditorApp& app) {
+  return ChoiceText(app.places.place);
+}
+
+const EditorPlace* FindPlace(const EditorApp& app, const std::string& name) {
+  if (app.places.place->currentIndex() < 0) return nullptr;
+  for (const EditorPlace& place : app.document.places) {
+    if (place.name == name) return &place;
+  }
+  return nullptr;
+}
+
+int GroupCount(const EditorApp& app) {
+  return static_cast<int>(app.catalogues.groupChoices.size());
+}
+
+std::vector<std::string> PlaceNames(const EditorApp& app) {
+  std::vector<std::string> names;
+  for (const EditorPlace& place : app.document.places) names.push_back(place.name);
+  return names;
+}
+
+void FillList(QListWidget* list, const std::vector<std::string>& names) {
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (const std::string& name : names) list->addItem(FromLatin1(name));
+}
+
+std::vector<std::string> SelectedNames(const QListWidget* list) {
+  std::vector<std::string> names;
+  for (int row = 0; row < list->count(); ++row) {
+    if (list->item(row)->isSelected()) names.push_back(ToLatin1(list->item(row)->text()));
+  }
+  return names;
+}
+
+// The offered lists show the first place of the chosen name; edits reach every place of it.
+void ShowOffers(EditorApp& app) {
+  const EditorPlace* place = FindPlace(app, CurrentPlace(app));
+  for (int kind = 0; kind < 3; ++kind) {
+    FillList(app.places.offers[kind].offered,
+             place ? OfferNames(OfferLine(*place, static_cast<OfferKind>(kind)))
+                   : std::vector<std::string>());
+  }
+}
+
+// Record i of the place's goods prices goes into row i; rows beyond keep what they showed, so
+// the figures of the previous place stay until they are changed.
+void ShowStock(EditorApp& app) {
+  const EditorPlace* place = FindPlace(app, CurrentPlace(app));
+  if (!place) return;
+  const std::vector<OfferRecord> records = SplitOffers(place->goodsPrices);
+  QTreeWidget* stock = app.places.stock;
+  for (size_t i = 0; i < records.size() && static_cast<int>(i) < stock->topLevelItemCount(); ++i) {
+    stock->topLevelItem(static_cast<int>(i))->setText(1, FromLatin1(records[i].value));
+  }
+}
+
+void ShowPeople(EditorApp& app, int keepRow) {
+  QTreeWidget* list = app.places.people;
+  const QSignalBlocker blocker(list);
+  list->clear();
+  for (int index : PeopleOfPlace(app.document, CurrentPlace(app))) {
+    const EditorPerson& person = app.document.people[index];
+    list->addTopLevelItem(new QTreeWidgetItem(
+        {FromLatin1(person.mainKind), FromLatin1(person.subKind), FromLatin1(person.fromGroup),
+         FromLatin1(person.againstGroup), FromLatin1(person.infoPlace)}));
+  }
+  SelectRow(list, keepRow < list->topLevelItemCount() ? keepRow : -1);
+}
+
+// Person parameters 1..7 in mask order.
+QWidget* Parameter(const PlacesTab& tab, int k) {
+  QWidget* fields[7] = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
+                        tab.shipCount, tab.infoPlace,    tab.price};
+  return fields[k];
+}
+
+const KindGroup* ChosenMainKind(const EditorApp& app) {
+  const int row = app.places.mainKinds->currentRow();
+  const auto& kinds = app.catalogues.peopleDefs.groups;
+  return row >= 0 && row < static_cast<int>(kinds.size()) ? &kinds[row] : nullptr;
+}
+
+void ChooseMainKind(EditorApp& app) {
+  PlacesTab& tab = app.places;
+  const KindGroup* kind = ChosenMainKind(app);
+  tab.mask = kind ? kind->mask : std::string("0000000");
+  for (int k = 0; k < 7; ++k) {
+    QWidget* field = Parameter(tab, k);
+    field->setEnabled(k < static_cast<int>(tab.mask.size()) && tab.mask[k] == '1');
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+      const QSignalBlocker blocker(edit);
+      edit->clear();
+    }
+  }
+  SetChoiceText(tab.fromGroup, QString(), GroupCount(app));
+  SetChoiceText(tab.againstGroup, QString(), GroupCount(app));
+  SetChoiceText(tab.infoPlace, QString(), static_cast<int>(app.document.places.size()));
+  std::vector<std::string> subKinds;
+  if (kind) {
+    for (size_t i = 0; i < kind->types.size() && i < kMaxPeopleSubKinds; ++i) {
+      if (kind->types[i].name.empty()) break;
+      subKinds.push_back(kind->types[i].name);
+    }
+  }
+  FillList(tab.subKinds, subKinds);
+}
+
+int SubKindPosition(const KindDefs& defs, const std::string& name) {
+  int position = -1;
+  for (const KindGroup& kind : defs.groups) {
+    for (size_t i = 0; i < kind.types.size(); ++i) {
+      if (kind.types[i].name == name) position = static_cast<int>(i);
+    }
+  }
+  return position;
+}
+
+// The person behind a row of the people list: rows count only the current place's persons.
+int ChosenPerson(const EditorApp& app) {
+  const int row = SelectedRow(app.places.people);
+  const std::vector<int> indices = PeopleOfPlace(app.document, CurrentPlace(app));
+  return row >= 0 && row < static_cast<int>(indices.size()) ? indices[row] : -1;
+}
+
+void ShowPerson(EditorApp& app, const EditorPerson& person) {
+  PlacesTab& tab = app.places;
+  {
+    const QSignalBlocker blocker(tab.mainKinds);
+    tab.mainKinds->setCurrentRow(KindGroupIndex(app.catalogues.peopleDefs, person.mainKind));
+  }
+  ChooseMainKind(app);
+  const int sub = SubKindPosition(app.catalogues.peopleDefs, person.subKind);
+  {
+    const QSignalBlocker blocker(tab.subKinds);
+    tab.subKinds->setCurrentRow(sub < tab.subKinds->count() ? sub : -1);
+  }
+  SetChoiceText(tab.fromGroup, FromLatin1(person.fromGroup), GroupCount(app));
+  SetChoiceText(tab.againstGroup, FromLatin1(person.againstGroup), GroupCount(app));
+  SetChoiceText(tab.infoPlace, FromLatin1(person.infoPlace),
+                static_cast<int>(app.document.places.size()));
+  const std::pair<QLineEdit*, int> values[] = {{tab.x, person.x},
+                                               {tab.y, person.y},
+                                               {tab.shipCount, person.shipCount},
+                                               {tab.price, person.price}};
+  for (const auto& [field, value] : values) {
+    const QSignalBlocker blocker(field);
+    field->setText(QString::number(value));
+  }
+}
+
+EditorPerson PersonFromPanel(const EditorApp& app) {
+  const PlacesTab& tab = app.places;
+  EditorPerson person;
+  person.placeName = CurrentPlace(app);
+  if (const KindGroup* kind = ChosenMainKind(app)) person.mainKind = kind->name;
+  if (QListWidgetItem* sub = tab.subKinds->currentItem(); sub && sub->isSelected()) {
+    person.subKind = ToLatin1(sub->text());
+  }
+  person.fromGroup = ChoiceText(tab.fromGroup);
+  person.againstGroup = ChoiceText(tab.againstGroup);
+  person.x = FieldInt(tab.x);
+  person.y = FieldInt(tab.y);
+  person.shipCount = FieldInt(tab.shipCount);
+  person.infoPlace = ChoiceText(tab.infoPlace);
+  person.price = FieldInt(tab.price);
+  return person;
+}
+
+// Choosing a place: its offers, its figures and its people.
+void ChoosePlace(EditorApp& app) {
+  ShowOffers(app);
+  ShowStock(app);
+  ShowPeople(app, -1);
+}
+
+std::vector<std::string> StockColumn(const EditorApp& app, int column) {
+  std::vector<std::string> values;
+  for (int row = 0; row < app.places.stock->topLevelItemCount(); ++row) {
+    values.push_back(ToLatin1(app.places.stock->topLevelItem(row)->text(column)));
+  }
+  return values;
+}
+
+// Every change of "Warenortspreis :" writes the selected row's figure, then the whole stock
+// list becomes the place's goods-price line.
+void FigureChanged(EditorApp& app) {
+  PlacesTab& tab = app.places;
+  if (!CheckNumberField(tab.figure, NumberForm::kInteger, 10) || tab.figure->text().isEmpty()) {
+    AfterControlChange(app);
+    return;
+  }
+  const std::string figure = TrimBlanks(ToLatin1(tab.figure->text()));
+  if (QTreeWidgetItem* row = tab.stock->currentItem(); row && row->isSelected()) {
+    row->setText(1, FromLatin1(figure));
+  }
+  unsigned parts = 0;
+  if (FindPlace(app, CurrentPlace(app))) {
+    parts = SetGoodsPrices(app.document, CurrentPlace(app),
+                           BuildGoodsPrices(StockColumn(app, 0), StockColumn(app, 1)));
+  }
+  AfterChange(app, parts);
+}
+
+void BuildOfferBlock(EditorApp& app, QWidget* page, int index, const char* title,
+                     const std::vector<std::string>& names) {
+  const int top = 5 + 140 * index;
+  PutFrame(page, title, 5, top, 460, 135);
+  OfferBlock& block = app.places.offers[index];
+  block.source = PutList(page, 15, top + 20, 180, 100);
+  block.offered = PutList(page, 275, top + 20, 180, 100);
+  for (QListWidget* list : {block.source, block.offered}) {
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setFlow(QListView::TopToBottom);  // a grid of small entries, filled column by column
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+  }
+  FillList(block.source, names);
+  block.add = PutButton(page, "Hinzufügen", 200, top + 45, 70, 20);
+  block.remove = PutButton(page, "Entfernen", 200, top + 75, 70, 20);
+  const auto kind = static_cast<OfferKind>(index);
+  QObject::connect(block.add, &QPushButton::clicked, block.add, [&app, &block, kind] {
+    AfterChange(app, AddOffers(app.document, CurrentPlace(app), kind, SelectedNames(block.source)));
+  });
+  QObject::connect(block.remove, &QPushButton::clicked, block.remove, [&app, &block, kind] {
+    const std::vector<std::string> names = SelectedNames(block.offered);
+    const unsigned parts = RemoveOffers(app.document, CurrentPlace(app), kind, names);
+    AfterChange(app, parts);
+    if (!names.empty() && !SelectedNames(block.offered).empty()) {
+      ShowStatus(app, QString::fromUtf8("Angebote mit fester Anzahl (nicht -1) bleiben bestehen"));
+    }
+  });
+  QObject::connect(block.offered, &QListWidget::itemSelectionChanged, block.offered,
+                   [&app] { AfterControlChange(app); });
+}
+
+void BuildOffersPage(EditorApp& app, QWidget* page) {
+  BuildOfferBlock(app, page, 0, "Raumschiffe", app.catalogues.shipNames);
+  BuildOfferBlock(app, page, 1, "Waffen", app.catalogues.weaponNames);
+  BuildOfferBlock(app, page, 2, "Waren", app.catalogues.goodsNames);
+}
+
+void BuildStockAndPeoplePage(EditorApp& app, QWidget* page) {
+  PlacesTab& tab = app.places;
+  PutFrame(page, "Warenpreise", 5, 5, 460, 135);
+  tab.stock = PutColumns(page, 15, 25, 300, 100, {{"Ware", 150}, {"Menge", 60}});
+  for (size_t i = 0; i < app.catalogues.goodsNames.size(); ++i) {
+    tab.stock->addTopLevelItem(new QTreeWidgetItem(
+        {FromLatin1(app.catalogues.goodsNames[i]), FromLatin1(app.catalogues.goodsDefaults[i])}));
+  }
+  PutLabel(page, "Warenortspreis :", 325, 25, 100, 20);
+  tab.figure = PutField(page, 325, 45, 80, 20);
+  tab.figure->setText("0");
+
+  PutFrame(page, "Leute", 5, 145, 460, 275);
+  PutLabel(page, "Hauptart", 15, 162, 180, 18);
+  tab.mainKinds = PutList(page, 15, 180, 120, 45);
+  PutLabel(page, "Nebenart", 15, 232, 180, 18);
+  tab.subKinds = PutList(page, 15, 250, 120, 45);
+  std::vector<std::string> mainKinds;
+  for (const KindGroup& kind : app.catalogues.peopleDefs.groups) mainKinds.push_back(kind.name);
+  FillList(tab.mainKinds, mainKinds);
+
+  PutFieldLabel(page, "von Gruppe:", 220, 165, 78);
+  tab.fromGroup = PutChoice(page, 220, 165, 120);
+  PutFieldLabel(page, "gegen Gruppe:", 220, 190, 78);
+  tab.againstGroup = PutChoice(page, 220, 190, 120);
+  FillChoice(tab.fromGroup, app.catalogues.groupChoices);
+  FillChoice(tab.againstGroup, app.catalogues.groupChoices);
+  PutFieldLabel(page, "Schiffsanzahl:", 220, 215, 78);
+  tab.shipCount = PutField(page, 220, 215);
+  PutFieldLabel(page, "Info über Ort:", 220, 240, 78);
+  tab.infoPlace = PutChoice(page, 220, 240, 120);
+  PutFieldLabel(page, "X-Pos:", 385, 165, 40);
+  tab.x = PutField(page, 385, 165);
+  PutFieldLabel(page, "Y-Pos:", 385, 190, 40);
+  tab.y = PutField(page, 385, 190);
+  PutFieldLabel(page, "Preis:", 385, 215, 40);
+  tab.price = PutField(page, 385, 215);
+  for (QLineEdit* field : {tab.x, tab.y, tab.price, tab.shipCount}) field->setText("0");
+
+  tab.add = PutButton(page, "Hinzufügen", 185, 275, 85, 20);
+  tab.change = PutButton(page, "Ändern", 275, 275, 85, 20);
+  tab.remove = PutButton(page, "Entfernen", 365, 275, 85, 20);
+  tab.people =
+      PutColumns(page, 15, 305, 440, 105,
+                 {{"Hauptart", 70}, {"Nebenart", 70}, {"von Gr", 80}, {"von Gr", 80}, {"Ort", 80}});
+}
+
+void Connect(EditorApp& app) {
+  PlacesTab& tab = app.places;
+  QObject::connect(tab.place, &QComboBox::currentIndexChanged, tab.place, [&app] {
+    ChoosePlace(app);
+    AfterControlChange(app);
+  });
+  QObject::connect(tab.stock, &QTreeWidget::itemSelectionChanged, tab.stock, [&app] {
+    // Showing a figure is no edit of it: the place's prices change only when one is typed.
+    if (QTreeWidgetItem* row = app.places.stock->currentItem()) {
+      const QSignalBlocker blocker(app.places.figure);
+      app.places.figure->setText(row->text(1));
+    }
+    AfterControlChange(app);
+  });
+  QObject::connect(tab.figure, &QLineEdit::textEdited, tab.figure, [&app] { FigureChanged(app); });
+  QObject::connect(tab.mainKinds, &QListWidget::currentRowChanged, tab.mainKinds, [&app] {
+    ChooseMainKind(app);
+    AfterControlChange(app);
+  });
+  QObject::connect(tab.subKinds, &QListWidget::currentRowChanged, tab.subKinds,
+                   [&app] { AfterControlChange(app); });
+  for (QLineEdit* field : {tab.x, tab.y, tab.shipCount, tab.price}) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [&app] { AfterControlChange(app); });
+  }
+  for (QComboBox* choice : {tab.fromGroup, tab.againstGroup, tab.infoPlace}) {
+    QObject::connect(choice, &QComboBox::currentIndexChanged, choice,
+                     [&app] { AfterControlChange(app); });
+  }
+  QObject::connect(tab.people, &QTreeWidget::itemSelectionChanged, tab.people, [&app] {
+    if (const int person = ChosenPerson(app); person >= 0) {
+      ShowPerson(app, app.document.people[person]);
+    }
+    AfterControlChange(app);
+  });
+  QObject::connect(tab.add, &QPushButton::clicked, tab.add,
+                   [&app] { AfterChange(app, AddPerson(app.document, PersonFromPanel(app))); });
+  QObject::connect(tab.change, &QPushButton::clicked, tab.change, [&app] {
+    AfterChange(app, ChangePerson(app.document, ChosenPerson(app), PersonFromPanel(app)));
+  });
+  QObject::connect(tab.remove, &QPushButton::clicked, tab.remove, [&app] {
+    const int person = ChosenPerson(app);
+    SelectRow(app.places.people, -1);
+    AfterChange(app, RemovePerson(app.document, person));
+  });
+}
+
+}  // namespace
+
+void BuildPlacesTab(EditorApp& app, QWidget* page) {
+  PlacesTab& tab = app.places;
+  tab.inner = new QTabWidget(page);
+  tab.inner->setGeometry(5, 10, 475, 450);
+  auto* offersPage = new QWidget;
+  auto* stockPage = new QWidget;
+  tab.inner->addTab(offersPage, QString::fromUtf8("Kaufsangebot"));
+  tab.inner->addTab(stockPage, QString::fromUtf8("Warenpreise/Leute"));
+  QLabel* label = PutLabel(page, "Bearbeitungsort:", 200, 11, 85, 16);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  tab.place = PutChoice(page, 290, 7, 190);
+  label->raise();
+  tab.place->raise();
+  BuildOffersPage(app, offersPage);
+  BuildStockAndPeoplePage(app, stockPage);
+  Connect(app);
+}
+
+void RefreshPlaces(EditorApp& app, unsigned parts) {
+  PlacesTab& tab = app.places;
+  const int keepPerson =
+      (parts & kPartPeople) && !(parts & kPartPlaces) ? SelectedRow(tab.people) : -1;
+  if (parts & kPartPlaces) {
+    const QString current = tab.place->currentIndex() >= 0 ? tab.place->currentText() : QString();
+    const QString info =
+        tab.infoPlace->currentIndex() >= 0 ? tab.infoPlace->currentText() : QString();
+    const std::vector<std::string> names = PlaceNames(app);
+    FillChoice(tab.place, names);
+    FillChoice(tab.infoPlace, names);
+    SetChoiceText(tab.infoPlace, info, static_cast<int>(names.size()));
+    {
+      // A removed place leaves the box without a choice.
+      const QSignalBlocker blocker(tab.place);
+      tab.place->setCurrentIndex(current.isEmpty() ? -1 : tab.place->findText(current));
+    }
+    ShowOffers(app);
+    ShowStock(app);
+  }
+  if (parts & (kPartPeople | kPartPlaces)) ShowPeople(app, keepPerson);
+}
+
+void UpdatePlaceButtons(EditorApp& app) {
+  PlacesTab& tab = app.places;
+  bool valid = true;
+  for (QLineEdit* field : {tab.x, tab.y, tab.shipCount, tab.price}) {
+    valid = CheckNumberField(field, NumberForm::kInteger, 10) && valid;
+  }
+  bool filled = !tab.mask.empty();
+  for (int k = 0; k < 7 && filled; ++k) {
+    if (k >= static_cast<int>(tab.mask.size()) || tab.mask[k] != '1') continue;
+    QWidget* field = Parameter(tab, k);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+      filled = !edit->text().isEmpty();
+    } else {
+      filled = static_cast<QComboBox*>(field)->currentIndex() >= 0;
+    }
+  }
+  // A person needs a place: one added without would never be saved.
+  const bool place = FindPlace(app, CurrentPlace(app)) != nullptr;
+  const bool person = ChosenPerson(app) >= 0;
+  tab.add->setEnabled(filled && valid && place);
+  tab.change->setEnabled(person && valid && place);
+  tab.remove->setEnabled(person);
+  for (OfferBlock& block : tab.offers) {
+    block.add->setEnabled(place);
+    block.remove->setEnabled(place);
+  }
+  if (tab.figure->text().isEmpty()) MarkField(tab.figure, false, "");
+}
