@@ -1,8 +1,8 @@
 // JPEG pictures through libjpeg's 6b interface. A corrupt file must never end the program from
 // inside the library, so errors jump back here and the picture counts as not loadable.
 
-#include <cstdio>  // jpeglib.h needs FILE
 #include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE
 #include <memory>
 #include <vector>
 
@@ -54,8 +54,8 @@ SDL_Surface* DecodeJpegFile(const std::string& file) {
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
 
-  surface = NewPictureSurface(static_cast<int>(info.output_width),
-                              static_cast<int>(info.output_height));
+  surface =
+      NewPictureSurface(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
   if (!surface) {
     jpeg_destroy_decompress(&info);
     return nullptr;
@@ -65,8 +65,8 @@ SDL_Surface* DecodeJpegFile(const std::string& file) {
     const int y = static_cast<int>(info.output_scanline);
     JSAMPROW rows[1] = {row.data()};
     jpeg_read_scanlines(&info, rows, 1);
-    auto* pixels =
-        reinterpret_cast<Uint32*>(static_cast<unsigned char*>(surface->pixels) + y * surface->pitch);
+    auto* pixels = reinterpret_cast<Uint32*>(static_cast<unsigned char*>(surface->pixels) +
+                                             y * surface->pitch);
     for (unsigned x = 0; x < info.output_width; ++x) {
       const unsigned char* rgb = &row[x * 3];
       pixels[x] = 0xFF000000u | (Uint32(rgb[0]) << 16) | (Uint32(rgb[1]) << 8) | rgb[2];

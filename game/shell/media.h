@@ -21,7 +21,9 @@ constexpr int kPictureSlots = 10000;  // picture and quad numbers 0..9999
 constexpr int kScanCodes = 256;
 
 // Colours are 24-bit integers with red in the lowest byte.
-constexpr int MakeColour(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr int MakeColour(int r, int g, int b) {
+  return r + 256 * g + 65536 * b;
+}
 
 struct Picture {
   SDL_Surface* surface = nullptr;  // always ARGB8888
@@ -42,7 +44,7 @@ struct Quad {
 enum class BlendMode { kAlpha, kAdditive };
 
 struct InputState {
-  std::array<bool, kScanCodes> held{};          // live state from events
+  std::array<bool, kScanCodes> held{};            // live state from events
   std::array<bool, kScanCodes> releasePending{};  // went up since the last ReadKeyboard
   std::array<bool, kScanCodes> sampledHeld{};     // as of the last ReadKeyboard
   std::array<bool, kScanCodes> sampledReleased{};

@@ -38,13 +38,17 @@ std::string FontFileForFace(const std::string& faceName) {
 
 }  // namespace
 
-bool InitFonts(Media&) { return TTF_WasInit() || TTF_Init() == 0; }
+bool InitFonts(Media&) {
+  return TTF_WasInit() || TTF_Init() == 0;
+}
 
 void DrawInto(Media& media, int picture) {
   media.drawTarget = PictureExists(media, picture) ? picture : -1;
 }
 
-void EndDraw(Media& media) { media.drawTarget = -1; }
+void EndDraw(Media& media) {
+  media.drawTarget = -1;
+}
 
 void FillBox(Media& media, int x, int y, int w, int h, int colour) {
   const SDL_Rect box{x, y, w, h};
@@ -73,8 +77,8 @@ void DrawLine(Media& media, int x1, int y1, int x2, int y2, int colour) {
       const int x = steps ? x1 + (x2 - x1) * i / steps : x1;
       const int y = steps ? y1 + (y2 - y1) * i / steps : y1;
       if (x < 0 || y < 0 || x >= target->w || y >= target->h) continue;
-      reinterpret_cast<Uint32*>(static_cast<unsigned char*>(target->pixels) + y * target->pitch)[x] =
-          pixel;
+      reinterpret_cast<Uint32*>(static_cast<unsigned char*>(target->pixels) +
+                                y * target->pitch)[x] = pixel;
     }
     return;
   }

@@ -21,7 +21,9 @@ void BlitPictureSurface(const Picture& source, const SDL_Rect& sourceRect, SDL_S
 // The source rectangle later draws of a picture use: its clip, else the whole picture.
 SDL_Rect PictureSourceRect(const Picture& picture);
 
-inline bool ValidPictureNumber(int number) { return number >= 0 && number < kPictureSlots; }
+inline bool ValidPictureNumber(int number) {
+  return number >= 0 && number < kPictureSlots;
+}
 
 // Decodes a JPEG file into an ARGB8888 surface; nullptr when the file is missing or not a JPEG.
 SDL_Surface* DecodeJpegFile(const std::string& file);

@@ -177,6 +177,10 @@ static void DrawPicture(Media& media, int number, int x, int y, bool keyed) {
   SDL_RenderCopy(media.renderer, texture, &source, &target);
 }
 
-void DrawOpaque(Media& media, int picture, int x, int y) { DrawPicture(media, picture, x, y, false); }
+void DrawOpaque(Media& media, int picture, int x, int y) {
+  DrawPicture(media, picture, x, y, false);
+}
 
-void DrawKeyed(Media& media, int picture, int x, int y) { DrawPicture(media, picture, x, y, true); }
+void DrawKeyed(Media& media, int picture, int x, int y) {
+  DrawPicture(media, picture, x, y, true);
+}

@@ -23,7 +23,9 @@ void CreateQuad(Media& media, int quad, int picture) {
               static_cast<float>(PictureHeight(media, picture)));
 }
 
-void BeginQuads(Media& media) { media.blend = BlendMode::kAlpha; }
+void BeginQuads(Media& media) {
+  media.blend = BlendMode::kAlpha;
+}
 
 void SetQuadSize(Media& media, int quad, float width, float height) {
   if (!ValidQuad(media, quad)) return;
@@ -59,8 +61,8 @@ void DrawQuad(Media& media, int quad, float x, float y, int alpha) {
   if (!ValidQuad(media, quad) || media.drawTarget >= 0 || alpha <= 0) return;
   SDL_Texture* texture = PictureTexture(media, quad);
   if (!texture) return;
-  SDL_SetTextureBlendMode(texture, media.blend == BlendMode::kAdditive ? SDL_BLENDMODE_ADD
-                                                                       : SDL_BLENDMODE_BLEND);
+  SDL_SetTextureBlendMode(
+      texture, media.blend == BlendMode::kAdditive ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND);
   const Quad& q = media.quads[quad];
   const Uint8 a = static_cast<Uint8>(alpha > 255 ? 255 : alpha);
   static constexpr SDL_FPoint kTexture[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};

@@ -24,15 +24,15 @@ bool InitVideo(Media& media, bool headless) {
 
 bool OpenScreen(Media& media, int width, int height, int /*depth*/) {
   if (media.headless) {
-    media.headlessScreen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
+    media.headlessScreen =
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!media.headlessScreen) return false;
     media.renderer = SDL_CreateSoftwareRenderer(media.headlessScreen);
     return media.renderer != nullptr;
   }
   Uint32 flags = media.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-  media.window = SDL_CreateWindow("Velmarith", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                  height, flags);
+  media.window = SDL_CreateWindow("Velmarith", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  width, height, flags);
   if (!media.window) return false;
   media.renderer = SDL_CreateRenderer(media.window, -1, SDL_RENDERER_ACCELERATED);
   if (!media.renderer) media.renderer = SDL_CreateRenderer(media.window, -1, SDL_RENDERER_SOFTWARE);
@@ -71,7 +71,9 @@ void ShutdownMedia(Media& media) {
   SDL_Quit();
 }
 
-void SetFrameCap(Media& media, int framesPerSecond) { media.frameCap = framesPerSecond; }
+void SetFrameCap(Media& media, int framesPerSecond) {
+  media.frameCap = framesPerSecond;
+}
 
 void ClearScreen(Media& media, int colour) {
   SDL_SetRenderDrawBlendMode(media.renderer, SDL_BLENDMODE_NONE);
@@ -187,4 +189,6 @@ void SleepMs(const Media& media, int milliseconds) {
   SDL_Delay(static_cast<Uint32>(milliseconds));
 }
 
-std::uint64_t TickMs() { return SDL_GetTicks64(); }
+std::uint64_t TickMs() {
+  return SDL_GetTicks64();
+}

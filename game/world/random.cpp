@@ -1,6 +1,8 @@
 #include "game/world/random.h"
 
-void SeedRandom(Rng& rng, std::uint32_t seed) { rng.engine.seed(seed); }
+void SeedRandom(Rng& rng, std::uint32_t seed) {
+  rng.engine.seed(seed);
+}
 
 int RandomInt(Rng& rng, int max) {
   if (max <= 0) return 0;

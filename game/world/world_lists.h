@@ -43,9 +43,8 @@ inline FieldGlowRecord& AddFieldGlow(CursorList<FieldGlowRecord>& glows, FieldGl
 }
 
 // A ticker message lives 1000 frames.
-inline TickerMessageRecord& AddTickerMessage(CursorList<TickerMessageRecord>& messages,
-                                             int colour1, std::string text1, int colour2,
-                                             std::string text2) {
+inline TickerMessageRecord& AddTickerMessage(CursorList<TickerMessageRecord>& messages, int colour1,
+                                             std::string text1, int colour2, std::string text2) {
   return messages.Add({colour1, std::move(text1), colour2, std::move(text2), 1000});
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "game/world/cursor_list.h"
+#include "game/world/random.h"
+#include "game/world/records.h"
+
+constexpr int kMenuStarCount = 301;
+
+// The menu background: small drifting glows (kind 1) and a few large faint clouds (kind 2)
+// spread over the screen and a little beyond its right edge, where they drift in from.
+void CreateMenuStars(CursorList<MenuStarRecord>& stars, Rng& rng);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "game/world/cursor_list.h"
+#include "game/world/records.h"
+
+// The screen system: the items of the current screen and what is being shown.
+struct MenuState {
+  CursorList<MenuItemRecord> menuItems;
+  CursorList<MenuStarRecord> menuStars;
+  CursorList<std::string> saveFileNames;
+  int screenState = -10;  // the action being processed / the screen being shown
+  std::string screenTag;
+  int noGameInProgress = 1;
+  std::string dockedPlace;  // shorter than 3 characters: not docked
+  int revealCounter = 0;
+};

@@ -1,0 +1,156 @@
+#include "game/shell/script_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "formats/file_io.h"
+#include "formats/text_rules.h"
+#include "game/shell/game.h"
+#include "game/shell/state_dump.h"
+
+namespace {
+
+bool ParseNumber(const std::string& word, int low, int high, int& value) {
+  if (!IsStrictInt(word)) return false;
+  value = ReadInt(word);
+  return value >= low && value <= high;
+}
+
+bool ParseDirection(const std::string& word, int& down) {
+  if (word == "down")
+    down = 1;
+  else if (word == "up")
+    down = 0;
+  else
+    return false;
+  return true;
+}
+
+// Fills the command from the words after the frame number; an empty text when they fit.
+std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& command) {
+  const std::string& verb = command.verb;
+  const size_t args = words.size() - 2;
+  if (verb == "key") {
+    if (args != 2) return "expected: <frame> key <scancode> down|up";
+    if (!ParseNumber(words[2], 1, 255, command.a)) return "scan code must be 1..255";
+    if (!ParseDirection(words[3], command.b)) return "expected down or up";
+  } else if (verb == "mouse") {
+    if (args != 2) return "expected: <frame> mouse <x> <y>";
+    if (!ParseNumber(words[2], 0, 1023, command.a) || !ParseNumber(words[3], 0, 767, command.b)) {
+      return "mouse position must lie on the 1024 x 768 screen";
+    }
+  } else if (verb == "button") {
+    if (args != 2) return "expected: <frame> button left|right down|up";
+    if (words[2] == "left")
+      command.a = 1;
+    else if (words[2] == "right")
+      command.a = 2;
+    else
+      return "expected left or right";
+    if (!ParseDirection(words[3], command.b)) return "expected down or up";
+  } else if (verb == "screenshot" || verb == "dump") {
+    if (args != 1) return "expected: <frame> " + verb + " <file>";
+    command.file = words[2];
+  } else if (verb == "quit") {
+    if (args != 0) return "quit takes no arguments";
+  } else {
+    return "unknown command \"" + verb + "\"";
+  }
+  return "";
+}
+
+void ApplyInput(Game& game, const ScriptCommand& command) {
+  if (command.verb == "key") InjectKey(game.media, command.a, command.b == 1);
+  if (command.verb == "mouse") InjectMouseMove(game.media, command.a, command.b);
+  if (command.verb == "button") InjectMouseButton(game.media, command.a, command.b == 1);
+}
+
+void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
+  if (command.verb == "screenshot") {
+    GrabScreen(game.media, 1000, 0, 0, kScreenWidth, kScreenHeight);
+    if (!SavePicture(game.media, 1000, command.file)) {
+      std::fprintf(stderr, "script: cannot write %s\n", command.file.c_str());
+      script.status = 1;
+    }
+  } else if (command.verb == "dump") {
+    const WriteResult written = WriteFileAtomically(command.file, DumpState(game, script.frame));
+    if (!written.ok) {
+      std::fprintf(stderr, "script: %s\n", written.message.c_str());
+      script.status = 1;
+    }
+  } else if (command.verb == "quit") {
+    game.media.quitRequested = true;
+  }
+}
+
+// Gives the input of the given frame.
+void FeedInput(Game& game, ScriptRun& script, int frame) {
+  for (size_t i = script.next; i < script.commands.size(); ++i) {
+    const ScriptCommand& command = script.commands[i];
+    if (command.frame > frame) break;
+    if (command.frame == frame) ApplyInput(game, command);
+  }
+}
+
+}  // namespace
+
+bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
+                 std::string& error) {
+  script = ScriptRun{};
+  const std::vector<std::string> lines = SplitLines(text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string line = lines[i].substr(0, lines[i].find('#'));
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    if (words.empty()) continue;
+    const std::string where = name + ":" + std::to_string(i + 1) + ": ";
+    ScriptCommand command;
+    if (words.size() < 2 || !ParseNumber(words[0], 1, 100000000, command.frame)) {
+      error = where + "expected a frame number (1 or more) and a command";
+      return false;
+    }
+    command.verb = words[1];
+    if (std::string problem = ParseCommand(words, command); !problem.empty()) {
+      error = where + problem;
+      return false;
+    }
+    script.commands.push_back(command);
+  }
+  std::stable_sort(
+      script.commands.begin(), script.commands.end(),
+      [](const ScriptCommand& a, const ScriptCommand& b) { return a.frame < b.frame; });
+  return true;
+}
+
+bool LoadScript(const std::string& file, ScriptRun& script, std::string& error) {
+  const auto bytes = ReadFileBytes(file);
+  if (!bytes) {
+    error = file + ": cannot read the script";
+    return false;
+  }
+  return ParseScript(*bytes, file, script, error);
+}
+
+void AttachScript(Game& game, ScriptRun& script) {
+  script.frame = 0;
+  script.next = 0;
+  FeedInput(game, script, 1);
+  game.media.onFlip = [&game, &script] { OnScriptFrame(game, script); };
+}
+
+void OnScriptFrame(Game& game, ScriptRun& script) {
+  script.frame += 1;
+  while (script.next < script.commands.size() &&
+         script.commands[script.next].frame <= script.frame) {
+    CarryOut(game, script, script.commands[script.next]);
+    script.next += 1;
+  }
+  FeedInput(game, script, script.frame + 1);
+  // A headless run whose script has run out ends rather than spinning on unseen.
+  if (game.media.headless && script.next >= script.commands.size()) {
+    game.media.quitRequested = true;
+  }
+}

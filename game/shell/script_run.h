@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Game;
+
+// A scripted run: timed input, screenshots and state dumps, read from a small text file.
+// One command a line, "#" starts a comment; frames count every finished frame of any loop, from 1:
+//   <frame> key <scancode> down|up
+//   <frame> mouse <x> <y>
+//   <frame> button left|right down|up
+//   <frame> screenshot <file.bmp>
+//   <frame> dump <file.json>
+//   <frame> quit
+struct ScriptCommand {
+  int frame = 0;
+  std::string verb;
+  int a = 0;         // scan code, x, or button (1 left, 2 right)
+  int b = 0;         // y, or 1 down / 0 up
+  std::string file;  // screenshot and dump
+};
+
+struct ScriptRun {
+  std::vector<ScriptCommand> commands;  // in frame order
+  int frame = 0;                        // the last finished frame
+  size_t next = 0;                      // the first command not yet carried out
+  int status = 0;                       // exit status of the run
+};
+
+// Parses a script; false with a message naming the file and line of the first bad line.
+bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
+                 std::string& error);
+bool LoadScript(const std::string& file, ScriptRun& script, std::string& error);
+
+// Runs the script from now on: the first frame's input is given at once, every finished frame
+// carries out its commands and gives the input of the frame after it.
+void AttachScript(Game& game, ScriptRun& script);
+
+// What happens at the end of each frame (called by the media layer before the frame is shown).
+void OnScriptFrame(Game& game, ScriptRun& script);

@@ -1,0 +1,76 @@
+#include "game/shell/startup.h"
+
+#include "game/shell/game.h"
+#include "game/shell/media_loading.h"
+#include "game/shell/menu_stars.h"
+#include "game/ui/loading_screen.h"
+#include "game/ui/text_entry.h"
+
+namespace {
+
+bool Fail(StartupFailure& failure, const std::string& text) {
+  failure.text = text;
+  return false;
+}
+
+bool InitPlatform(Game& game, bool headless, StartupFailure& failure) {
+  if (!InitVideo(game.media, headless)) return Fail(failure, "Can't open DirectX 7 Or later");
+  // Without a sound device the game plays on silently.
+  InitAudio(game.media);
+  return true;
+}
+
+void CreateFonts(Game& game) {
+  InitFonts(game.media);
+  game.fonts.title = LoadFont(game.media, "Arial Black", 40);
+  game.fonts.large = LoadFont(game.media, "Courier New Fett", 16);
+  game.fonts.medium = LoadFont(game.media, "Courier New Fett", 12);
+  game.fonts.small = LoadFont(game.media, "Courier New Fett", 8);
+}
+
+bool OpenGameScreen(Game& game, StartupFailure& failure) {
+  if (!OpenScreen(game.media, kScreenWidth, kScreenHeight, 32)) {
+    return Fail(failure, "Can't open screen !");
+  }
+  SetFrameCap(game.media, 50);
+  SetQuadFilter(game.media, true);
+  return true;
+}
+
+bool LoadPictures(Game& game, StartupFailure& failure) {
+  std::string failedPath;
+  if (!LoadPlannedPictures(game, PlannedFontPictures(), failedPath) ||
+      !LoadPlannedPictures(game, PlannedLoadingPictures(), failedPath) ||
+      !LoadMediaGroups(game, failedPath)) {
+    return Fail(failure, PictureErrorText(failedPath));
+  }
+  CreateWorkPictures(game);
+  return true;
+}
+
+void FinishLoading(Game& game) {
+  for (int i = 0; i < 3; ++i) ShowLoadingScreen(game.media, 100, "");
+  game.fonts.list = LoadFont(game.media, "Courier New Fett", 10);
+}
+
+void SetUpLoop(Game& game) {
+  game.world.timeFactor = 1.0f;
+  ResetHudPanels(game.hud);
+  game.world.localPlayerNumber = 1;
+}
+
+}  // namespace
+
+bool RunStartup(Game& game, bool headless, StartupFailure& failure) {
+  if (!InitPlatform(game, headless, failure)) return false;
+  FillKeyCharMap(game.ui.keyCharMap);
+  DimensionCatalogues(game.catalogues);
+  LoadSettings(game.settings, GameFile(game, "Konfigurationen.ini"));
+  CreateMenuStars(game.menu.menuStars, game.rng);
+  CreateFonts(game);
+  if (!OpenGameScreen(game, failure)) return false;
+  if (!LoadPictures(game, failure)) return false;
+  FinishLoading(game);
+  SetUpLoop(game);
+  return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "game/shell/game.h"
+
+// A game folder made by a test: every picture of the numbering plan as a small picture, so that
+// start-up runs without the generated assets. Removed again when the folder goes out of scope.
+struct FixtureFolder {
+  std::filesystem::path path;
+  FixtureFolder();
+  ~FixtureFolder();
+  FixtureFolder(const FixtureFolder&) = delete;
+  FixtureFolder& operator=(const FixtureFolder&) = delete;
+};
+
+// Writes every planned picture (and a short sound) into the folder; font pictures get a filled
+// block in every glyph cell so that drawn text shows up in the pixels.
+void WriteMediaFixture(const std::filesystem::path& folder);
+
+// Writes a text file (bytes as given), creating its folder.
+void WriteFixtureFile(const std::filesystem::path& file, const std::string& bytes);
+
+// Shuts the media layer down with the game.
+struct GameDeleter {
+  void operator()(Game* game) const;
+};
+using GamePtr = std::unique_ptr<Game, GameDeleter>;
+
+// A game with a headless screen and no pictures loaded.
+GamePtr MakeHeadlessGame();
+
+// A game started on a fixture folder (start-up run to its end).
+GamePtr MakeStartedGame(const std::filesystem::path& folder);

@@ -1,0 +1,115 @@
+#include "game/shell/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "formats/latin1.h"
+#include "game/shell/frame_loop.h"
+#include "game/shell/game.h"
+#include "game_fixture.h"
+
+TEST(Startup, LoadsEveryPlannedPictureWithItsQuadAndCreatesTheWorkPictures) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  const Media& media = game->media;
+  for (int number : {0, 4, 103, 165, 540, 1043, 4101, 4270, 4311, 5230, 7028, 9000, 9001}) {
+    EXPECT_TRUE(PictureExists(media, number)) << number;
+    EXPECT_TRUE(media.quads[number].exists) << number;
+  }
+  EXPECT_EQ(PictureWidth(media, 5231), 1024);
+  EXPECT_EQ(PictureHeight(media, 5232), 368);
+  EXPECT_EQ(PictureWidth(media, 5300), 510);
+  EXPECT_EQ(PictureWidth(media, 5321), 500);
+  EXPECT_TRUE(media.quads[9999].exists);
+  EXPECT_EQ(game->ui.keyCharMap.Count(), 56);
+  EXPECT_EQ(game->menu.menuStars.Count(), 301);
+  EXPECT_EQ(game->settings.routePlasmaAmount, 2);
+}
+
+TEST(Startup, AMissingPictureNamesTheFile) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  std::filesystem::remove(DataPath(folder.path,
+                                   "BMP\\Oberfl\xE4"
+                                   "chen\\Info.bmp"));
+  Game game;
+  game.folder = folder.path;
+  StartupFailure failure;
+  EXPECT_FALSE(RunStartup(game, true, failure));
+  EXPECT_EQ(failure.title, "Error");
+  EXPECT_EQ(failure.text,
+            "! FEHLER !  Datei \"BMP\\Oberfl\xE4"
+            "chen\\Info.bmp\" konnte nicht geladen werden!");
+  ShutdownMedia(game.media);
+}
+
+TEST(FrameLoop, ScreenFadeRunsItsFiftyOneFramesEachWay) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  game->world.screenFade = 255;
+  for (int frame = 1; frame <= 51; ++frame) {
+    RunFrame(*game);
+    EXPECT_EQ(game->world.screenFade, 255 - 5 * frame);
+  }
+  RunFrame(*game);
+  EXPECT_EQ(game->world.screenFade, 0);
+
+  game->world.screenFade = -255;
+  RunFrame(*game);
+  EXPECT_EQ(game->world.screenFade, -250);  // drawn with alpha 5
+  for (int frame = 2; frame <= 51; ++frame) RunFrame(*game);
+  EXPECT_EQ(game->world.screenFade, 0);  // the last frame drew alpha 255
+}
+
+TEST(FrameLoop, FadeQuadDarkensTheFrame) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  Media& media = game->media;
+  ClearScreen(media, MakeColour(200, 200, 200));
+  game->world.screenFade = -130;  // next: -125, alpha 130
+  DrawScreenFade(*game);
+  const int half = ReadScreenPixel(media, 500, 500) & 255;
+  EXPECT_NEAR(half, 200 * 125 / 255 + 1, 3);
+  ClearScreen(media, MakeColour(200, 200, 200));
+  game->world.screenFade = -5;  // next: 0, alpha 255
+  DrawScreenFade(*game);
+  EXPECT_LE(ReadScreenPixel(media, 500, 500) & 255, 2);
+}
+
+TEST(FrameLoop, AnnouncementWaitsForEachClipAndEndsAtTwenty) {
+  GamePtr game = MakeHeadlessGame();
+  // Without clips loaded nothing plays, so the step advances every frame.
+  game->loop.announcementStep = 1;
+  for (int i = 0; i < 18; ++i) AdvanceAnnouncement(*game);
+  EXPECT_EQ(game->loop.announcementStep, 19);
+  AdvanceAnnouncement(*game);
+  EXPECT_EQ(game->loop.announcementStep, 0);
+  AdvanceAnnouncement(*game);
+  EXPECT_EQ(game->loop.announcementStep, 0);
+}
+
+TEST(FrameLoop, F12WritesAScreenshotIntoTheGameFolder) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  InjectKey(game->media, 88, true);
+  RunFrame(*game);
+  InjectKey(game->media, 88, false);
+  RunFrame(*game);
+  int shots = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("Bild", 0) == 0 && entry.path().extension() == ".bmp") {
+      ++shots;
+      const int number = std::stoi(name.substr(4, 4));
+      EXPECT_GE(number, 1000);
+      EXPECT_LE(number, 9999);
+      EXPECT_EQ(name.size(), 12u);
+    }
+  }
+  EXPECT_EQ(shots, 1);
+}
