@@ -13,8 +13,8 @@
 inline constexpr std::string_view kGroupNotesFile = "Gruppen.txt";
 inline constexpr std::string_view kGoodsNotesFile = "Waren.txt";
 
-// The note text: the file's lines joined by CR LF, so a file the editor wrote reads back
-// byte-identical.
+// The note text: the file's lines joined by CR LF (a final line end stays part of the text), so
+// a file the editor wrote reads back byte-identical and LF-only files come out with CR LF.
 std::string ReadNoteText(std::string_view bytes);
 
 // The first editor's reading, kept for comparison: a file of exactly one line gains an empty

@@ -7,11 +7,12 @@
 #include "tests/formats/test_text.h"
 
 TEST(NoteFile, TextIsStoredExactlyWithoutFinalLineEnd) {
-  for (const std::string text : {"", "eine Zeile", "zwei\r\nZeilen", "Leerzeile\r\n\r\ndanach"}) {
+  for (const std::string text :
+       {"", "eine Zeile", "zwei\r\nZeilen", "Leerzeile\r\n\r\ndanach", "Enter am Ende\r\n", "\r\n"}) {
     EXPECT_EQ(WriteNoteText(text), text);
     EXPECT_EQ(ReadNoteText(WriteNoteText(text)), text);
   }
-  EXPECT_EQ(ReadNoteText("lf\nnur"), "lf\r\nnur");
+  EXPECT_EQ(ReadNoteText("lf\nnur\n"), "lf\r\nnur\r\n");
 }
 
 TEST(NoteFile, TheFirstEditorGaveAOneLineFileAnEmptySecondLine) {
