@@ -1,0 +1,187 @@
+// Facts of the shipped sample universe that the game and its players rely on, read through the
+// same readers as the game's start-up, and the balance of its economy.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include <unistd.h>
+
+#include "formats/file_io.h"
+#include "formats/group_catalogue.h"
+#include "formats/latin1.h"
+#include "formats/ship_catalogue.h"
+#include "formats/system_file.h"
+#include "formats/universe_file.h"
+#include "formats/weapon_catalogue.h"
+#include "tools/velmarith-data/prices.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The built game folder when the build has made it; otherwise data/ converted here the way the
+// build converts it (UTF-8 to Latin-1, LF to CR LF).
+fs::path SampleGameFolder() {
+  const char* build = std::getenv("VELMARITH_BUILD_DIR");
+  if (build != nullptr && fs::exists(fs::path(build) / "Velmarith" / "INI" / "Universum.ini")) {
+    return fs::path(build) / "Velmarith";
+  }
+  const char* source = std::getenv("VELMARITH_SOURCE_DIR");
+  const fs::path data = fs::path(source != nullptr ? source : ".") / "data";
+  // ctest runs each test in a process of its own, maybe side by side: one folder each.
+  const fs::path root =
+      fs::temp_directory_path() / ("velmarith_prices_sample_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  for (const char* top : {"INI", "TXT"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(data / top)) {
+      const fs::path target = root / top / fs::relative(entry.path(), data / top);
+      if (entry.is_directory()) {
+        fs::create_directories(target);
+        continue;
+      }
+      std::string text = ReadFileBytes(entry.path()).value_or("");
+      std::string converted;
+      for (char c : Utf8ToLatin1(text)) {
+        if (c == '\n') converted += '\r';
+        converted += c;
+      }
+      fs::create_directories(target.parent_path());
+      std::ofstream(target, std::ios::binary) << converted;
+    }
+  }
+  return root;
+}
+
+class SampleUniverse : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { folder = new fs::path(SampleGameFolder()); }
+  static void TearDownTestSuite() {
+    if (folder->filename().string().starts_with("velmarith_prices_sample_")) {
+      fs::remove_all(*folder);
+    }
+    delete folder;
+  }
+  static fs::path Ini() { return *folder / "INI"; }
+  static fs::path* folder;
+};
+fs::path* SampleUniverse::folder = nullptr;
+
+// The route traffic's fixed loadouts: group, ship, weapons.
+struct Loadout {
+  const char* group;
+  const char* ship;
+  std::vector<const char*> weapons;
+};
+const std::vector<Loadout> kLoadouts = {
+    {"Die Allianz", "Schwalbe", {"Loku III", "Subune B", "Subune B", "Loku III"}},
+    {"Die freien Händler", "langer Transporter", {"Hiqaqu 2", "Hiqaqu 2"}},
+    {"Die Blacks", "Habicht", {"Ryplo (Prototyp)", "Ryplo", "Ryplo", "Ryplo (Prototyp)"}},
+    {"Die Kopfgeldjäger", "Krebs", {"Bramutey Alpha Typ", "Ryplo", "Ryplo", "Bramutey Alpha Typ"}},
+    {"Die Kopfgeldjäger", "Schwalbe", {"Xiho II", "Xiho I", "Xiho II"}},
+    {"Die Recosus", "Falke", {"Pova (verbessert)", "Pova (verbessert)"}},
+    {"Das Cime-Regime",
+     "Kröte",
+     {"Bramutey Beta Typ", "Wokuni I", "Wokuni I", "Bramutey Beta Typ"}},
+    {"Der Qema-Bund", "Floh", {"Nostla Typ 2", "Nostla Typ 1", "Nostla Typ 2"}},
+    {"Die Händlerkoalition", "Tradership", {"Nicosta (Prototyp)", "Nicosta (Prototyp)"}},
+    {"Die Dajuc", "Krebs", {"Gunexus I", "Gunexus II", "Gunexus II", "Gunexus I"}},
+    {"Die Schmuggler",
+     "Scorpion",
+     {"Spaticel ONE", "Xiho II", "Gunexus III", "Xiho II", "Spaticel ONE"}},
+};
+
+int SlotClass(const ShipType& ship, int slot) {
+  return std::atoi(ship.slotClasses.substr(5 * slot, 5).c_str());
+}
+
+TEST_F(SampleUniverse, CataloguesHoldTheGroupsShipsAndWeaponsOfTheTraffic) {
+  const GroupCatalogue groups = LoadGroups(Ini() / "Gruppen.ini");
+  EXPECT_EQ(groups.groupCount, 10);
+  ASSERT_FALSE(groups.lines.empty());
+  EXPECT_FALSE(IsChoosableGroupLine(groups.lines[0]));  // group 0 is the player's own
+
+  const ShipCatalogue ships = LoadShipTypes(Ini() / "Raumschiffe.ini");
+  const WeaponCatalogue weapons = LoadWeaponTypes(Ini() / "Waffen.ini");
+  ASSERT_GE(ships.shipTypeCount, 12);
+  EXPECT_GT(ships.shipTypes[1].cargoCapacity, 0);  // the starting ship can trade
+
+  for (const Loadout& loadout : kLoadouts) {
+    SCOPED_TRACE(loadout.ship);
+    EXPECT_NE(GroupIndex(groups, Utf8ToLatin1(loadout.group)), 0);
+    const int ship = ShipTypeIndex(ships, Utf8ToLatin1(loadout.ship));
+    ASSERT_NE(ship, 0);
+    const ShipType& type = ships.shipTypes[ship];
+    ASSERT_GE(type.slotCount, static_cast<int>(loadout.weapons.size()));
+    for (size_t slot = 0; slot < loadout.weapons.size(); ++slot) {
+      const int weapon = WeaponTypeIndex(weapons, loadout.weapons[slot]);
+      ASSERT_NE(weapon, 0) << loadout.weapons[slot];
+      EXPECT_LE(weapons.weaponTypes[weapon].weaponClass, SlotClass(type, slot));
+    }
+  }
+
+  // "Loku I" is the starting weapon: class 1, the cheapest, fitting every slot of ship 1.
+  const int loku = WeaponTypeIndex(weapons, "Loku I");
+  ASSERT_NE(loku, 0);
+  EXPECT_EQ(weapons.weaponTypes[loku].weaponClass, 1);
+  std::set<int> kinds;
+  for (int w = 1; w <= weapons.weaponTypeCount; ++w) {
+    kinds.insert(weapons.weaponTypes[w].kind);
+    EXPECT_GE(weapons.weaponTypes[w].price, weapons.weaponTypes[loku].price);
+  }
+  EXPECT_EQ(kinds, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  for (int slot = 0; slot < ships.shipTypes[1].slotCount; ++slot) {
+    EXPECT_GE(SlotClass(ships.shipTypes[1], slot), 1);
+  }
+}
+
+TEST_F(SampleUniverse, StartPointLiesAtPlanetNeueAllianzAndAlpha23Exists) {
+  const std::vector<SystemEntry> systems = UniverseSystems(LoadUniverse(Ini() / "Universum.ini"));
+  EXPECT_GE(systems.size(), 6u);
+  EXPECT_TRUE(std::any_of(systems.begin(), systems.end(),
+                          [](const SystemEntry& s) { return s.name == "Alpha 23"; }));
+  const auto start = std::find_if(systems.begin(), systems.end(), [](const SystemEntry& s) {
+    return SystemContains(s, 45001, 79300);
+  });
+  ASSERT_NE(start, systems.end());
+  const std::string bytes =
+      ReadFileBytes(DataPath(Ini(), start->name + "\\System.ini")).value_or("");
+  bool found = false;
+  for (const DockingRingEntry& ring : ScanDockingRings(bytes)) {
+    if (ring.name != "Planet Neue Allianz") continue;
+    found = true;
+    // The ship starts in the ring: within its 128-unit radius.
+    EXPECT_LE(std::abs(ring.x + start->originX - 45001), 128);
+    EXPECT_LE(std::abs(ring.y + start->originY - 79300), 128);
+  }
+  EXPECT_TRUE(found);
+}
+
+TEST_F(SampleUniverse, StartingShipHasLoopsButNoFortuneInOneTrip) {
+  const PriceBook book = LoadPriceBook(*folder);
+  const ShipCatalogue ships = LoadShipTypes(Ini() / "Raumschiffe.ini");
+  const int cargo = ships.shipTypes[1].cargoCapacity;
+  const std::vector<TradeTrip> trips = ProfitableTrips(book, cargo, kStartingMoney);
+  const std::vector<TradeLoop> loops = ProfitableLoops(trips);
+
+  const auto paying = std::count_if(loops.begin(), loops.end(),
+                                    [](const TradeLoop& loop) { return loop.profit > 0; });
+  EXPECT_GE(paying, 3);
+  // A full hold may earn a good day's pay, a quarter of the starting money at most.
+  for (const TradeTrip& trip : trips) {
+    EXPECT_LE(trip.profit, kStartingMoney / 4) << Latin1ToUtf8(book.places[trip.from].name)
+                                               << " -> " << Latin1ToUtf8(book.places[trip.to].name);
+  }
+  // Every place holds a stock of every good: no price the game cannot compute.
+  for (const PricePlace& place : book.places) {
+    for (int g = 1; g <= book.goods.goodsCount; ++g) {
+      EXPECT_GT(LocalStock(place, book.goods.goods[g].name), 0) << Latin1ToUtf8(place.name);
+    }
+  }
+}
+
+}  // namespace

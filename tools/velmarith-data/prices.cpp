@@ -1,0 +1,258 @@
+#include "tools/velmarith-data/prices.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "formats/file_io.h"
+#include "formats/latin1.h"
+#include "formats/place_file.h"
+#include "formats/ship_catalogue.h"
+#include "formats/system_file.h"
+#include "formats/text_rules.h"
+#include "formats/universe_file.h"
+
+namespace {
+
+// Reads the place file of one docking ring into the place record, as the start-up scan does.
+void ReadPlaceLines(const std::filesystem::path& ini, PricePlace& place,
+                    std::string_view systemFolder) {
+  const std::string dataPath = std::string(systemFolder) + "\\Orte\\" + place.name + ".ini";
+  const std::optional<PlaceFile> file = LoadPlace(DataPath(ini, dataPath), PlaceReadMode::kGame);
+  if (!file) return;
+  place.goodsOffers = file->goodsOffers;
+  place.goodsPrices = ReplaceTripleZeros(file->goodsPrices);
+}
+
+std::string PlaceLabel(const PricePlace& place) {
+  return Latin1ToUtf8(place.name) + " (" + Latin1ToUtf8(place.systemFolder) + ")";
+}
+
+// Padded before the conversion: columns count characters, not UTF-8 bytes.
+std::string GoodName(const PriceBook& book, int good, int width = 0) {
+  return Latin1ToUtf8(PadRight(book.goods.goods[good].name, width));
+}
+
+// "%+lld" for the report's gains and losses.
+std::string Signed(long long value) {
+  return (value > 0 ? "+" : "") + FormatInt(value);
+}
+
+std::string PriceText(const std::optional<long long>& price) {
+  return price ? FormatInt(*price) : std::string("-");
+}
+
+void PrintPlaces(const PriceBook& book, std::ostream& out) {
+  const int placeCount = static_cast<int>(book.places.size());
+  out << "Prices at " << placeCount << " places (buy / sell a unit; \"*\" = sold there):\n";
+  for (const PricePlace& place : book.places) {
+    out << PlaceLabel(place) << "\n";
+    for (int g = 1; g <= book.goods.goodsCount; ++g) {
+      const GoodsRecord& good = book.goods.goods[g];
+      const int stock = LocalStock(place, good.name);
+      out << "  " << GoodName(book, g, 20) << " stock " << PadLeft(FormatInt(stock), 5) << "   buy "
+          << PadLeft(PriceText(GoodsPriceAt(good, stock, 0, placeCount)), 6) << "   sell "
+          << PadLeft(PriceText(GoodsPriceAt(good, stock, 1, placeCount)), 6)
+          << (PlaceSells(place, good.name) ? "  *" : "") << "\n";
+    }
+  }
+}
+
+std::string TripText(const PriceBook& book, const TradeTrip& trip) {
+  return GoodName(book, trip.good, 16) + PlaceLabel(book.places[trip.from]) + " -> " +
+         PlaceLabel(book.places[trip.to]);
+}
+
+}  // namespace
+
+PriceBook LoadPriceBook(const std::filesystem::path& gameFolder) {
+  const std::filesystem::path ini = gameFolder / "INI";
+  PriceBook book;
+  // Name -> index into book.places while reading; the game keeps one record per name.
+  std::map<std::string, size_t> byName;
+  std::vector<std::string> systems;
+  for (const SystemEntry& system : UniverseSystems(LoadUniverse(ini / "Universum.ini"))) {
+    const std::optional<std::string> bytes =
+        ReadFileBytes(DataPath(ini, system.name + "\\System.ini"));
+    if (!bytes) continue;
+    for (const DockingRingEntry& ring : ScanDockingRings(*bytes)) {
+      auto found = byName.find(ring.name);
+      if (found == byName.end()) {
+        found = byName.emplace(ring.name, book.places.size()).first;
+        book.places.push_back({ring.name, system.name, "", ""});
+      }
+      ReadPlaceLines(ini, book.places[found->second], system.name);
+    }
+  }
+  // std::string compares bytes as unsigned char: the game's byte-wise order.
+  std::sort(book.places.begin(), book.places.end(),
+            [](const PricePlace& a, const PricePlace& b) { return a.name < b.name; });
+
+  book.goods = LoadGoods(ini / "Waren.ini");
+  std::vector<std::string> lines;
+  for (const PricePlace& place : book.places) lines.push_back(place.goodsPrices);
+  ComputeTotalStock(book.goods, lines);
+  return book;
+}
+
+int LocalStock(const PricePlace& place, std::string_view goodName) {
+  int stock = 0;
+  for (const OfferRecord& record : SplitOffers(place.goodsPrices)) {
+    if (record.name == goodName) stock = ReadInt(record.value);
+  }
+  return stock;
+}
+
+std::optional<long long> GoodsPriceAt(const GoodsRecord& good, int stock, int delta,
+                                      int placeCount) {
+  const long long divisor = (static_cast<long long>(stock) + delta) * placeCount;
+  if (divisor <= 0) return std::nullopt;
+  return static_cast<long long>(good.basePrice) * good.totalStock / divisor;
+}
+
+bool PlaceSells(const PricePlace& place, std::string_view goodName) {
+  for (const OfferRecord& record : SplitOffers(place.goodsOffers)) {
+    if (record.name == goodName) return true;
+  }
+  return false;
+}
+
+TradeTrip PlanTrip(const PriceBook& book, int from, int to, int good, int cargo, long long money) {
+  TradeTrip trip;
+  trip.from = from;
+  trip.to = to;
+  trip.good = good;
+  const GoodsRecord& record = book.goods.goods[good];
+  const int placeCount = static_cast<int>(book.places.size());
+  const int buyStock = LocalStock(book.places[from], record.name);
+  const int sellStock = LocalStock(book.places[to], record.name);
+  for (int unit = 0; unit < cargo; ++unit) {
+    // The game removes a stock record that buying brings to 0, so the last unit is stock 1.
+    if (buyStock - unit < 1) break;
+    const std::optional<long long> cost = GoodsPriceAt(record, buyStock - unit, 0, placeCount);
+    const std::optional<long long> gain = GoodsPriceAt(record, sellStock + unit, 1, placeCount);
+    if (!cost || !gain) break;
+    if (unit == 0) trip.margin = *gain - *cost;
+    if (*gain <= *cost || money < *cost) break;
+    money -= *cost;
+    trip.profit += *gain - *cost;
+    ++trip.units;
+  }
+  return trip;
+}
+
+std::vector<TradeTrip> ProfitableTrips(const PriceBook& book, int cargo, long long money) {
+  std::vector<TradeTrip> trips;
+  const int placeCount = static_cast<int>(book.places.size());
+  for (int from = 0; from < placeCount; ++from) {
+    for (int good = 1; good <= book.goods.goodsCount; ++good) {
+      if (!PlaceSells(book.places[from], book.goods.goods[good].name)) continue;
+      for (int to = 0; to < placeCount; ++to) {
+        if (to == from) continue;
+        TradeTrip trip = PlanTrip(book, from, to, good, cargo, money);
+        if (trip.margin > 0) trips.push_back(trip);
+      }
+    }
+  }
+  std::stable_sort(trips.begin(), trips.end(), [](const TradeTrip& a, const TradeTrip& b) {
+    return a.margin != b.margin ? a.margin > b.margin : a.profit > b.profit;
+  });
+  return trips;
+}
+
+std::vector<TradeLoop> ProfitableLoops(const std::vector<TradeTrip>& trips) {
+  // Trips come best first, so the first one seen for a direction is its best.
+  std::map<std::pair<int, int>, const TradeTrip*> best;
+  for (const TradeTrip& trip : trips) best.try_emplace({trip.from, trip.to}, &trip);
+  std::vector<TradeLoop> loops;
+  for (const auto& [key, out] : best) {
+    if (key.first >= key.second) continue;
+    const auto back = best.find({key.second, key.first});
+    if (back == best.end()) continue;
+    loops.push_back({*out, *back->second, out->margin + back->second->margin,
+                     out->profit + back->second->profit});
+  }
+  std::stable_sort(loops.begin(), loops.end(), [](const TradeLoop& a, const TradeLoop& b) {
+    return a.margin != b.margin ? a.margin > b.margin : a.profit > b.profit;
+  });
+  return loops;
+}
+
+void PrintPriceReport(const PriceBook& book, int cargo, long long money, int top,
+                      std::ostream& out) {
+  PrintPlaces(book, out);
+  const std::vector<TradeTrip> trips = ProfitableTrips(book, cargo, money);
+  const std::vector<TradeLoop> loops = ProfitableLoops(trips);
+
+  out << "\nBest trips for " << cargo << " cargo units and " << money
+      << " credits (profit of the first unit, units worth carrying, profit of the trip):\n";
+  for (int k = 0; k < top && k < static_cast<int>(trips.size()); ++k) {
+    const TradeTrip& trip = trips[k];
+    out << PadLeft(FormatInt(k + 1), 4) << ". " << PadLeft(Signed(trip.margin), 5) << "/unit "
+        << PadLeft(FormatInt(trip.units), 3) << " units " << PadLeft(Signed(trip.profit), 7) << "  "
+        << TripText(book, trip) << "\n";
+  }
+  out << "\nBest loops (out and back; profit of the first units, profit of both trips):\n";
+  for (int k = 0; k < top && k < static_cast<int>(loops.size()); ++k) {
+    const TradeLoop& loop = loops[k];
+    out << PadLeft(FormatInt(k + 1), 4) << ". " << PadLeft(Signed(loop.margin), 5) << "/unit "
+        << PadLeft(Signed(loop.profit), 7) << "  " << PlaceLabel(book.places[loop.out.from])
+        << " <-> " << PlaceLabel(book.places[loop.out.to]) << ": " << GoodName(book, loop.out.good)
+        << " out, " << GoodName(book, loop.back.good) << " back\n";
+  }
+  long long bestTrip = 0;
+  for (const TradeTrip& trip : trips) bestTrip = std::max(bestTrip, trip.profit);
+  long long bestLoop = 0;
+  int paying = 0;
+  for (const TradeLoop& loop : loops) {
+    bestLoop = std::max(bestLoop, loop.profit);
+    if (loop.profit > 0) ++paying;
+  }
+  out << "\n"
+      << trips.size() << " profitable trips, " << paying
+      << " loops that pay with this hold; best trip " << Signed(bestTrip) << ", best loop "
+      << Signed(bestLoop) << " credits.\n";
+}
+
+int RunPricesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const char* usage =
+      "usage: velmarith-data prices <game folder> [--cargo N] [--money N] [--top N]\n";
+  std::string folder;
+  std::optional<int> cargo;
+  long long money = kStartingMoney;
+  int top = 15;
+  for (size_t k = 0; k < args.size(); ++k) {
+    const std::string& word = args[k];
+    if (word == "--cargo" || word == "--money" || word == "--top") {
+      if (k + 1 >= args.size() || !IsStrictInt(args[k + 1]) || ReadInt(args[k + 1]) < 0) {
+        err << "velmarith-data prices: " << word << " needs a number of 0 or more\n" << usage;
+        return 2;
+      }
+      const int value = ReadInt(args[++k]);
+      if (word == "--cargo") cargo = value;
+      if (word == "--money") money = value;
+      if (word == "--top") top = value;
+    } else if (folder.empty() && !word.starts_with("--")) {
+      folder = word;
+    } else {
+      err << "velmarith-data prices: unexpected \"" << word << "\"\n" << usage;
+      return 2;
+    }
+  }
+  if (folder.empty()) {
+    err << usage;
+    return 2;
+  }
+  const std::filesystem::path root(folder);
+  if (!std::filesystem::is_regular_file(root / "INI" / "Universum.ini")) {
+    err << "velmarith-data prices: " << folder << " holds no INI/Universum.ini\n";
+    return 1;
+  }
+  const PriceBook book = LoadPriceBook(root);
+  if (!cargo) {
+    const ShipCatalogue ships = LoadShipTypes(root / "INI" / "Raumschiffe.ini");
+    cargo = ships.shipTypeCount >= 1 ? ships.shipTypes[1].cargoCapacity : 0;
+  }
+  PrintPriceReport(book, *cargo, money, top, out);
+  return 0;
+}
