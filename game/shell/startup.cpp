@@ -3,6 +3,7 @@
 #include "game/shell/game.h"
 #include "game/shell/media_loading.h"
 #include "game/shell/menu_stars.h"
+#include "game/shell/world_data_loading.h"
 #include "game/ui/loading_screen.h"
 #include "game/ui/text_entry.h"
 
@@ -67,9 +68,11 @@ bool RunStartup(Game& game, bool headless, StartupFailure& failure) {
   DimensionCatalogues(game.catalogues);
   LoadSettings(game.settings, GameFile(game, "Konfigurationen.ini"));
   CreateMenuStars(game.menu.menuStars, game.rng);
+  LoadElementDefinitions(game);
   CreateFonts(game);
   if (!OpenGameScreen(game, failure)) return false;
   if (!LoadPictures(game, failure)) return false;
+  LoadPlacesAndCatalogues(game);
   FinishLoading(game);
   SetUpLoop(game);
   return true;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "game/world/catalogues.h"
+#include "game/world/random.h"
+#include "game/world/world_state.h"
+
+// What entering a system needs besides the world: the catalogues (group names), chance, and the
+// game folder holding INI.
+struct SystemContext {
+  const Catalogues& catalogues;
+  Rng& rng;
+  std::filesystem::path gameFolder;
+};
+
+// Clears the system lists, keeps only the local ship, creates the objects of every system whose
+// square contains the camera and every universe lane, and scatters the star field.
+void EnterSystem(World& world, const SystemContext& context);
+
+// Reads one system's element file and creates its objects at the current system origin.
+void LoadSystemFile(World& world, const SystemContext& context, const std::string& folder);
