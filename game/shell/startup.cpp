@@ -62,18 +62,31 @@ void SetUpLoop(Game& game) {
 
 }  // namespace
 
-bool RunStartup(Game& game, bool headless, StartupFailure& failure) {
+bool RunStartup(Game& game, bool headless, StartupFailure& failure, StartupProfile* profile) {
+  std::uint64_t mark = TickMs();
+  auto phase = [&](const char* name) {
+    if (!profile) return;
+    const std::uint64_t now = TickMs();
+    profile->phases.emplace_back(name, now - mark);
+    mark = now;
+  };
   if (!InitPlatform(game, headless, failure)) return false;
+  phase("platform (video, sound)");
   FillKeyCharMap(game.ui.keyCharMap);
   DimensionCatalogues(game.catalogues);
   LoadSettings(game.settings, GameFile(game, "Konfigurationen.ini"));
   CreateMenuStars(game.menu.menuStars, game.rng);
   LoadElementDefinitions(game);
   CreateFonts(game);
+  phase("lists, settings, element kinds, fonts");
   if (!OpenGameScreen(game, failure)) return false;
+  phase("screen");
   if (!LoadPictures(game, failure)) return false;
+  phase("pictures and sounds");
   LoadPlacesAndCatalogues(game);
+  phase("places and catalogues");
   FinishLoading(game);
   SetUpLoop(game);
+  phase("finish");
   return true;
 }

@@ -1,0 +1,62 @@
+// Start-up and frame timings of the game, headless, on the assembled game folder:
+//   build/bench/bench_game_frames [game folder]
+// Prints start-up phase by phase, the time of an empty-world frame and of a frame in the
+// largest sample system.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "game/shell/frame_loop.h"
+#include "game/shell/game.h"
+#include "game/shell/startup.h"
+#include "game/world/system_loading.h"
+
+namespace {
+
+double Milliseconds(std::chrono::steady_clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
+
+template <class Work>
+double AverageMs(int runs, Work work) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < runs; ++i) work();
+  return Milliseconds(std::chrono::steady_clock::now() - start) / runs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  auto game = std::make_unique<Game>();
+  game->folder = argc > 1 ? argv[1] : VELMARITH_GAME_DIR;
+
+  StartupFailure failure;
+  StartupProfile profile;
+  const auto start = std::chrono::steady_clock::now();
+  if (!RunStartup(*game, true, failure, &profile)) {
+    std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
+    return 1;
+  }
+  RunFrame(*game);
+  std::printf("start-up to the first frame: %.1f ms\n",
+              Milliseconds(std::chrono::steady_clock::now() - start));
+  for (const auto& [name, ms] : profile.phases) {
+    std::printf("  %-40s %5llu ms\n", name.c_str(), static_cast<unsigned long long>(ms));
+  }
+
+  std::printf("empty-world frame (headless, no cap): %.3f ms\n",
+              AverageMs(500, [&] { RunFrame(*game); }));
+
+  // In a system: the free game's start point.
+  game->world.cameraX = 45001;
+  game->world.cameraY = 79300;
+  const SystemContext context{game->catalogues, game->rng, game->folder};
+  std::printf("EnterSystem at the start point: %.3f ms\n",
+              AverageMs(50, [&] { EnterSystem(game->world, context); }));
+  ShutdownMedia(game->media);
+  return 0;
+}
