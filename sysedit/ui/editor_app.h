@@ -92,6 +92,11 @@ struct NotesTab {
 };
 
 struct EditorApp {
+  EditorApp() = default;
+  EditorApp(const EditorApp&) = delete;
+  EditorApp& operator=(const EditorApp&) = delete;
+  ~EditorApp();  // deletes the window while the state its handlers use still exists
+
   std::filesystem::path folder;  // the universe's INI folder
   EditorCatalogues catalogues;
   EditorDocument document;

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -125,6 +126,11 @@ QString WindowTitle(const EditorApp& app) {
 }  // namespace
 
 std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
+  // The layout is measured in pixels for a small dialog font.
+  QFont font = QApplication::font();
+  font.setPixelSize(11);
+  QApplication::setFont(font);
+
   auto app = std::make_unique<EditorApp>();
   app->folder = folder;
   app->catalogues = LoadEditorCatalogues(folder);
@@ -143,6 +149,13 @@ std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
   AfterChange(*app, kPartAll);
   ShowStatus(*app, QString::fromUtf8("Universum: ") + QString::fromStdString(folder.string()));
   return app;
+}
+
+EditorApp::~EditorApp() {
+  if (!window) return;
+  // Controls dying one by one must not run handlers against a half-destroyed window.
+  for (QObject* child : window->findChildren<QObject*>()) child->blockSignals(true);
+  delete window;
 }
 
 void AfterControlChange(EditorApp& app) {

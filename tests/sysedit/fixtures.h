@@ -1,0 +1,40 @@
+#pragma once
+
+// Small universes on disk for the editor's tests, and helpers to answer its modal dialogs.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+// A fresh folder below the system's temporary folder, removed again at the end of the test.
+struct TempFolder {
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::filesystem::path path;
+};
+
+std::string ReadBytes(const std::filesystem::path& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+// Each line followed by CR LF.
+std::string Lines(std::initializer_list<std::string> lines);
+
+// Catalogues (Latin-1, CR LF) and the system "Testsystem" in the editor's own form.
+void WriteTinyUniverse(const std::filesystem::path& ini);
+
+// The sample universe of the repository converted as the build converts it (Latin-1, CR LF).
+// False when the repository's data is not at hand.
+bool WriteSampleUniverse(const std::filesystem::path& ini);
+
+// Runs `action` on the next modal window (a dialog or message box) that is `wanted` (any when
+// not given) once it is shown.
+void WhenModal(std::function<void(QWidget*)> action,
+               std::function<bool(QWidget*)> wanted = nullptr);
+// Answers the next folder dialog: types the name (Latin-1 text as UTF-8 source) and presses
+// its button; an empty name closes the dialog instead.
+void AnswerFolderDialog(const std::string& utf8Name);
+// Presses the button of the next message box whose text is `buttonText`.
+void AnswerMessageBox(const char* buttonText, std::string* seenText = nullptr);
