@@ -1,4 +1,5 @@
 #include "formats/route_file.h"
+#include "formats/traffic_loadouts.h"
 
 #include <gtest/gtest.h>
 
@@ -73,4 +74,17 @@ TEST(RouteFile, GameReadsTheKindFromColumnsTwentyOneToTwentyFive) {
   EXPECT_EQ(ReadRoutes(bytes, RouteReadMode::kGame).routes[0].waypoints[0].kind, 3);
   EXPECT_EQ(ReadRoutes(bytes, RouteReadMode::kEditor).routes[0].waypoints[0].kind, 3);
   EXPECT_EQ(WaypointKindNames[4], "Verschwinden + Andocken");
+}
+
+TEST(TrafficLoadouts, BountyHuntersFlyACrabOnlyInAlpha23) {
+  const TrafficLoadout* home = FindTrafficLoadout("Die Kopfgeldj\xE4ger", "Alpha 23");
+  const TrafficLoadout* away = FindTrafficLoadout("Die Kopfgeldj\xE4ger", "Kernwelt");
+  ASSERT_NE(home, nullptr);
+  ASSERT_NE(away, nullptr);
+  EXPECT_EQ(home->shipType, "Krebs");
+  EXPECT_EQ(away->shipType, "Schwalbe");
+  EXPECT_EQ(away->weapons.size(), 3u);
+  EXPECT_EQ(FindTrafficLoadout("Die Schmuggler", "")->weapons.size(), 5u);
+  EXPECT_EQ(FindTrafficLoadout("Unbekannt", "Alpha 23"), nullptr);
+  EXPECT_EQ(TrafficLoadouts().size(), 11u);
 }
