@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/velmarith-data/commands.h"
+#include "tools/velmarith-data/prices.h"
 
 namespace {
 
@@ -16,10 +17,12 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"check", "check <game folder> [--utf8]   report every problem as file:line: message",
+    {"check", "check <game folder> [--utf8] [--no-pictures]   every problem as file:line: message",
      RunCheckCommand},
-    {"dump", "dump <file> [--utf8]           print what the game reads from one file, as JSON",
+    {"dump", "dump <file> [--utf8]   what the game reads from one data file, as JSON",
      RunDumpCommand},
+    {"prices", "prices <game folder> [--cargo N] [--money N] [--top N]   goods prices and trades",
+     RunPricesCommand},
 };
 
 int Usage(std::ostream& err) {
