@@ -56,6 +56,9 @@ void BuildMenus(EditorApp& app) {
   app.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   app.redoAction = AddItem(file, "Wiederholen", app, CommandRedo);
   app.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  // The shortcuts act wherever the focus is in the window, not only through the menu.
+  app.window->addAction(app.undoAction);
+  app.window->addAction(app.redoAction);
   file->addSeparator();
   AddItem(file, "Einstellungen", app, CommandSettings);
   file->addSeparator();

@@ -318,7 +318,7 @@ void Connect(EditorApp& app) {
     }
     AfterControlChange(app);
   });
-  QObject::connect(tab.figure, &QLineEdit::textEdited, tab.figure, [&app] { FigureChanged(app); });
+  QObject::connect(tab.figure, &QLineEdit::textChanged, tab.figure, [&app] { FigureChanged(app); });
   QObject::connect(tab.mainKinds, &QListWidget::currentRowChanged, tab.mainKinds, [&app] {
     ChooseMainKind(app);
     AfterControlChange(app);
