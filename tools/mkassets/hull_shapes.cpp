@@ -186,24 +186,34 @@ float HullDistance(const HullDesign& hull, float f, float s) {
 std::vector<Vec2> MountPoints(const HullDesign& hull, int slotCount) {
   std::vector<Vec2> points;
   if (slotCount <= 0) return points;
-  const float margin = 0.04f;
-  // The most forward point of the hull at a given s, or -1 when the front half has none there.
-  auto leading = [&](float s) {
-    for (float f = 0.98f; f >= 0.0f; f -= 0.01f)
-      if (HullDistance(hull, f, s) < -margin) return f;
-    return -1.0f;
+  const float margin = 0.03f;
+  // The front run of hull at a given s: from its most forward point back to where the hull ends
+  // (or f = 0). A mount sits a little behind the leading edge, but inside thin wings.
+  auto mountF = [&](float s) {
+    float front = -1, back = 0;
+    for (float f = 0.98f; f >= 0.0f; f -= 0.01f) {
+      bool inside = HullDistance(hull, f, s) < -margin;
+      if (inside && front < 0) front = f;
+      if (!inside && front >= 0) {
+        back = f;
+        break;
+      }
+    }
+    if (front < 0) return -1.0f;
+    return std::max(front - 0.06f, (front + back) / 2);
   };
   float halfSpan = 0;
   for (float s = 0; s <= 1.0f; s += 0.01f)
-    if (leading(s) >= 0) halfSpan = s;
+    if (mountF(s) >= 0) halfSpan = s;
   const int pairs = slotCount / 2;
   for (int j = pairs; j >= 1; --j) {
     float s = halfSpan * (0.25f + 0.7f * j / std::max(1, pairs));
-    float f = std::max(0.0f, leading(s) - 0.04f);
+    while (s > 0.02f && mountF(s) < 0) s -= 0.01f;
+    float f = std::max(0.0f, mountF(s));
     points.push_back({f, s});
     points.push_back({f, -s});
   }
-  if (slotCount % 2) points.push_back({std::max(0.0f, leading(0) - 0.06f), 0});
+  if (slotCount % 2) points.push_back({std::max(0.0f, mountF(0)), 0});
   return points;
 }
 

@@ -148,7 +148,7 @@ int GenerateVoices(AssetSink& sink, const std::vector<VoicePlace>& places) {
     clips.push_back({folder + place.placeName + ".wav", Latin1ToUtf8(place.placeName), {}});
   }
   const std::filesystem::path scratch =
-      std::filesystem::temp_directory_path() / ("mkassets-voices-" + std::to_string(::getpid()));
+      std::filesystem::temp_directory_path() / ("mkassets-speech-" + std::to_string(::getpid()));
   std::filesystem::create_directories(scratch);
   int written = 0;
   const size_t parallel = 4;
