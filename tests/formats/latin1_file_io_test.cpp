@@ -3,8 +3,18 @@
 #include <fstream>
 
 #include "formats/file_io.h"
+#include "formats/goods_catalogue.h"
+#include "formats/group_catalogue.h"
+#include "formats/kind_defs.h"
 #include "formats/latin1.h"
+#include "formats/legacy_files.h"
+#include "formats/route_file.h"
 #include "formats/route_points.h"
+#include "formats/ship_catalogue.h"
+#include "formats/system_file.h"
+#include "formats/text_collections.h"
+#include "formats/universe_file.h"
+#include "formats/weapon_catalogue.h"
 #include "tests/formats/temp_folder.h"
 
 TEST(Latin1, RoundTripsEveryByte) {
@@ -83,4 +93,26 @@ TEST(RoutePoints, AppendedLinesAreRightAlignedAndReadBack) {
   ASSERT_EQ(points.size(), 2u);
   EXPECT_EQ(points[1].y, 99999);
   EXPECT_EQ(points[0].kind, 1);
+}
+
+TEST(FileIo, EveryLoaderGivesEmptyDataForAMissingFile) {
+  TempFolder folder;
+  const auto missing = folder.path / "fehlt";
+  EXPECT_TRUE(LoadUniverse(missing).records.empty());
+  EXPECT_TRUE(LoadSystemElements(missing).empty());
+  const RouteFile routes = LoadRoutes(missing, RouteReadMode::kGame);
+  EXPECT_EQ(routes.declaredCount, 0);
+  EXPECT_TRUE(routes.routes.empty());
+  EXPECT_EQ(LoadShipTypes(missing).shipTypeCount, 0);
+  EXPECT_EQ(LoadWeaponTypes(missing).weaponTypeCount, 0);
+  EXPECT_EQ(LoadWeaponTypes(missing).weaponTypes.at(0).name, "-LEER-");
+  EXPECT_EQ(LoadGroups(missing).groupCount, -1);
+  EXPECT_EQ(LoadGoods(missing).goodsCount, 0);
+  EXPECT_TRUE(LoadElementDefs(missing).groups.empty());
+  EXPECT_TRUE(LoadPeopleDefs(missing).groups.empty());
+  EXPECT_EQ(LoadGroupTexts(missing, 3).groupTexts.at(3)[8], "");
+  EXPECT_EQ(LoadBriefingTexts(missing).openLines[0], 0);
+  EXPECT_TRUE(LoadLegacySystem(missing).empty());
+  EXPECT_TRUE(LoadLegacyOffers(missing).empty());
+  EXPECT_TRUE(LoadLegacyPrices(missing).empty());
 }
