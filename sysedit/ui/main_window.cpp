@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
@@ -37,6 +38,32 @@ class EditorWindow : public QMainWindow {
   EditorApp& app_;
 };
 
+// Text fields claim Ctrl+Z and Ctrl+Y for their own typing; in this window the keys undo and
+// redo the document's edits (typing into a note or a figure is such an edit), wherever the focus.
+class UndoKeysToDocument : public QObject {
+ public:
+  explicit UndoKeysToDocument(QWidget* window) : QObject(window), window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QKeyCombination combination = key->keyCombination();
+    if (combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) ||
+        combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+      event->ignore();  // not taken by the field: the window's shortcut runs
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+};
+
 QAction* AddItem(QMenu* menu, const char* text, EditorApp& app, void (*command)(EditorApp&)) {
   QAction* action = menu->addAction(QString::fromUtf8(text));
   QObject::connect(action, &QAction::triggered, menu, [&app, command] { command(app); });
@@ -59,6 +86,7 @@ void BuildMenus(EditorApp& app) {
   // The shortcuts act wherever the focus is in the window, not only through the menu.
   app.window->addAction(app.undoAction);
   app.window->addAction(app.redoAction);
+  qApp->installEventFilter(new UndoKeysToDocument(app.window));
   file->addSeparator();
   AddItem(file, "Einstellungen", app, CommandSettings);
   file->addSeparator();
@@ -129,8 +157,9 @@ QString WindowTitle(const EditorApp& app) {
 }  // namespace
 
 std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
-  // The layout is measured in pixels for a small dialog font.
+  // The layout is measured in pixels for a small, narrow dialog font.
   QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), font.family()});
   font.setPixelSize(11);
   QApplication::setFont(font);
 

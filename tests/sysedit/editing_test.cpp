@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -374,6 +375,32 @@ TEST_F(EditingTest, AnEditedSampleSystemReadsBackThroughTheFormats) {
   EXPECT_EQ(routes.declaredCount, static_cast<int>(routes.routes.size()));
   EXPECT_EQ(static_cast<int>(routes.routes[0].waypoints.size()),
             UsedWaypointCount(app->document.routes[0]));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditingTest, NotesAreEditsOfTheDocumentAndUndoWithTheRest) {
+  app->tabs->setCurrentIndex(3);
+  QPlainTextEdit* box = app->notes.goods;
+  box->activateWindow();
+  box->setFocus();
+  box->moveCursor(QTextCursor::End);
+  QTest::keyClick(box, Qt::Key_Return);
+  QTest::keyClicks(box, "Neu");
+  QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("ä"), {});
+  EXPECT_EQ(app->document.goodsNotes,
+            "Wasser ist knapp.\r\n\r\nKristalle kommen von au\xdf"
+            "en.\r\nNeu\xe4");
+  EXPECT_NE(app->window->windowTitle().indexOf('*'), -1);
+  // The typing is one edit; Ctrl+Z in the box takes it back as a whole.
+  PressShortcut(box, Qt::Key_Z);
+  EXPECT_EQ(app->document.goodsNotes,
+            "Wasser ist knapp.\r\n\r\nKristalle kommen von au\xdf"
+            "en.");
+  EXPECT_EQ(box->toPlainText().toStdString(), "Wasser ist knapp.\n\nKristalle kommen von außen.");
+  EXPECT_EQ(app->window->windowTitle().indexOf('*'), -1);
 }
 
 }  // namespace
