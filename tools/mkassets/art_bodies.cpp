@@ -50,7 +50,7 @@ Rgba Surface(int kind, float x, float y, float z, std::uint32_t seed) {
     case 3: {  // lava: black crust, glowing rivers
       float rivers = Ridged3(x * 2.2f, y * 2.2f, z * 2.2f, 6, seed + 3);
       c = Scale(Mix(Rgb(30, 20, 18), Rgb(70, 50, 44), detail), 0.8f + 0.4f * h);
-      float hot = SmoothStep(0.78f, 0.95f, rivers);
+      float hot = SmoothStep(0.7f, 0.92f, rivers);
       c = Mix(c, Mix(Rgb(255, 90, 10), Rgb(255, 230, 120), hot * hot), hot);
       break;
     }
@@ -70,7 +70,8 @@ Rgba Surface(int kind, float x, float y, float z, std::uint32_t seed) {
       break;
     }
     case 6: {  // gas giant seen from its pole: bands around the centre, storms
-      float r = std::hypot(x, y) + 0.08f * Fbm3(x * 3, y * 3, z, 5, seed + 31);
+      float r = std::hypot(x, y) + 0.11f * Fbm3(x * 3, y * 3, z, 5, seed + 31) +
+                0.03f * Fbm3(x * 12, y * 12, z, 3, seed + 33);
       float band = 0.5f + 0.5f * std::sin(r * 26);
       float band2 = 0.5f + 0.5f * std::sin(r * 9 + 1);
       c = Mix(Rgb(170, 120, 70), Rgb(240, 215, 170), band * 0.7f + band2 * 0.3f);
@@ -172,9 +173,12 @@ Image Corona() {
       float fade = Clamp01(1 - outside);
       float glow = outside < 0 ? 1.0f : std::pow(fade, 2.6f);
       float streamers = Fbm2(std::cos(a) * 3 + 10, std::sin(a) * 3 + 10, 4, 4312) * 0.5f + 0.5f;
-      float rays = std::pow(0.5f + 0.5f * std::cos(a * 7 + 0.6f * std::sin(a * 3)), 24.0f) +
-                   std::pow(0.5f + 0.5f * std::cos(a * 11 + 1.3f), 40.0f) * 0.7f;
-      float k = glow * (0.7f + 0.6f * streamers) + rays * std::pow(fade, 1.5f) * 0.8f;
+      // Rays start at the rim and thin out with distance; inside the disc only the glow adds.
+      float rays = std::pow(0.5f + 0.5f * std::cos(a * 7 + 0.6f * std::sin(a * 3)), 12.0f) +
+                   std::pow(0.5f + 0.5f * std::cos(a * 11 + 1.3f), 20.0f) * 0.6f;
+      float outsideDisc = SmoothStep(r * 0.95f, r * 1.15f, d);
+      float k =
+          glow * (0.55f + 0.6f * streamers) + rays * std::pow(fade, 2.0f) * 0.55f * outsideDisc;
       k *= Clamp01((c - d) / 4);
       At(image, x, y) = {Clamp01(k * 1.0f), Clamp01(k * 0.78f), Clamp01(k * 0.45f), 1};
     }
@@ -193,13 +197,13 @@ void GenerateBodies(AssetSink& sink) {
     Image planet = Planet(style, 4200 + style.kind * 10);
     Image air = Atmosphere(style);
     SaveJpeg(sink, "", kDir + "Planet_" + n + ".jpg", planet, 95);
-    SaveJpeg(sink, "", kDir + "Planet_Atmo_" + n + ".jpg", air, 95);
+    SaveJpeg(sink, "", kDir + "Planet_Atmo_" + n + ".jpg", air, 95, PixelMode::kLight);
     SavePicture(sink, "", kDir + "Planet_" + n + ".bmp", planet, PixelMode::kAlpha);
     SavePicture(sink, "", kDir + "Planet_Atmo_" + n + ".bmp", air, PixelMode::kLight);
   }
   Image sun = Sun(), corona = Corona();
   SaveJpeg(sink, "", kDir + "Sonne_1.jpg", sun, 95);
-  SaveJpeg(sink, "", kDir + "Sonne_Atmo_1.jpg", corona, 95);
+  SaveJpeg(sink, "", kDir + "Sonne_Atmo_1.jpg", corona, 95, PixelMode::kLight);
   SavePicture(sink, "", kDir + "Sonne_1.bmp", sun, PixelMode::kAlpha);
   SavePicture(sink, "", kDir + "Sonne_Atmo_1.bmp", corona, PixelMode::kLight);
 }

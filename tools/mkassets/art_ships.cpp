@@ -33,7 +33,7 @@ Image RenderShip(const HullDesign& hull, int side, std::uint32_t seed) {
       float g = std::max(1e-6f, std::hypot(gx, gy));
       float depth = Clamp01(-d / 0.12f);
       float slope = 1 - depth;  // steep at the rim, flat on top
-      float nx = gx / g * slope, ny = gy / g * slope, nz = 0.35f + depth;
+      float nx = gx / g * slope, ny = gy / g * slope, nz = 0.6f + depth;
       float len = std::sqrt(nx * nx + ny * ny + nz * nz);
       nx /= len, ny /= len, nz /= len;
       float diffuse = Clamp01(nx * kLightX + ny * kLightY + nz * kLightZ);
@@ -48,7 +48,7 @@ Image RenderShip(const HullDesign& hull, int side, std::uint32_t seed) {
                        : 1.0f;
       float grime = 0.88f + 0.24f * (Fbm2(f * 5, s * 5, 4, seed) * 0.5f + 0.5f);
       if (d > -0.02f) c = Mix(c, hull.trim, 0.6f);  // dark rim
-      c = Scale(c, (0.22f + 0.95f * diffuse) * seam * grime);
+      c = Scale(c, (0.38f + 0.8f * diffuse) * seam * grime);
       c.r += spec, c.g += spec, c.b += spec;
       c.a = cover;
       At(image, x, y) = c;

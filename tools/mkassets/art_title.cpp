@@ -30,7 +30,7 @@ Image Logo() {
             Scale(Rgb(220, 230, 255), 0.3f + b), 1.5f);
   }
   // A large planet rising at the lower right, lit from the upper left by a distant sun.
-  const float pcx = 820, pcy = 900, pr = 520;
+  const float pcx = 840, pcy = 960, pr = 540;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       float u = (x + 0.5f - pcx) / pr, v = (y + 0.5f - pcy) / pr;

@@ -99,9 +99,9 @@ void SavePicture(AssetSink& sink, std::string_view numbers, std::string_view dat
 }
 
 void SaveJpeg(AssetSink& sink, std::string_view numbers, std::string_view dataPath,
-              const Image& image, int quality) {
-  WriteGameFile(sink, dataPath, EncodeJpeg(image, quality));
-  Remember(sink, numbers, dataPath, image, PixelMode::kKeyed);
+              const Image& image, int quality, PixelMode mode) {
+  WriteGameFile(sink, dataPath, EncodeJpeg(image, quality, mode));
+  Remember(sink, numbers, dataPath, image, mode);
 }
 
 void SaveSound(AssetSink& sink, std::string_view dataPath, const std::vector<float>& samples,

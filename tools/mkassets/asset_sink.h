@@ -34,7 +34,7 @@ void WriteGameFile(AssetSink& sink, std::string_view dataPath, std::string_view 
 void SavePicture(AssetSink& sink, std::string_view numbers, std::string_view dataPath,
                  const Image& image, PixelMode mode);
 void SaveJpeg(AssetSink& sink, std::string_view numbers, std::string_view dataPath,
-              const Image& image, int quality);
+              const Image& image, int quality, PixelMode mode = PixelMode::kKeyed);
 void SaveSound(AssetSink& sink, std::string_view dataPath, const std::vector<float>& samples,
                int sampleRate);
 

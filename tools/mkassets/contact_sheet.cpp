@@ -5,7 +5,24 @@
 #include "formats/latin1.h"
 #include "tools/mkassets/text_render.h"
 
-Image ContactSheet(const AssetSink& sink, int columns) {
+namespace {
+
+// Small pictures are shown enlarged (whole pixels) so that their detail can be judged.
+Image Enlarged(const Image& image) {
+  const int side = std::max(image.width, image.height);
+  const int factor = std::clamp(200 / std::max(1, side), 1, 4);
+  if (factor == 1) return image;
+  Image out = MakeImage(image.width * factor, image.height * factor);
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x) At(out, x, y) = At(image, x / factor, y / factor);
+  return out;
+}
+
+}  // namespace
+
+Image ContactSheet(const AssetSink& source, int columns) {
+  AssetSink sink = source;
+  for (PictureRecord& r : sink.pictures) r.preview = Enlarged(r.preview);
   const int pad = 8, label = 34;
   int cellW = 0, cellH = 0;
   for (const PictureRecord& r : sink.pictures) {

@@ -134,7 +134,8 @@ std::string EncodeBmp(const Image& source, PixelMode mode) {
   return out;
 }
 
-std::string EncodeJpeg(const Image& image, int quality) {
+std::string EncodeJpeg(const Image& image, int quality, PixelMode mode) {
+  if (mode == PixelMode::kAlpha) mode = PixelMode::kKeyed;
   jpeg_compress_struct cinfo;
   jpeg_error_mgr jerr;
   cinfo.err = jpeg_std_error(&jerr);

@@ -15,8 +15,9 @@ enum class PixelMode {
 };
 
 std::string EncodeBmp(const Image& image, PixelMode mode);
-// Baseline JPEG without chroma subsampling, so that key black around a body stays black.
-std::string EncodeJpeg(const Image& image, int quality);
+// Baseline JPEG without chroma subsampling, so that key black around a body stays black. The
+// mode decides the colours as for BMP (kAlpha pictures are written as kKeyed).
+std::string EncodeJpeg(const Image& image, int quality, PixelMode mode = PixelMode::kKeyed);
 // RGB PNG (for review sheets only; the game reads no PNG).
 std::string EncodePng(const Image& image);
 // Mono 16-bit PCM WAV.

@@ -95,7 +95,7 @@ std::vector<int> ChooseArchetypes(const ShipCatalogue& ships) {
   double median = sorted.empty() ? 0 : sorted[sorted.size() / 2];
   int next = 0;
   for (int i = 1; i <= count; ++i) {
-    bool hauler = count > 1 && ratios[i - 1] > 0 && ratios[i - 1] >= 2 * median;
+    bool hauler = count > 1 && ratios[i - 1] > 0 && ratios[i - 1] >= 2.5 * median;
     result[i] = hauler ? 4 : (next++ % 4);
   }
   return result;
@@ -106,7 +106,7 @@ HullDesign DesignHull(const ShipType& ship, int archetype) {
   auto vary = [&rng](float lo, float hi) { return NextRange(rng, lo, hi); };
   HullDesign h;
   h.archetype = archetype;
-  const Rgba paints[] = {Rgb(150, 160, 176), Rgb(196, 184, 150), Rgb(92, 98, 110),
+  const Rgba paints[] = {Rgb(150, 160, 176), Rgb(196, 184, 150), Rgb(124, 130, 146),
                          Rgb(210, 214, 220), Rgb(120, 132, 104), Rgb(160, 120, 110)};
   const Rgba accents[] = {Rgb(210, 60, 50),  Rgb(40, 120, 220), Rgb(240, 170, 40),
                           Rgb(40, 170, 140), Rgb(150, 70, 200), Rgb(230, 110, 40)};
@@ -139,8 +139,8 @@ HullDesign DesignHull(const ShipType& ship, int archetype) {
     case 2: {  // crab: a broad shell with two claws reaching forward
       float claw = vary(0.55f, 0.7f);
       h.parts.push_back(Ell(-0.1f, 0, 0.45f, vary(0.42f, 0.5f), false));
-      h.parts.push_back(Cap(-0.05f, 0.42f, claw * 0.7f, claw * 0.85f, 0.09f));
-      h.parts.push_back(Cap(claw * 0.7f, claw * 0.85f, claw + 0.2f, claw * 0.5f, 0.07f));
+      h.parts.push_back(Cap(-0.05f, 0.42f, claw * 0.7f, claw * 0.85f, 0.12f));
+      h.parts.push_back(Cap(claw * 0.7f, claw * 0.85f, claw + 0.2f, claw * 0.5f, 0.09f));
       h.parts.push_back(Cap(0.1f, 0, 0.62f, 0, 0.11f, false));
       h.canopyF = 0.42f;
       h.engines = {{-0.56f, 0.22f}};
