@@ -81,7 +81,15 @@ void Remember(AssetSink& sink, std::string_view numbers, std::string_view dataPa
   record.height = image.height;
   Image shown = PreviewOf(image, mode);
   int side = std::max(image.width, image.height);
-  if (side > sink.previewSide) {
+  if (image.height <= 32 && image.width > 2 * sink.previewSide) {
+    // Long strips (the fonts) are wrapped into rows at full size, so glyphs stay readable.
+    const int rowWidth = 2 * sink.previewSide, rows = (image.width + rowWidth - 1) / rowWidth;
+    Image wrapped = MakeImage(rowWidth, rows * (image.height + 2), Rgb(14, 16, 24));
+    for (int y = 0; y < image.height; ++y)
+      for (int x = 0; x < image.width; ++x)
+        At(wrapped, x % rowWidth, (x / rowWidth) * (image.height + 2) + y) = At(shown, x, y);
+    shown = std::move(wrapped);
+  } else if (side > sink.previewSide) {
     int w = std::max(1, image.width * sink.previewSide / side);
     int h = std::max(1, image.height * sink.previewSide / side);
     shown = Resize(shown, w, h);
