@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -16,6 +15,7 @@
 #include "formats/latin1.h"
 #include "formats/ship_catalogue.h"
 #include "formats/system_file.h"
+#include "formats/text_rules.h"
 #include "formats/universe_file.h"
 #include "formats/weapon_catalogue.h"
 #include "tools/velmarith-data/prices.h"
@@ -27,12 +27,9 @@ namespace {
 // The built game folder when the build has made it; otherwise data/ converted here the way the
 // build converts it (UTF-8 to Latin-1, LF to CR LF).
 fs::path SampleGameFolder() {
-  const char* build = std::getenv("VELMARITH_BUILD_DIR");
-  if (build != nullptr && fs::exists(fs::path(build) / "Velmarith" / "INI" / "Universum.ini")) {
-    return fs::path(build) / "Velmarith";
-  }
-  const char* source = std::getenv("VELMARITH_SOURCE_DIR");
-  const fs::path data = fs::path(source != nullptr ? source : ".") / "data";
+  const fs::path build = PRICES_TEST_BUILD_DIR;
+  if (fs::exists(build / "Velmarith" / "INI" / "Universum.ini")) return build / "Velmarith";
+  const fs::path data = fs::path(PRICES_TEST_SOURCE_DIR) / "data";
   // ctest runs each test in a process of its own, maybe side by side: one folder each.
   const fs::path root =
       fs::temp_directory_path() / ("velmarith_prices_sample_" + std::to_string(::getpid()));
@@ -96,7 +93,7 @@ const std::vector<Loadout> kLoadouts = {
 };
 
 int SlotClass(const ShipType& ship, int slot) {
-  return std::atoi(ship.slotClasses.substr(5 * slot, 5).c_str());
+  return ReadInt(Columns(ship.slotClasses, 5 * slot + 1, 5 * slot + 5));
 }
 
 TEST_F(SampleUniverse, CataloguesHoldTheGroupsShipsAndWeaponsOfTheTraffic) {
