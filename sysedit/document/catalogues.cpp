@@ -25,9 +25,8 @@ EditorCatalogues LoadEditorCatalogues(const std::filesystem::path& folder) {
   const GoodsCatalogue goods = LoadGoods(folder / "Waren.ini");
   for (int i = 1; i <= goods.goodsCount; ++i) {
     catalogues.goodsNames.push_back(goods.goods[i].name);
-    const size_t figure = goods.defaultFigures.size() > static_cast<size_t>(goods.goodsCount)
-                              ? static_cast<size_t>(i)
-                              : static_cast<size_t>(i - 1);
+    // Entry 0 of the figures belongs to the unused goods index 0.
+    const size_t figure = static_cast<size_t>(i);
     catalogues.goodsDefaults.push_back(
         figure < goods.defaultFigures.size() ? goods.defaultFigures[figure] : std::string("0"));
   }

@@ -220,6 +220,7 @@ void RefreshElements(EditorApp& app) {
   }
   list->addTopLevelItems(rows);
   SelectRow(list, keep);
+  if (keep >= 0) ShowElement(app, app.document.elements[keep]);  // e.g. after an undone change
 }
 
 void UpdateElementButtons(EditorApp& app) {
@@ -235,7 +236,16 @@ void UpdateElementButtons(EditorApp& app) {
     }
   }
   const bool selected = SelectedRow(tab.list) >= 0;
-  tab.add->setEnabled(filled && valid);
+  // Two rings of one name would share one place file, the later overwriting the earlier.
+  bool duplicate = false;
+  if (const KindGroup* group = ChosenGroup(app); group && group->name == kDockingRingGroup) {
+    const std::string name = ToLatin1(tab.name->text());
+    for (const EditorPlace& place : app.document.places)
+      duplicate = duplicate || place.name == name;
+  }
+  tab.add->setToolTip(duplicate ? QString::fromUtf8("Einen Ort dieses Namens gibt es schon.")
+                                : QString());
+  tab.add->setEnabled(filled && valid && !duplicate);
   tab.change->setEnabled(selected && valid);
   tab.remove->setEnabled(selected);
 }

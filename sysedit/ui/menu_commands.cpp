@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTreeWidget>
 
 #include "sysedit/document/edits.h"
 #include "sysedit/document/system_io.h"
@@ -22,6 +23,13 @@ void ReportLoad(EditorApp& app, const LoadOutcome& outcome, const char* what) {
             FromLatin1(outcome.notes.front());
   }
   ShowStatus(app, text);
+}
+
+// A new document: rows chosen in the old one would name other records.
+void ClearSelections(EditorApp& app) {
+  SelectRow(app.elements.list, -1);
+  SelectRow(app.routes.routeList, -1);
+  SelectRow(app.places.people, -1);
 }
 
 }  // namespace
@@ -50,6 +58,7 @@ bool ConfirmDiscard(EditorApp& app) {
 void CommandNew(EditorApp& app) {
   if (!ConfirmDiscard(app)) return;
   ClearDocument(app.document);
+  ClearSelections(app);
   AfterChange(app, kPartAll);
   ShowStatus(app, QString::fromUtf8("Neues System"));
 }
@@ -59,6 +68,7 @@ void CommandLoad(EditorApp& app) {
   const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
   if (name.empty()) return;
   const LoadOutcome outcome = LoadSystem(app.document, app.catalogues, app.folder, name);
+  ClearSelections(app);
   AfterChange(app, kPartAll);
   ReportLoad(app, outcome, "Geladen:");
 }
@@ -68,6 +78,7 @@ void CommandOldLoad(EditorApp& app) {
   const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
   if (name.empty()) return;
   const LoadOutcome outcome = LoadOldSystem(app.document, app.catalogues, app.folder, name);
+  ClearSelections(app);
   AfterChange(app, kPartAll);
   ReportLoad(app, outcome, "Alte Form geladen:");
 }

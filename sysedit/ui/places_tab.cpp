@@ -241,10 +241,14 @@ void BuildOfferBlock(EditorApp& app, QWidget* page, int index, const char* title
   });
   QObject::connect(block.remove, &QPushButton::clicked, block.remove, [&app, &block, kind] {
     const std::vector<std::string> names = SelectedNames(block.offered);
-    const unsigned parts = RemoveOffers(app.document, CurrentPlace(app), kind, names);
-    AfterChange(app, parts);
-    if (!names.empty() && !SelectedNames(block.offered).empty()) {
-      ShowStatus(app, QString::fromUtf8("Angebote mit fester Anzahl (nicht -1) bleiben bestehen"));
+    AfterChange(app, RemoveOffers(app.document, CurrentPlace(app), kind, names));
+    for (const std::string& name : names) {
+      if (!block.offered->findItems(FromLatin1(name), Qt::MatchExactly).isEmpty()) {
+        ShowStatus(app, QString::fromUtf8("Angebote mit fester Anzahl (nicht -1) bleiben "
+                                          "bestehen: ") +
+                            FromLatin1(name));
+        break;
+      }
     }
   });
   QObject::connect(block.offered, &QListWidget::itemSelectionChanged, block.offered,
@@ -390,7 +394,12 @@ void RefreshPlaces(EditorApp& app, unsigned parts) {
     ShowOffers(app);
     ShowStock(app);
   }
-  if (parts & (kPartPeople | kPartPlaces)) ShowPeople(app, keepPerson);
+  if (parts & (kPartPeople | kPartPlaces)) {
+    ShowPeople(app, keepPerson);
+    if (const int person = ChosenPerson(app); person >= 0) {
+      ShowPerson(app, app.document.people[person]);  // an undone change shows its old values
+    }
+  }
 }
 
 void UpdatePlaceButtons(EditorApp& app) {
@@ -419,5 +428,4 @@ void UpdatePlaceButtons(EditorApp& app) {
     block.add->setEnabled(place);
     block.remove->setEnabled(place);
   }
-  if (tab.figure->text().isEmpty()) MarkField(tab.figure, false, "");
 }

@@ -153,6 +153,13 @@ TEST_F(EditingTest, DockingRingsKeepThePlaceBoxesInStep) {
   EXPECT_EQ(Items(app->places.place), three);
   EXPECT_EQ(Items(app->places.infoPlace), three);
 
+  // A second ring of an existing place's name would overwrite that place's file: refused.
+  EXPECT_FALSE(tab.add->isEnabled());  // "Neuer Ring" is a place now
+  Type(tab.name, "Dritter Ring");
+  EXPECT_TRUE(tab.add->isEnabled());
+  tab.name->setText(QString::fromUtf8("Hafen Süd"));
+  EXPECT_FALSE(tab.add->isEnabled());
+
   // Renaming keeps the place under its old name.
   SelectRow(tab.list, 5);
   Type(tab.name, "Umbenannt");
