@@ -1,6 +1,7 @@
 #include "tests/sysedit/fixtures.h"
 
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -156,7 +157,13 @@ bool WriteSampleUniverse(const std::filesystem::path& ini) {
 void WhenModal(std::function<void(QWidget*)> action, std::function<bool(QWidget*)> wanted) {
   auto* timer = new QTimer;
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, action, wanted] {
+  auto polls = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, action, wanted, polls] {
+    if (++*polls > 500) {  // never shown: do not linger into later tests
+      timer->stop();
+      timer->deleteLater();
+      return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || (wanted && !wanted(modal))) return;
     timer->stop();
