@@ -10,6 +10,9 @@
 
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
+#include "game/shell/menu_background.h"
+#include "game/shell/menu_items.h"
+#include "game/shell/menu_loop.h"
 #include "game/shell/startup.h"
 #include "game/world/system_loading.h"
 
@@ -50,6 +53,16 @@ int main(int argc, char** argv) {
 
   std::printf("empty-world frame (headless, no cap): %.3f ms\n",
               AverageMs(500, [&] { RunFrame(*game); }));
+
+  PrepareStartMenu(*game);
+  for (int i = 0; i < 40; ++i) RunMenuFrame(*game);  // past the reveal
+  std::printf("menu frame (background, lights, items): %.3f ms\n",
+              AverageMs(200, [&] { RunMenuFrame(*game); }));
+  std::printf("  stars and clouds: %.3f ms\n", AverageMs(200, [&] { DrawMenuStars(*game); }));
+  std::printf("  orbiting lights:  %.3f ms\n", AverageMs(200, [&] { DrawOrbitingLights(*game); }));
+  std::printf("  items:            %.3f ms\n", AverageMs(200, [&] { DrawMenuItems(*game); }));
+  std::printf("  clear:            %.3f ms\n",
+              AverageMs(200, [&] { ClearScreen(game->media, 0); }));
 
   // In a system: the free game's start point.
   game->world.cameraX = 45001;

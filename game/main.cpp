@@ -6,6 +6,7 @@
 
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
+#include "game/shell/menu_loop.h"
 #include "game/shell/script_run.h"
 #include "game/shell/startup.h"
 
@@ -35,6 +36,7 @@ int main() {
     return 1;
   }
   if (!script.commands.empty()) AttachScript(*game, script);
+  OpenStartMenu(*game);
 
   while (!game->media.quitRequested) RunFrame(*game);
 

@@ -3,6 +3,9 @@
 #include <string>
 
 #include "game/shell/game.h"
+#include "game/shell/game_flow.h"
+#include "game/shell/menu_loop.h"
+#include "game/shell/screens.h"
 #include "game/ui/buttons.h"
 
 namespace {
@@ -74,11 +77,18 @@ void RunFrame(Game& game) {
   AdvanceAnnouncement(game);
   ReadInput(game);
   if (KeyReleased(game.media, kEscape)) {
-    // The pause menu comes with the screen system; until then Escape does nothing in flight.
+    // The pause menu returns into this same frame, which then goes on.
+    OpenMenu(game, kMainMenu);
+    if (game.media.quitRequested) return;
   }
   if (KeyReleased(game.media, kF12)) TakeScreenshot(game);
 
   DrawWorld(game);
+  if (game.loop.dockedRequest) {
+    EnterStation(game);
+    game.loop.dockedRequest = 0;
+    if (game.media.quitRequested) return;
+  }
   DrawScreenFade(game);
   FlipScreen(game.media);
 }

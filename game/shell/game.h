@@ -7,6 +7,7 @@
 #include "game/shell/media.h"
 #include "game/shell/menu_state.h"
 #include "game/shell/settings.h"
+#include "game/stations/station_state.h"
 #include "game/ui/hud_state.h"
 #include "game/ui/ui_state.h"
 #include "game/world/catalogues.h"
@@ -19,6 +20,7 @@ struct LoopState {
   int announcementStep = 0;  // docking announcement, 0 idle, 1..19 running
   int dockedRequest = 0;     // raised by flight when the local ship has docked
   bool menuRunning = false;  // the menu loop runs its own frames
+  int hoveredItem = 0;       // list position of the menu item under the mouse, 0 none
 };
 
 // Text fonts made at start-up for text drawn into pictures.
@@ -39,6 +41,7 @@ struct Game {
   MenuState menu;
   UiState ui;
   HudState hud;
+  StationState station;
   LoopState loop;
   Settings settings;
   FontHandles fonts;

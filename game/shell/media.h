@@ -29,6 +29,8 @@ struct Picture {
   SDL_Surface* surface = nullptr;  // always ARGB8888
   SDL_Texture* texture = nullptr;  // uploaded lazily, again after the surface changed
   bool textureStale = true;
+  std::vector<std::uint32_t> keyedPixels;  // the surface with the key colour made transparent
+  bool keyedStale = true;
   std::uint32_t keyColour = 0;  // RGB of the transparent key, black unless set
   bool clipped = false;         // later draws show only the clip rectangle
   SDL_Rect clip{0, 0, 0, 0};
@@ -61,8 +63,8 @@ struct Media {
   bool fullscreen = true;
   bool quitRequested = false;  // the window was closed
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;
-  SDL_Surface* headlessScreen = nullptr;  // the off-screen frame in headless mode
+  SDL_Renderer* renderer = nullptr;       // windowed only
+  SDL_Surface* headlessScreen = nullptr;  // the off-screen frame in headless mode, CPU-drawn
   SDL_Texture* screenTarget = nullptr;    // the 1024 x 768 frame shown letterboxed in a window
   std::vector<Picture> pictures = std::vector<Picture>(kPictureSlots);
   std::vector<Quad> quads = std::vector<Quad>(kPictureSlots);

@@ -15,13 +15,6 @@ Uint32 ToPixel(int colour) {
          Uint32((colour >> 16) & 255);
 }
 
-SDL_Surface* TargetSurface(Media& media) {
-  if (media.drawTarget < 0) return nullptr;
-  Picture& target = media.pictures[media.drawTarget];
-  target.textureStale = true;
-  return target.surface;
-}
-
 void SetDrawColour(Media& media, int colour) {
   SDL_SetRenderDrawBlendMode(media.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(media.renderer, colour & 255, (colour >> 8) & 255, (colour >> 16) & 255,
@@ -52,7 +45,7 @@ void EndDraw(Media& media) {
 
 void FillBox(Media& media, int x, int y, int w, int h, int colour) {
   const SDL_Rect box{x, y, w, h};
-  if (SDL_Surface* target = TargetSurface(media)) {
+  if (SDL_Surface* target = CpuTarget(media)) {
     SDL_FillRect(target, &box, ToPixel(colour));
     return;
   }
@@ -70,7 +63,7 @@ void FillCircle(Media& media, int cx, int cy, int radius, int colour) {
 }
 
 void DrawLine(Media& media, int x1, int y1, int x2, int y2, int colour) {
-  if (SDL_Surface* target = TargetSurface(media)) {
+  if (SDL_Surface* target = CpuTarget(media)) {
     const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
     const Uint32 pixel = ToPixel(colour);
     for (int i = 0; i <= steps; ++i) {
@@ -109,7 +102,7 @@ void DrawFontText(Media& media, int font, int x, int y, const std::string& text,
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(rendered);
   if (!argb) return;
-  if (SDL_Surface* target = TargetSurface(media)) {
+  if (SDL_Surface* target = CpuTarget(media)) {
     Picture glyphs;
     glyphs.surface = argb;
     glyphs.keyColour = 0xFFFFFFFFu;  // no key: the glyph edges are blended by their alpha

@@ -7,6 +7,16 @@
 // The picture's texture, uploaded (again) when its surface changed since the last upload.
 SDL_Texture* PictureTexture(Media& media, int number);
 
+// The picture's pixels with the key colour made transparent, remade after the surface changed.
+const std::vector<std::uint32_t>& KeyedPixels(Picture& picture);
+
+// Call after changing a picture's surface or key colour.
+void MarkPictureChanged(Picture& picture);
+
+// The surface that drawing goes to on the CPU: the picture of DrawInto (marked as changed), or
+// the headless screen; nullptr when drawing goes to the window's renderer.
+SDL_Surface* CpuTarget(Media& media);
+
 // Replaces picture n with the given ARGB8888 surface (taking ownership).
 void StorePicture(Media& media, int number, SDL_Surface* surface);
 

@@ -87,7 +87,7 @@ void CreatePicture(Media& media, int number, int width, int height, bool /*textu
 void SetKeyColour(Media& media, int picture, int r, int g, int b) {
   if (!PictureExists(media, picture)) return;
   media.pictures[picture].keyColour = (Uint32(r & 255) << 16) | (Uint32(g & 255) << 8) | (b & 255);
-  media.pictures[picture].textureStale = true;
+  MarkPictureChanged(media.pictures[picture]);
 }
 
 void ClipPicture(Media& media, int picture, int x, int y, int w, int h) {
@@ -102,6 +102,36 @@ SDL_Rect PictureSourceRect(const Picture& picture) {
   SDL_Rect clipped;
   if (!SDL_IntersectRect(&picture.clip, &whole, &clipped)) return SDL_Rect{0, 0, 0, 0};
   return clipped;
+}
+
+void MarkPictureChanged(Picture& picture) {
+  picture.textureStale = true;
+  picture.keyedStale = true;
+}
+
+const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {
+  if (!picture.keyedStale) return picture.keyedPixels;
+  SDL_Surface* surface = picture.surface;
+  picture.keyedPixels.resize(static_cast<size_t>(surface->w) * surface->h);
+  // The key colour becomes transparency; the surface itself keeps its colours.
+  for (int y = 0; y < surface->h; ++y) {
+    const Uint32* row = PixelRow(surface, y);
+    Uint32* out = &picture.keyedPixels[static_cast<size_t>(y) * surface->w];
+    for (int x = 0; x < surface->w; ++x) {
+      out[x] = (row[x] & 0x00FFFFFFu) == picture.keyColour ? (row[x] & 0x00FFFFFFu) : row[x];
+    }
+  }
+  picture.keyedStale = false;
+  return picture.keyedPixels;
+}
+
+SDL_Surface* CpuTarget(Media& media) {
+  if (media.drawTarget >= 0) {
+    Picture& target = media.pictures[media.drawTarget];
+    MarkPictureChanged(target);
+    return target.surface;
+  }
+  return media.headlessScreen;
 }
 
 SDL_Texture* PictureTexture(Media& media, int number) {
@@ -123,16 +153,7 @@ SDL_Texture* PictureTexture(Media& media, int number) {
     if (!picture.texture) return nullptr;
     SDL_SetTextureBlendMode(picture.texture, SDL_BLENDMODE_BLEND);
   }
-  // The key colour becomes transparency in the texture; the surface keeps its colours.
-  std::vector<Uint32> pixels(static_cast<size_t>(surface->w) * surface->h);
-  for (int y = 0; y < surface->h; ++y) {
-    const Uint32* row = PixelRow(surface, y);
-    Uint32* out = &pixels[static_cast<size_t>(y) * surface->w];
-    for (int x = 0; x < surface->w; ++x) {
-      out[x] = (row[x] & 0x00FFFFFFu) == picture.keyColour ? (row[x] & 0x00FFFFFFu) : row[x];
-    }
-  }
-  SDL_UpdateTexture(picture.texture, nullptr, pixels.data(), surface->w * 4);
+  SDL_UpdateTexture(picture.texture, nullptr, KeyedPixels(picture).data(), surface->w * 4);
   SDL_SetTextureScaleMode(picture.texture,
                           media.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   picture.textureStale = false;
@@ -161,11 +182,9 @@ static void DrawPicture(Media& media, int number, int x, int y, bool keyed) {
   const Picture& picture = media.pictures[number];
   const SDL_Rect source = PictureSourceRect(picture);
   if (source.w <= 0 || source.h <= 0) return;
-  if (media.drawTarget >= 0) {
-    if (media.drawTarget == number) return;  // a picture is never drawn into itself
-    Picture& target = media.pictures[media.drawTarget];
-    BlitPictureSurface(picture, source, target.surface, x, y, keyed);
-    target.textureStale = true;
+  if (media.drawTarget == number) return;  // a picture is never drawn into itself
+  if (SDL_Surface* target = CpuTarget(media)) {
+    BlitPictureSurface(picture, source, target, x, y, keyed);
     return;
   }
   SDL_Texture* texture = PictureTexture(media, number);

@@ -1,9 +1,11 @@
 // Quads: a picture drawn as a textured four-cornered shape that can be sized, rotated, reshaped,
 // made translucent and blended additively.
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/shell/media_internal.h"
+#include "game/shell/soft_quads.h"
 
 namespace {
 
@@ -59,6 +61,17 @@ void ShapeQuad(Media& media, int quad, float x1, float y1, float x2, float y2, f
 
 void DrawQuad(Media& media, int quad, float x, float y, int alpha) {
   if (!ValidQuad(media, quad) || media.drawTarget >= 0 || alpha <= 0) return;
+  if (!PictureExists(media, quad)) return;
+  if (media.headlessScreen) {
+    Picture& picture = media.pictures[quad];
+    const std::vector<std::uint32_t>& pixels = KeyedPixels(picture);
+    std::array<SDL_FPoint, 4> corners = media.quads[quad].corners;
+    for (SDL_FPoint& corner : corners) corner = SDL_FPoint{corner.x + x, corner.y + y};
+    DrawSoftQuad(media.headlessScreen,
+                 SoftTexture{picture.surface->w, picture.surface->h, pixels.data()}, corners,
+                 std::min(alpha, 255), media.blend == BlendMode::kAdditive, media.filtered);
+    return;
+  }
   SDL_Texture* texture = PictureTexture(media, quad);
   if (!texture) return;
   SDL_SetTextureBlendMode(

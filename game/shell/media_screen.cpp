@@ -26,9 +26,7 @@ bool OpenScreen(Media& media, int width, int height, int /*depth*/) {
   if (media.headless) {
     media.headlessScreen =
         SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!media.headlessScreen) return false;
-    media.renderer = SDL_CreateSoftwareRenderer(media.headlessScreen);
-    return media.renderer != nullptr;
+    return media.headlessScreen != nullptr;
   }
   Uint32 flags = media.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
   media.window = SDL_CreateWindow("Velmarith", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -76,6 +74,12 @@ void SetFrameCap(Media& media, int framesPerSecond) {
 }
 
 void ClearScreen(Media& media, int colour) {
+  if (media.headlessScreen) {
+    SDL_FillRect(
+        media.headlessScreen, nullptr,
+        0xFF000000u | (Uint32(colour & 255) << 16) | (colour & 0xFF00) | ((colour >> 16) & 255));
+    return;
+  }
   SDL_SetRenderDrawBlendMode(media.renderer, SDL_BLENDMODE_NONE);
   SDL_SetRenderDrawColor(media.renderer, colour & 255, (colour >> 8) & 255, (colour >> 16) & 255,
                          255);
@@ -118,8 +122,6 @@ void FlipScreen(Media& media) {
     SDL_RenderCopy(media.renderer, media.screenTarget, nullptr, &target);
     SDL_RenderPresent(media.renderer);
     SDL_SetRenderTarget(media.renderer, media.screenTarget);
-  } else {
-    SDL_RenderPresent(media.renderer);
   }
   PumpEvents(media);
 }
@@ -161,8 +163,12 @@ void GrabScreen(Media& media, int picture, int x, int y, int w, int h) {
   SDL_Surface* surface = NewPictureSurface(w, h);
   if (!surface) return;
   const SDL_Rect rect{x, y, w, h};
-  SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
-                       surface->pitch);
+  if (media.headlessScreen) {
+    SDL_BlitSurface(media.headlessScreen, &rect, surface, nullptr);
+  } else {
+    SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, surface->pixels,
+                         surface->pitch);
+  }
   StorePicture(media, picture, surface);
 }
 
@@ -178,9 +184,16 @@ bool SavePicture(Media& media, int picture, const std::string& file) {
 }
 
 int ReadScreenPixel(Media& media, int x, int y) {
+  if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return 0;
   Uint32 pixel = 0;
-  const SDL_Rect rect{x, y, 1, 1};
-  SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+  if (media.headlessScreen) {
+    const auto* row = static_cast<const unsigned char*>(media.headlessScreen->pixels) +
+                      y * media.headlessScreen->pitch;
+    pixel = reinterpret_cast<const Uint32*>(row)[x];
+  } else {
+    const SDL_Rect rect{x, y, 1, 1};
+    SDL_RenderReadPixels(media.renderer, &rect, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+  }
   return MakeColour((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255);
 }
 

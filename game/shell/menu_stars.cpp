@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr int kCloudCount = 21;
-const int kCloudSprites[] = {1021, 1022, 1008, 1009};
+constexpr int kCloudCount = 8;
+const int kCloudSprites[] = {1021, 1022};  // gas clouds: soft nebulae when drawn faint and large
 
 }  // namespace
 
@@ -16,10 +16,10 @@ void CreateMenuStars(CursorList<MenuStarRecord>& stars, Rng& rng) {
     // Each add lands after the record added before it, so the list keeps creation order.
     AddMenuStar(stars, {
                            .kind = cloud ? 2 : 1,
-                           .sprite = cloud ? kCloudSprites[RandomInt(rng, 3)] : 0,
+                           .sprite = cloud ? kCloudSprites[RandomInt(rng, 1)] : 0,
                            .x = static_cast<float>(RandomInt(rng, 1224) - 100),
                            .y = static_cast<float>(RandomInt(rng, 768)),
-                           .size = cloud ? 150 + RandomInt(rng, 250) : 1 + RandomInt(rng, 9),
+                           .size = cloud ? 140 + RandomInt(rng, 160) : 1 + RandomInt(rng, 9),
                            .phase = 0,
                        });
   }

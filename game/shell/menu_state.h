@@ -15,4 +15,5 @@ struct MenuState {
   int noGameInProgress = 1;
   std::string dockedPlace;  // shorter than 3 characters: not docked
   int revealCounter = 0;
+  std::string hint;  // a quiet line under the items (e.g. the key to the settings)
 };

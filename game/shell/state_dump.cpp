@@ -5,7 +5,7 @@
 
 namespace {
 
-void WriteShip(JsonWriter& json, const ShipRecord& s) {
+void DumpShip(JsonWriter& json, const ShipRecord& s) {
   BeginObject(json);
   WriteValue(json, "type", s.type);
   WriteValue(json, "id", s.id);
@@ -42,7 +42,7 @@ void WriteShip(JsonWriter& json, const ShipRecord& s) {
   EndObject(json);
 }
 
-void WriteSystemObject(JsonWriter& json, const SystemObjectRecord& o) {
+void DumpSystemObject(JsonWriter& json, const SystemObjectRecord& o) {
   BeginObject(json);
   WriteValue(json, "type", o.type);
   WriteValue(json, "id", o.id);
@@ -57,7 +57,7 @@ void WriteSystemObject(JsonWriter& json, const SystemObjectRecord& o) {
   EndObject(json);
 }
 
-void WritePlace(JsonWriter& json, const PlaceRecord& p) {
+void DumpPlace(JsonWriter& json, const PlaceRecord& p) {
   BeginObject(json);
   WriteValue(json, "name", p.name);
   WriteValue(json, "known", p.known);
@@ -71,7 +71,7 @@ void WritePlace(JsonWriter& json, const PlaceRecord& p) {
   EndObject(json);
 }
 
-void WriteMenuItem(JsonWriter& json, const MenuItemRecord& m) {
+void DumpMenuItem(JsonWriter& json, const MenuItemRecord& m) {
   BeginObject(json);
   WriteValue(json, "kind", m.kind);
   WriteValue(json, "x", m.x);
@@ -146,10 +146,10 @@ std::string DumpState(const Game& game, int frame) {
   WriteValue(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   WriteValue(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);
   WriteValue(json, "GroupCount", game.catalogues.groups.groupCount);
-  WriteList(json, "Ships", game.world.ships, WriteShip);
-  WriteList(json, "SystemObjects", game.world.systemObjects, WriteSystemObject);
-  WriteList(json, "Places", game.world.places, WritePlace);
-  WriteList(json, "MenuItems", game.menu.menuItems, WriteMenuItem);
+  WriteList(json, "Ships", game.world.ships, DumpShip);
+  WriteList(json, "SystemObjects", game.world.systemObjects, DumpSystemObject);
+  WriteList(json, "Places", game.world.places, DumpPlace);
+  WriteList(json, "MenuItems", game.menu.menuItems, DumpMenuItem);
   EndObject(json);
   json.out += '\n';
   return json.out;

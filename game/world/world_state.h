@@ -34,6 +34,11 @@ struct World {
   int networkGame = 0;
   int developerInfo = 0;
   int screenFade = 0;  // > 0 fading in from black, < 0 fading out to black
+
+  // Where the local ship last left a docking ring; it respawns there.
+  float launchX = 0;
+  float launchY = 0;
+  float launchHeading = 0;
 };
 
 // Empties the lists that belong to one visit of a system (entering a system, a new game).

@@ -1,0 +1,105 @@
+#include "game/shell/menu_loop.h"
+
+#include "game/save/save_list.h"
+#include "game/shell/frame_loop.h"
+#include "game/shell/game.h"
+#include "game/shell/game_flow.h"
+#include "game/shell/menu_background.h"
+#include "game/shell/menu_items.h"
+#include "game/shell/screens.h"
+#include "game/ui/buttons.h"
+
+namespace {
+
+constexpr int kEscape = 1;
+constexpr int kF10 = 68;
+constexpr int kF12 = 88;
+constexpr int kLoadedGame = 310111;
+constexpr int kNetworkGameReceived = 17191;
+
+// Steps 1 to 4: leaving to flight when a fade to black has finished, and the game starts.
+// False when the loop ends here.
+bool HandleFlow(Game& game) {
+  MenuState& menu = game.menu;
+  if ((KeyReleased(game.media, kEscape) && !game.world.ships.Empty()) ||
+      menu.screenState == kLeaveStation) {
+    game.world.screenFade = -255;
+  }
+  if (game.world.screenFade >= -10 && game.world.screenFade < 0) {
+    LeaveMenuToFlight(game);
+    return false;
+  }
+  if (menu.screenState == kFreeGame) {
+    StartFreeGame(game);
+    PrepareStation(game);
+  } else if (menu.screenState == kLoadedGame) {
+    PrepareStation(game);
+  } else if (menu.screenState == kNetworkGameReceived) {
+    return false;
+  }
+  return true;
+}
+
+void ReadMenuInput(Game& game) {
+  ReadMouse(game.media);
+  UpdateMouseButtons(game.ui, game.media);
+  if (game.ui.leftButtonState >= 3 || game.ui.rightButtonState >= 3) {
+    PlayClip(game.media, 101);
+    game.ui.editActive = 0;  // a click ends any text entry; the field keeps its text
+  }
+  if (KeyReleased(game.media, kF12)) TakeScreenshot(game);
+}
+
+}  // namespace
+
+bool RunMenuFrame(Game& game) {
+  game.loop.frameCounter += 10;
+  ReadKeyboard(game.media);
+  if (!HandleFlow(game)) return false;
+  ReadMenuInput(game);
+
+  game.menu.screenState = -1;
+  DrawScreenFade(game);  // over the picture the previous frame drew
+  FlipScreen(game.media);
+  if (game.media.quitRequested) return false;
+  ClearScreen(game.media, 0);
+  BeginQuads(game.media);
+
+  DrawMenuStars(game);
+  DrawOrbitingLights(game);
+  DrawMenuItems(game);
+  HandleMenuClicks(game);
+  UpdateTextFields(game);
+  // The settings have no item on the main menu; F10 opens them from any screen.
+  if (KeyReleased(game.media, kF10)) game.menu.screenState = kSettingsScreen;
+  if (game.menu.screenState >= 0) BuildScreen(game);
+  DrawListDecorations(game);
+  DrawMenuPointer(game);
+  return !game.media.quitRequested;
+}
+
+void RunMenu(Game& game) {
+  game.loop.menuRunning = true;
+  while (RunMenuFrame(game)) {
+  }
+  game.loop.menuRunning = false;
+}
+
+void OpenMenu(Game& game, int action) {
+  game.menu.screenState = action;
+  BuildScreen(game);
+  RunMenu(game);
+}
+
+void PrepareStartMenu(Game& game) {
+  ListSaveGames(game.menu.saveFileNames, GameFile(game, "SAVE"));
+  game.menu.noGameInProgress = 1;
+  game.menu.revealCounter = 1;
+  game.menu.screenState = kStartMenu;
+  BuildScreen(game);
+}
+
+void OpenStartMenu(Game& game) {
+  PrepareStartMenu(game);
+  RunMenu(game);
+}
