@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of tests/fuzz with clang and runs each for a bounded time.
 # A crash, a hang or a sanitizer report makes the script fail; the input that caused it is left
-# in fuzz-corpus/ as "<target>-crash-..." and belongs in tests/formats/fuzz_regression_test.cpp.
+# in fuzz-corpus/ as "<target>-crash-..." and belongs in a regression test under tests/formats.
 #   FUZZ_SECONDS  seconds per target (default 20)
 #   FUZZ_BUILD    build folder (default build-fuzz)
 #   JOBS          parallel build jobs (default 2)
