@@ -88,16 +88,16 @@ TEST(MkassetsEncoders, PngHoldsTheRowsUncorrupted) {
 
 TEST(MkassetsEncoders, WavIsMono16BitPcmWithClampedSamples) {
   std::string wav = EncodeWav({0.0f, 1.0f, -1.0f, 2.0f, -0.5f}, 22050);
-  SDL_AudioSpec spec;
+  SDL_AudioSpec audioSpec;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1, &spec,
-                           &buffer, &length),
+  ASSERT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1,
+                           &audioSpec, &buffer, &length),
             nullptr)
       << SDL_GetError();
-  EXPECT_EQ(spec.freq, 22050);
-  EXPECT_EQ(spec.channels, 1);
-  EXPECT_EQ(spec.format, AUDIO_S16LSB);
+  EXPECT_EQ(audioSpec.freq, 22050);
+  EXPECT_EQ(audioSpec.channels, 1);
+  EXPECT_EQ(audioSpec.format, AUDIO_S16LSB);
   ASSERT_EQ(length, 10u);
   const auto* samples = reinterpret_cast<const std::int16_t*>(buffer);
   EXPECT_EQ(samples[0], 0);

@@ -130,11 +130,11 @@ TEST_F(MkassetsFolder, EveryPlannedFileLoadsAsTheGameLoadsIt) {
     const fs::path path = File(dataPath);
     ASSERT_TRUE(fs::exists(path)) << Latin1ToUtf8(dataPath);
     if (path.extension() == ".wav") {
-      SDL_AudioSpec spec;
+      SDL_AudioSpec audioSpec;
       Uint8* buffer = nullptr;
       Uint32 length = 0;
-      ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &length), nullptr) << path;
-      EXPECT_EQ(spec.format, AUDIO_S16LSB) << path;
+      ASSERT_NE(SDL_LoadWAV(path.c_str(), &audioSpec, &buffer, &length), nullptr) << path;
+      EXPECT_EQ(audioSpec.format, AUDIO_S16LSB) << path;
       EXPECT_GT(length, 1000u) << path;
       SDL_FreeWAV(buffer);
       ++sounds;
@@ -355,11 +355,11 @@ TEST(MkassetsVoices, EveryDockingRingGetsItsFourClips) {
   for (const char* clip :
        {"Hier_.wav", "Andockerlaubnis_.wav", "_erteilt.wav", "Station \"M\xC3\xBChle\".wav"}) {
     const fs::path path = folder / "WAV" / "Heimat" / clip;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audioSpec;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &length), nullptr) << path;
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    ASSERT_NE(SDL_LoadWAV(path.c_str(), &audioSpec, &buffer, &length), nullptr) << path;
+    EXPECT_EQ(audioSpec.format, AUDIO_S16LSB);
     EXPECT_GT(length, 2000u) << path;
     SDL_FreeWAV(buffer);
   }

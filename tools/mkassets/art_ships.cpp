@@ -37,7 +37,7 @@ Image RenderShip(const HullDesign& hull, int side, std::uint32_t seed) {
       float len = std::sqrt(nx * nx + ny * ny + nz * nz);
       nx /= len, ny /= len, nz /= len;
       float diffuse = Clamp01(nx * kLightX + ny * kLightY + nz * kLightZ);
-      float spec = std::pow(Clamp01(diffuse), 24.0f) * 0.5f;
+      float highlight = std::pow(Clamp01(diffuse), 24.0f) * 0.5f;
       // Paint: base, a stripe along the body, panel seams and grime.
       Rgba c = hull.paint;
       float stripe = std::fabs(std::fabs(s) - 0.1f) < 0.025f && f > -0.3f ? 1.0f : 0.0f;
@@ -49,7 +49,7 @@ Image RenderShip(const HullDesign& hull, int side, std::uint32_t seed) {
       float grime = 0.88f + 0.24f * (Fbm2(f * 5, s * 5, 4, seed) * 0.5f + 0.5f);
       if (d > -0.02f) c = Mix(c, hull.trim, 0.6f);  // dark rim
       c = Scale(c, (0.38f + 0.8f * diffuse) * seam * grime);
-      c.r += spec, c.g += spec, c.b += spec;
+      c.r += highlight, c.g += highlight, c.b += highlight;
       c.a = cover;
       At(image, x, y) = c;
     }

@@ -34,8 +34,8 @@ Image RockSprite(int side, const RockStyle& style, std::uint32_t seed) {
       Rgba col = Mix(style.dark, style.light, Clamp01(tone * 1.2f - 0.1f));
       col = Scale(col, light * (1 - 0.35f * pit));
       if (style.gloss > 0) {
-        float spec = std::pow(Clamp01(diffuse), 18.0f) * style.gloss;
-        col.r += spec, col.g += spec, col.b += spec;
+        float highlight = std::pow(Clamp01(diffuse), 18.0f) * style.gloss;
+        col.r += highlight, col.g += highlight, col.b += highlight;
       }
       if (style.translucency > 0) {
         float rim = std::pow(1 - z, 2.0f) * style.translucency;
