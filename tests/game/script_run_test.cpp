@@ -53,10 +53,10 @@ TEST(Script, FeedsInputDumpsStateAndQuits) {
   EXPECT_EQ(MouseX(game->media), 300);
   const auto json = ReadFileBytes(dump);
   ASSERT_TRUE(json.has_value());
-  EXPECT_NE(json->find("\"frame\":3"), std::string::npos);
-  EXPECT_NE(json->find("\"mode\":\"flight\""), std::string::npos);
-  EXPECT_NE(json->find("\"KeyCharMap\":56"), std::string::npos);
-  EXPECT_NE(json->find("\"MenuStars\":301"), std::string::npos);
-  EXPECT_NE(json->find("\"TimeFactor\":1"), std::string::npos);
+  EXPECT_NE(json->find("\"frame\": 3"), std::string::npos);
+  EXPECT_NE(json->find("\"mode\": \"flight\""), std::string::npos);
+  EXPECT_NE(json->find("\"KeyCharMap\": 56"), std::string::npos);
+  EXPECT_NE(json->find("\"MenuStars\": 301"), std::string::npos);
+  EXPECT_NE(json->find("\"TimeFactor\": 1"), std::string::npos);
   EXPECT_TRUE(ReadFileBytes(shot).has_value());
 }

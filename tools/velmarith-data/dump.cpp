@@ -9,7 +9,7 @@
 #include "formats/text_rules.h"
 #include "tools/velmarith-data/commands.h"
 #include "tools/velmarith-data/dump_parts.h"
-#include "tools/velmarith-data/json_writer.h"
+#include "formats/json_writer.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "formats/read_issues.h"
-#include "tools/velmarith-data/json_writer.h"
+#include "formats/json_writer.h"
 
 // The per-kind parts of a dump: each writes the fields of the open top-level object and adds the
 // reader's issues.

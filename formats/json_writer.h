@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// A small streaming JSON writer for the dump command: two-space indentation, texts given as
-// Latin-1 bytes and written as UTF-8.
+// A small streaming JSON writer for dumps (the data tool's, the game's state): two-space
+// indentation, texts given as Latin-1 bytes and written as UTF-8.
 struct JsonWriter {
   std::ostream& out;
   std::vector<bool> hasItems;  // per open object or array

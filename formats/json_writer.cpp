@@ -1,4 +1,4 @@
-#include "tools/velmarith-data/json_writer.h"
+#include "formats/json_writer.h"
 
 #include <cstdio>
 #include <string>
