@@ -20,7 +20,11 @@ void GenerateGameFolder(const GenerateOptions& options, AssetSink& sink) {
   fs::remove_all(options.gameDir / "BMP");
   fs::remove_all(options.gameDir / "WAV");
 
+  // The fonts stay open for the whole generation and are closed at its end, also on an error.
   InitText();
+  struct TextSession {
+    ~TextSession() { QuitText(); }
+  } textSession;
   GenerateFonts(sink);
   GenerateTitle(sink);
   GenerateSymbols(sink);
