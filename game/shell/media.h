@@ -31,6 +31,8 @@ struct Picture {
   bool textureStale = true;
   std::vector<std::uint32_t> keyedPixels;  // the surface with the key colour made transparent
   bool keyedStale = true;
+  std::vector<std::uint32_t> paddedPixels;  // the keyed pixels with an edge border (headless)
+  bool paddedStale = true;
   std::uint32_t keyColour = 0;  // RGB of the transparent key, black unless set
   bool clipped = false;         // later draws show only the clip rectangle
   SDL_Rect clip{0, 0, 0, 0};

@@ -107,6 +107,7 @@ SDL_Rect PictureSourceRect(const Picture& picture) {
 void MarkPictureChanged(Picture& picture) {
   picture.textureStale = true;
   picture.keyedStale = true;
+  picture.paddedStale = true;
 }
 
 const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {

@@ -64,12 +64,17 @@ void DrawQuad(Media& media, int quad, float x, float y, int alpha) {
   if (!PictureExists(media, quad)) return;
   if (media.headlessScreen) {
     Picture& picture = media.pictures[quad];
-    const std::vector<std::uint32_t>& pixels = KeyedPixels(picture);
+    const int w = picture.surface->w;
+    const int h = picture.surface->h;
+    if (picture.paddedStale) {
+      picture.paddedPixels = PadWithEdges(KeyedPixels(picture).data(), w, h);
+      picture.paddedStale = false;
+    }
     std::array<SDL_FPoint, 4> corners = media.quads[quad].corners;
     for (SDL_FPoint& corner : corners) corner = SDL_FPoint{corner.x + x, corner.y + y};
-    DrawSoftQuad(media.headlessScreen,
-                 SoftTexture{picture.surface->w, picture.surface->h, pixels.data()}, corners,
-                 std::min(alpha, 255), media.blend == BlendMode::kAdditive, media.filtered);
+    const SoftTexture texture{w, h, picture.paddedPixels.data() + (w + 2) + 1, w + 2};
+    DrawSoftQuad(media.headlessScreen, texture, corners, std::min(alpha, 255),
+                 media.blend == BlendMode::kAdditive, media.filtered);
     return;
   }
   SDL_Texture* texture = PictureTexture(media, quad);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kCloudCount = 8;
+constexpr int kCloudCount = 4;
 const int kCloudSprites[] = {1021, 1022};  // gas clouds: soft nebulae when drawn faint and large
 
 }  // namespace
@@ -19,7 +19,7 @@ void CreateMenuStars(CursorList<MenuStarRecord>& stars, Rng& rng) {
                            .sprite = cloud ? kCloudSprites[RandomInt(rng, 1)] : 0,
                            .x = static_cast<float>(RandomInt(rng, 1224) - 100),
                            .y = static_cast<float>(RandomInt(rng, 768)),
-                           .size = cloud ? 140 + RandomInt(rng, 160) : 1 + RandomInt(rng, 9),
+                           .size = cloud ? 150 + RandomInt(rng, 100) : 1 + RandomInt(rng, 9),
                            .phase = 0,
                        });
   }
