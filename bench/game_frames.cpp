@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "formats/universe_file.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/menu_background.h"
@@ -64,12 +65,17 @@ int main(int argc, char** argv) {
   std::printf("  clear:            %.3f ms\n",
               AverageMs(200, [&] { ClearScreen(game->media, 0); }));
 
-  // In a system: the free game's start point.
-  game->world.cameraX = 45001;
-  game->world.cameraY = 79300;
+  // Entering each system of the universe, from the middle of its square.
   const SystemContext context{game->catalogues, game->rng, game->folder};
-  std::printf("EnterSystem at the start point: %.3f ms\n",
-              AverageMs(50, [&] { EnterSystem(game->world, context); }));
+  const UniverseFile universe = LoadUniverse(game->folder / "INI" / "Universum.ini");
+  for (const SystemEntry& system : UniverseSystems(universe)) {
+    game->world.cameraX = system.originX + 50000.0f;
+    game->world.cameraY = system.originY + 50000.0f;
+    const double ms = AverageMs(50, [&] { EnterSystem(game->world, context); });
+    std::printf("EnterSystem %-14s %.3f ms (%d objects, %d pieces, %d mines)\n",
+                system.name.c_str(), ms, game->world.systemObjects.Count(),
+                game->world.environmentPieces.Count(), game->world.projectiles.Count());
+  }
   ShutdownMedia(game->media);
   return 0;
 }
