@@ -83,7 +83,11 @@ TEST_F(MenuFlow, StartMenuHasNoContinueAndNoSave) {
   At(5, [&] {
     for (const MenuItemRecord& item : game->menu.menuItems) captions.push_back(item.caption);
   });
-  Play(6);
+  TapKey(6, 1);  // Escape with no ships: the menu stays
+  bool menuAfterEscape = false;
+  At(40, [&] { menuAfterEscape = game->loop.menuRunning && game->world.screenFade == 0; });
+  Play(41);
+  EXPECT_TRUE(menuAfterEscape);
   EXPECT_EQ(captions,
             (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Spiel laden", "Beenden"}));
   EXPECT_EQ(game->menu.saveFileNames.Count(), 1);
