@@ -4,6 +4,7 @@
 
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
+#include <emmintrin.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,9 +76,15 @@ void SetFrameCap(Media& media, int framesPerSecond) {
 
 void ClearScreen(Media& media, int colour) {
   if (media.headlessScreen) {
-    SDL_FillRect(
-        media.headlessScreen, nullptr,
-        0xFF000000u | (Uint32(colour & 255) << 16) | (colour & 0xFF00) | ((colour >> 16) & 255));
+    // Plain stores: SDL_FillRect streams past the cache, and every draw of the frame that
+    // follows would then wait for memory.
+    SDL_Surface* screen = media.headlessScreen;
+    const Uint32 pixel =
+        0xFF000000u | (Uint32(colour & 255) << 16) | (colour & 0xFF00) | ((colour >> 16) & 255);
+    auto* pixels = static_cast<__m128i*>(screen->pixels);  // SDL aligns surface pixels
+    const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+    const size_t blocks = static_cast<size_t>(screen->pitch) * screen->h / sizeof(__m128i);
+    for (size_t i = 0; i < blocks; ++i) _mm_store_si128(pixels + i, four);
     return;
   }
   SDL_SetRenderDrawBlendMode(media.renderer, SDL_BLENDMODE_NONE);
