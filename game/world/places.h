@@ -7,9 +7,9 @@
 
 #include "game/world/world_state.h"
 
-// Builds the Places list at start-up from every system's docking rings, sorted by name: position
-// and folder come from the first system that names a place, the four offer texts from the place
-// file of the last one. Missing system or place files yield nothing and reading goes on.
+// Builds the Places list at start-up from every system's docking rings (ScanPlaces): sorted by
+// name, position and folder from the first system that names a place, the four offer texts from
+// the place file of the last one.
 void BuildPlaces(World& world, const std::filesystem::path& gameFolder);
 
 // The place of that name, or nullptr.

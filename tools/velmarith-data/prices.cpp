@@ -4,25 +4,12 @@
 #include <map>
 #include <utility>
 
-#include "formats/file_io.h"
 #include "formats/latin1.h"
 #include "formats/place_file.h"
 #include "formats/ship_catalogue.h"
-#include "formats/system_file.h"
 #include "formats/text_rules.h"
-#include "formats/universe_file.h"
 
 namespace {
-
-// Reads the place file of one docking ring into the place record, as the start-up scan does.
-void ReadPlaceLines(const std::filesystem::path& ini, PricePlace& place,
-                    std::string_view systemFolder) {
-  const std::string dataPath = std::string(systemFolder) + "\\Orte\\" + place.name + ".ini";
-  const std::optional<PlaceFile> file = LoadPlace(DataPath(ini, dataPath), PlaceReadMode::kGame);
-  if (!file) return;
-  place.goodsOffers = file->goodsOffers;
-  place.goodsPrices = ReplaceTripleZeros(file->goodsPrices);
-}
 
 std::string PlaceLabel(const PricePlace& place) {
   return Latin1ToUtf8(place.name) + " (" + Latin1ToUtf8(place.systemFolder) + ")";
@@ -68,26 +55,7 @@ std::string TripText(const PriceBook& book, const TradeTrip& trip) {
 PriceBook LoadPriceBook(const std::filesystem::path& gameFolder) {
   const std::filesystem::path ini = gameFolder / "INI";
   PriceBook book;
-  // Name -> index into book.places while reading; the game keeps one record per name.
-  std::map<std::string, size_t> byName;
-  std::vector<std::string> systems;
-  for (const SystemEntry& system : UniverseSystems(LoadUniverse(ini / "Universum.ini"))) {
-    const std::optional<std::string> bytes =
-        ReadFileBytes(DataPath(ini, system.name + "\\System.ini"));
-    if (!bytes) continue;
-    for (const DockingRingEntry& ring : ScanDockingRings(*bytes)) {
-      auto found = byName.find(ring.name);
-      if (found == byName.end()) {
-        found = byName.emplace(ring.name, book.places.size()).first;
-        book.places.push_back({ring.name, system.name, "", ""});
-      }
-      ReadPlaceLines(ini, book.places[found->second], system.name);
-    }
-  }
-  // std::string compares bytes as unsigned char: the game's byte-wise order.
-  std::sort(book.places.begin(), book.places.end(),
-            [](const PricePlace& a, const PricePlace& b) { return a.name < b.name; });
-
+  book.places = ScanPlaces(ini);
   book.goods = LoadGoods(ini / "Waren.ini");
   std::vector<std::string> lines;
   for (const PricePlace& place : book.places) lines.push_back(place.goodsPrices);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "formats/goods_catalogue.h"
+#include "formats/place_scan.h"
 
 // velmarith-data prices: what every good costs and fetches at every place by the game's goods
 // price rule, and the trips and loops along which a ship can trade at a profit. Universe authors
@@ -16,13 +17,8 @@
 // The free game's starting money; the starting ship is ship type 1.
 inline constexpr long long kStartingMoney = 10000;
 
-// A place as the game holds it after its start-up scan (only what the prices need).
-struct PricePlace {
-  std::string name;          // Latin-1
-  std::string systemFolder;  // the first system that lists the place
-  std::string goodsOffers;   // place file line 6: the goods sold there
-  std::string goodsPrices;   // line 8 with every "000" read as "00 ", as the game reads it
-};
+// A place as the game holds it after its start-up scan.
+using PricePlace = ScannedPlace;
 
 struct PriceBook {
   GoodsCatalogue goods;            // totalStock summed over all places
