@@ -5,13 +5,12 @@
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
 #include "game/shell/menu_loop.h"
+#include "game/shell/scan_codes.h"
 #include "game/shell/screens.h"
 #include "game/ui/buttons.h"
 
 namespace {
 
-constexpr int kEscape = 1;
-constexpr int kF12 = 88;
 constexpr int kFadeQuad = 9999;
 
 void ReadInput(Game& game) {
@@ -76,12 +75,12 @@ void RunFrame(Game& game) {
   game.loop.frameCounter += 10;
   AdvanceAnnouncement(game);
   ReadInput(game);
-  if (KeyReleased(game.media, kEscape)) {
+  if (KeyReleased(game.media, kKeyEscape)) {
     // The pause menu returns into this same frame, which then goes on.
     OpenMenu(game, kMainMenu);
     if (game.media.quitRequested) return;
   }
-  if (KeyReleased(game.media, kF12)) TakeScreenshot(game);
+  if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
 
   DrawWorld(game);
   if (game.loop.dockedRequest) {

@@ -6,14 +6,12 @@
 #include "game/shell/game_flow.h"
 #include "game/shell/menu_background.h"
 #include "game/shell/menu_items.h"
+#include "game/shell/scan_codes.h"
 #include "game/shell/screens.h"
 #include "game/ui/buttons.h"
 
 namespace {
 
-constexpr int kEscape = 1;
-constexpr int kF10 = 68;
-constexpr int kF12 = 88;
 constexpr int kLoadedGame = 310111;
 constexpr int kNetworkGameReceived = 17191;
 
@@ -21,7 +19,7 @@ constexpr int kNetworkGameReceived = 17191;
 // False when the loop ends here.
 bool HandleFlow(Game& game) {
   MenuState& menu = game.menu;
-  if ((KeyReleased(game.media, kEscape) && !game.world.ships.Empty()) ||
+  if ((KeyReleased(game.media, kKeyEscape) && !game.world.ships.Empty()) ||
       menu.screenState == kLeaveStation) {
     game.world.screenFade = -255;
   }
@@ -47,7 +45,7 @@ void ReadMenuInput(Game& game) {
     PlayClip(game.media, 101);
     game.ui.editActive = 0;  // a click ends any text entry; the field keeps its text
   }
-  if (KeyReleased(game.media, kF12)) TakeScreenshot(game);
+  if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
 }
 
 }  // namespace
@@ -71,7 +69,7 @@ bool RunMenuFrame(Game& game) {
   HandleMenuClicks(game);
   UpdateTextFields(game);
   // The settings have no item on the main menu; F10 opens them from any screen.
-  if (KeyReleased(game.media, kF10)) game.menu.screenState = kSettingsScreen;
+  if (KeyReleased(game.media, kKeyF10)) game.menu.screenState = kSettingsScreen;
   if (game.menu.screenState >= 0) BuildScreen(game);
   DrawListDecorations(game);
   DrawMenuPointer(game);

@@ -38,7 +38,6 @@ void LoadCataloguePicture(Game& game, int number, const std::string& dataPath) {
 void LoadShipTypesWithPictures(Game& game) {
   ShipCatalogue& ships = game.catalogues.ships;
   ships = LoadShipTypes(GameFile(game, "INI\\Raumschiffe.ini"));
-  DimensionCatalogues(game.catalogues);
   for (int n = 1; n <= ships.shipTypeCount; ++n) {
     const ShipType& type = ships.shipTypes[n];
     LoadCataloguePicture(game, 2000 + n, ShipPictureDataPath(type.name));
@@ -51,7 +50,6 @@ void LoadShipTypesWithPictures(Game& game) {
 void LoadWeaponTypesWithPictures(Game& game) {
   WeaponCatalogue& weapons = game.catalogues.weapons;
   weapons = LoadWeaponTypes(GameFile(game, "INI\\Waffen.ini"));
-  DimensionCatalogues(game.catalogues);
   for (int n = 1; n <= weapons.weaponTypeCount; ++n) {
     const std::string& name = weapons.weaponTypes[n].name;
     LoadCataloguePicture(game, 3000 + n, WeaponPictureDataPath(name));
@@ -62,7 +60,6 @@ void LoadWeaponTypesWithPictures(Game& game) {
 void LoadGoodsWithStock(Game& game) {
   game.catalogues.goods = LoadGoods(GameFile(game, "INI\\Waren.ini"));
   ComputeTotalStock(game.catalogues.goods, PlaceGoodsPriceLines(game.world));
-  DimensionCatalogues(game.catalogues);
 }
 
 }  // namespace
@@ -90,6 +87,6 @@ void LoadPlacesAndCatalogues(Game& game) {
   LoadGoodsWithStock(game);
   game.catalogues.groupTexts =
       LoadGroupTexts(GameFile(game, "TXT\\Gruppen.txt"), game.catalogues.groups.groupCount);
-  DimensionCatalogues(game.catalogues);
+  DimensionCatalogues(game.catalogues);  // once, after every catalogue is read
   FillCompassLabels(game.catalogues.compassLabels);
 }

@@ -3,20 +3,11 @@
 #include <algorithm>
 
 #include "game/shell/media.h"
+#include "game/shell/scan_codes.h"
 #include "game/world/world_lists.h"
 
 namespace {
 
-constexpr int kBackspace = 14;
-constexpr int kReturn = 28;
-constexpr int kEscape = 1;
-constexpr int kLeftShift = 42;
-constexpr int kRightShift = 54;
-constexpr int kHome = 199;
-constexpr int kLeft = 203;
-constexpr int kRight = 205;
-constexpr int kEnd = 207;
-constexpr int kDelete = 211;
 constexpr int kRepeatDelay = 15;
 
 void AddRows(CursorList<KeyCharRecord>& map, const int* codes, const char* const* chars,
@@ -78,7 +69,7 @@ bool KeyRepeat(UiState& ui, const Media& media, int scanCode) {
 
 void UpdateTextEntry(UiState& ui, const Media& media) {
   if (!KeyHeld(media, -1)) ui.repeatFrames = 0;
-  const bool shifted = KeyHeld(media, kLeftShift) || KeyHeld(media, kRightShift);
+  const bool shifted = KeyHeld(media, kKeyLeftShift) || KeyHeld(media, kKeyRightShift);
   std::string& buffer = ui.editBuffer;
   ui.editCursor = std::clamp(ui.editCursor, 0, static_cast<int>(buffer.size()));
 
@@ -88,22 +79,22 @@ void UpdateTextEntry(UiState& ui, const Media& media) {
       ui.editCursor += 1;
     }
   }
-  if (KeyRepeat(ui, media, kBackspace) && ui.editCursor > 0) {
+  if (KeyRepeat(ui, media, kKeyBackspace) && ui.editCursor > 0) {
     buffer.erase(ui.editCursor - 1, 1);
     ui.editCursor -= 1;
   }
-  if (KeyRepeat(ui, media, kDelete) && ui.editCursor < static_cast<int>(buffer.size())) {
+  if (KeyRepeat(ui, media, kKeyDelete) && ui.editCursor < static_cast<int>(buffer.size())) {
     buffer.erase(ui.editCursor, 1);
   }
-  if (KeyRepeat(ui, media, kLeft) && ui.editCursor > 0) ui.editCursor -= 1;
-  if (KeyRepeat(ui, media, kRight) && ui.editCursor < static_cast<int>(buffer.size())) {
+  if (KeyRepeat(ui, media, kKeyLeft) && ui.editCursor > 0) ui.editCursor -= 1;
+  if (KeyRepeat(ui, media, kKeyRight) && ui.editCursor < static_cast<int>(buffer.size())) {
     ui.editCursor += 1;
   }
-  if (KeyReleased(media, kEnd)) ui.editCursor = static_cast<int>(buffer.size());
-  if (KeyReleased(media, kHome)) ui.editCursor = 0;
+  if (KeyReleased(media, kKeyEnd)) ui.editCursor = static_cast<int>(buffer.size());
+  if (KeyReleased(media, kKeyHome)) ui.editCursor = 0;
 
-  if (KeyReleased(media, kReturn)) ui.editActive = 0;
-  if (KeyReleased(media, kEscape)) {
+  if (KeyReleased(media, kKeyReturn)) ui.editActive = 0;
+  if (KeyReleased(media, kKeyEscape)) {
     buffer = ui.editSavedText;
     ui.editCursor = static_cast<int>(buffer.size());
     ui.editActive = 0;
