@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 
+#include "formats/file_io.h"
 #include "formats/latin1.h"
 #include "formats/system_file.h"
 #include "formats/universe_file.h"
@@ -123,8 +124,8 @@ std::vector<VoicePlace> ListVoicePlaces(const std::filesystem::path& gameDir) {
   std::vector<VoicePlace> places;
   const UniverseFile universe = LoadUniverse(DataPath(gameDir, "INI\\Universum.ini"));
   for (const SystemEntry& system : UniverseSystems(universe)) {
-    std::ifstream in(DataPath(gameDir, "INI\\" + system.name + "\\System.ini"), std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes =
+        ReadFileBytes(DataPath(gameDir, "INI\\" + system.name + "\\System.ini")).value_or("");
     std::set<std::string> seen;
     for (const DockingRingEntry& ring : ScanDockingRings(bytes))
       if (!ring.name.empty() && seen.insert(ring.name).second)
