@@ -1,44 +1,13 @@
 #pragma once
 
 #include <string>
+#include <tuple>
+
+#include "formats/record_fields.h"
+#include "formats/ship_record.h"
 
 // The records of the world lists. Fields are in storage order, which is also the order of the
 // list's add operation (a designated initializer must follow it) and of saved games.
-
-struct ShipRecord {
-  int type = 0;  // 2000 + ship-type index, also the picture number
-  int id = 0;
-  int controller = 0;     // steering player; 0 = computer pilot
-  std::string pilotName;  // network players only
-  int group = 0;          // group index; +100 while provoked, above 200 mission ships
-  float radius = 0;
-  float x = 0;
-  float y = 0;
-  float heading = 0;
-  float turnRate = 0;
-  float agility = 0;
-  float speed = 0;
-  float maxSpeed = 0;
-  float driveSpeed = 0;
-  float driveFactor = 0;
-  int money = 0;
-  std::string weapons;  // 10-character fields: weapon index (5), cooldown (5)
-  std::string cargo;    // 10-character fields: goods index (5), amount (5)
-  int cargoCapacity = 0;
-  float hull = 0;
-  int maxHull = 0;
-  int impactSprite = 0;
-  std::string impacts;  // two characters per shield impact mark
-  float shield = 0;
-  int maxShield = 0;
-  int shieldDownTimer = 0;
-  float energy = 0;
-  int maxEnergy = 0;
-  int tractorTimer = 0;
-  std::string orders;  // waypoint queue (25-character records) or the local mission marker
-  int dockTarget = 0;
-  int spare = 0;
-};
 
 struct SystemObjectRecord {
   int type = 0;
@@ -154,4 +123,111 @@ struct KeyCharRecord {
   int scanCode = 0;
   std::string character;  // "char" in the key table
   std::string shiftChar;
+};
+
+// Field lists, in storage order (record_fields.h).
+
+template <>
+struct RecordFields<SystemObjectRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("type", &SystemObjectRecord::type), Field("id", &SystemObjectRecord::id),
+      Field("radius", &SystemObjectRecord::radius), Field("x", &SystemObjectRecord::x),
+      Field("y", &SystemObjectRecord::y), Field("angle", &SystemObjectRecord::angle),
+      Field("spin", &SystemObjectRecord::spin), Field("bound", &SystemObjectRecord::bound),
+      Field("group", &SystemObjectRecord::group), Field("name", &SystemObjectRecord::name));
+};
+
+template <>
+struct RecordFields<EnvironmentPieceRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("type", &EnvironmentPieceRecord::type), Field("size", &EnvironmentPieceRecord::size),
+      Field("x", &EnvironmentPieceRecord::x), Field("y", &EnvironmentPieceRecord::y),
+      Field("depth", &EnvironmentPieceRecord::depth),
+      Field("angle", &EnvironmentPieceRecord::angle), Field("spin", &EnvironmentPieceRecord::spin),
+      Field("jitter", &EnvironmentPieceRecord::jitter),
+      Field("alphaFactor", &EnvironmentPieceRecord::alphaFactor));
+};
+
+template <>
+struct RecordFields<ProjectileRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("sprite", &ProjectileRecord::sprite), Field("kind", &ProjectileRecord::kind),
+      Field("ownerId", &ProjectileRecord::ownerId),
+      Field("ownerGroup", &ProjectileRecord::ownerGroup),
+      Field("radius", &ProjectileRecord::radius), Field("x", &ProjectileRecord::x),
+      Field("y", &ProjectileRecord::y), Field("heading", &ProjectileRecord::heading),
+      Field("speed", &ProjectileRecord::speed), Field("travelled", &ProjectileRecord::travelled),
+      Field("range", &ProjectileRecord::range), Field("homing", &ProjectileRecord::homing),
+      Field("hullDamage", &ProjectileRecord::hullDamage),
+      Field("shieldDamage", &ProjectileRecord::shieldDamage));
+};
+
+template <>
+struct RecordFields<FloatingObjectRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("type", &FloatingObjectRecord::type), Field("item", &FloatingObjectRecord::item),
+      Field("amount", &FloatingObjectRecord::amount),
+      Field("radius", &FloatingObjectRecord::radius), Field("x", &FloatingObjectRecord::x),
+      Field("y", &FloatingObjectRecord::y), Field("heading", &FloatingObjectRecord::heading),
+      Field("speed", &FloatingObjectRecord::speed), Field("spin", &FloatingObjectRecord::spin),
+      Field("life", &FloatingObjectRecord::life));
+};
+
+template <>
+struct RecordFields<ParticleRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("sprite", &ParticleRecord::sprite), Field("size", &ParticleRecord::size),
+      Field("x", &ParticleRecord::x), Field("y", &ParticleRecord::y),
+      Field("heading", &ParticleRecord::heading), Field("speed", &ParticleRecord::speed),
+      Field("alpha", &ParticleRecord::alpha), Field("life", &ParticleRecord::life));
+};
+
+template <>
+struct RecordFields<FieldGlowRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("x", &FieldGlowRecord::x), Field("y", &FieldGlowRecord::y),
+      Field("radius", &FieldGlowRecord::radius), Field("colour", &FieldGlowRecord::colour));
+};
+
+template <>
+struct RecordFields<TickerMessageRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("colour1", &TickerMessageRecord::colour1), Field("text1", &TickerMessageRecord::text1),
+      Field("colour2", &TickerMessageRecord::colour2), Field("text2", &TickerMessageRecord::text2),
+      Field("life", &TickerMessageRecord::life));
+};
+
+template <>
+struct RecordFields<PlaceRecord> {
+  static constexpr auto kList =
+      std::make_tuple(Field("name", &PlaceRecord::name), Field("known", &PlaceRecord::known),
+                      Field("x", &PlaceRecord::x), Field("y", &PlaceRecord::y),
+                      Field("systemFolder", &PlaceRecord::systemFolder),
+                      Field("shipOffers", &PlaceRecord::shipOffers),
+                      Field("weaponOffers", &PlaceRecord::weaponOffers),
+                      Field("goodsOffers", &PlaceRecord::goodsOffers),
+                      Field("goodsPrices", &PlaceRecord::goodsPrices));
+};
+
+template <>
+struct RecordFields<MenuItemRecord> {
+  static constexpr auto kList =
+      std::make_tuple(Field("kind", &MenuItemRecord::kind), Field("x", &MenuItemRecord::x),
+                      Field("y", &MenuItemRecord::y), Field("caption", &MenuItemRecord::caption),
+                      Field("action", &MenuItemRecord::action));
+};
+
+template <>
+struct RecordFields<MenuStarRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("kind", &MenuStarRecord::kind), Field("sprite", &MenuStarRecord::sprite),
+      Field("x", &MenuStarRecord::x), Field("y", &MenuStarRecord::y),
+      Field("size", &MenuStarRecord::size), Field("phase", &MenuStarRecord::phase));
+};
+
+template <>
+struct RecordFields<KeyCharRecord> {
+  static constexpr auto kList = std::make_tuple(Field("scanCode", &KeyCharRecord::scanCode),
+                                                Field("character", &KeyCharRecord::character),
+                                                Field("shiftChar", &KeyCharRecord::shiftChar));
 };
