@@ -13,10 +13,10 @@
 #include "formats/universe_file.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/menu_background.h"
-#include "game/shell/menu_items.h"
 #include "game/shell/menu_loop.h"
 #include "game/shell/startup.h"
+#include "game/ui/menu_background.h"
+#include "game/ui/menu_items.h"
 #include "game/world/system_loading.h"
 
 namespace {
@@ -67,22 +67,26 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 40; ++i) RunMenuFrame(*game);  // past the reveal
   std::printf("menu frame (background, lights, items): %.3f ms\n",
               AverageMs(200, [&] { RunMenuFrame(*game); }));
-  std::printf("  stars and clouds: %.3f ms\n", AverageMs(200, [&] { DrawMenuStars(*game); }));
-  std::printf("  orbiting lights:  %.3f ms\n", AverageMs(200, [&] { DrawOrbitingLights(*game); }));
-  std::printf("  items:            %.3f ms\n", AverageMs(200, [&] { DrawMenuItems(*game); }));
+  std::printf("  stars and clouds: %.3f ms\n",
+              AverageMs(200, [&] { DrawMenuStars(game->media, game->menu.menuStars, game->rng); }));
+  std::printf("  orbiting lights:  %.3f ms\n", AverageMs(200, [&] {
+                DrawOrbitingLights(game->media, game->rng, game->frame.frameCounter);
+              }));
+  std::printf("  items:            %.3f ms\n",
+              AverageMs(200, [&] { DrawMenuItems(game->menu, game->media); }));
   std::printf("  clear:            %.3f ms\n",
               AverageMs(200, [&] { ClearScreen(game->media, 0); }));
 
   // Entering each system of the universe, from the middle of its square.
-  const SystemContext context{game->catalogues, game->rng, game->folder};
+  const SystemContext context{game->rng, game->folder};
   const UniverseFile universe = LoadUniverse(game->folder / "INI" / "Universum.ini");
   for (const SystemEntry& system : UniverseSystems(universe)) {
     game->world.cameraX = system.originX + 50000.0f;
     game->world.cameraY = system.originY + 50000.0f;
     const double ms = AverageMs(50, [&] { EnterSystem(game->world, context); });
     std::printf("EnterSystem %-14s %.3f ms (%d objects, %d pieces, %d mines)\n",
-                system.name.c_str(), ms, game->world.systemObjects.Count(),
-                game->world.environmentPieces.Count(), game->world.projectiles.Count());
+                system.name.c_str(), ms, game->world.visit.systemObjects.Count(),
+                game->world.visit.environmentPieces.Count(), game->world.visit.projectiles.Count());
   }
   ShutdownMedia(game->media);
   return 0;

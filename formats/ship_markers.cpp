@@ -1,3 +1,4 @@
+#include "formats/angles.h"
 #include "formats/ship_catalogue.h"
 
 #include <cmath>
@@ -7,7 +8,7 @@
 
 namespace {
 
-constexpr double kDegreesPerRadian = 1.0 / 0.017453292;
+constexpr double kDegreesPerRadian = 1.0 / kRadiansPerDegree;
 
 }  // namespace
 

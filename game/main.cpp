@@ -1,7 +1,9 @@
 // The game program: start-up, then frames until the player quits.
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 
 #include "game/shell/frame_loop.h"
@@ -9,6 +11,24 @@
 #include "game/shell/menu_loop.h"
 #include "game/shell/script_run.h"
 #include "game/shell/startup.h"
+
+// VELMARITH_SEED fixes the random seed, so that a script replays the same run; otherwise the clock
+// seeds it. False when the variable is set but is no whole number.
+static bool ChooseSeed(Rng& rng) {
+  const char* text = std::getenv("VELMARITH_SEED");
+  if (!text || !*text) {
+    SeedRandom(rng, TickMs() ^ static_cast<std::uint64_t>(std::time(nullptr)));
+    return true;
+  }
+  char* end = nullptr;
+  const unsigned long long seed = std::strtoull(text, &end, 10);
+  if (*end != '\0' || *text == '-') {
+    std::fprintf(stderr, "VELMARITH_SEED must be a whole number, not \"%s\"\n", text);
+    return false;
+  }
+  SeedRandom(rng, seed);
+  return true;
+}
 
 static bool HeadlessRequested() {
   const char* headless = std::getenv("VELMARITH_HEADLESS");
@@ -18,7 +38,7 @@ static bool HeadlessRequested() {
 int main() {
   auto game = std::make_unique<Game>();
   game->folder = FindGameFolder();
-  SeedRandom(game->rng, static_cast<std::uint32_t>(TickMs() ^ std::time(nullptr)));
+  if (!ChooseSeed(game->rng)) return 2;
 
   ScriptRun script;
   if (const char* file = std::getenv("VELMARITH_SCRIPT"); file && *file) {

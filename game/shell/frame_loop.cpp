@@ -2,16 +2,37 @@
 
 #include <string>
 
+#include "formats/media_numbers.h"
+#include "game/flight/docking.h"
+#include "game/flight/environment.h"
+#include "game/flight/floating_objects.h"
+#include "game/flight/particles.h"
+#include "game/flight/player_pass.h"
+#include "game/flight/projectiles.h"
+#include "game/flight/ships_pass.h"
+#include "game/flight/system_objects.h"
+#include "game/flight/traffic.h"
+#include "game/hud/atmospheres.h"
+#include "game/hud/chat_line.h"
+#include "game/hud/developer_info.h"
+#include "game/hud/hud_pass.h"
+#include "game/hud/ticker.h"
+#include "game/media/scan_codes.h"
+#include "game/net/flight_messages.h"
+#include "game/save/quick_save.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
 #include "game/shell/menu_loop.h"
-#include "game/shell/scan_codes.h"
-#include "game/shell/screens.h"
 #include "game/ui/buttons.h"
+#include "game/ui/screen_codes.h"
+#include "game/ui/screen_fade.h"
 
 namespace {
 
-constexpr int kFadeQuad = 9999;
+void StartFrame(Game& game) {
+  SleepMs(game.media, 2);
+  game.frame.frameCounter += 10;
+}
 
 void ReadInput(Game& game) {
   ReadKeyboard(game.media);
@@ -19,75 +40,86 @@ void ReadInput(Game& game) {
   UpdateMouseButtons(game.ui, game.media);
 }
 
-// The passes over the world lists, back to front, with the blending each layer is drawn with.
-void DrawWorld(Game& game) {
+// Escape opens the pause menu, which returns into this same frame; true when the program ends.
+bool HandleEscape(Game& game) {
+  if (!KeyReleased(game.media, kKeyEscape)) return false;
+  OpenMenu(game, kMainMenu);
+  return game.media.quitRequested;
+}
+
+// What the player pass asked of saved games and the network.
+void CarryOutFlightRequests(Game& game, const FlightRequests& requests) {
+  if (requests.quickSave) QuickSave(game.world, game.folder);
+  if (requests.reportMovement && game.world.networkGame) SendMovement(game.net, game.world);
+}
+
+void BeginWorldDrawing(Game& game) {
   ClearScreen(game.media, 0);
   BeginQuads(game.media);
-  // Field glows, environment pieces, system objects and ships: normal alpha blending.
-  SetBlend(game.media, 5, 2);
-  // Projectiles glow: additive.
-  SetBlend(game.media, 12, 12);
-  // Floating objects.
-  SetBlend(game.media, 5, 2);
-  // Particles, then the atmospheres and coronas of planets and suns.
-  SetBlend(game.media, 12, 12);
-  // Developer information and the HUD.
+}
+
+// When flight raised the docked request, the station screen runs until the player starts again;
+// true when the program ends there.
+bool EnterDockedStation(Game& game) {
+  if (!game.world.docking.dockedRequest) return false;
+  EnterStation(game);
+  game.world.docking.dockedRequest = 0;
+  return game.media.quitRequested;
 }
 
 }  // namespace
 
-void AdvanceAnnouncement(Game& game) {
-  int& step = game.loop.announcementStep;
-  if (step <= 0 || ClipPlaying(game.media)) return;
-  step += 1;
-  // Each clip starts once, on the step it belongs to; the next step waits until it has ended.
-  if (step == 4) PlayClip(game.media, 10);
-  if (step == 8) PlayClip(game.media, 11);
-  if (step == 12) PlayClip(game.media, 12);
-  if (step == 16) PlayClip(game.media, 13);
-  if (step >= 20) step = 0;
+FlightContext FlightOf(Game& game) {
+  return FlightContext{game.world, game.media, game.catalogues, game.settings,
+                       game.ui,    game.frame, game.rng,        game.folder};
 }
 
-void DrawScreenFade(Game& game) {
-  int& fade = game.world.screenFade;
-  if (fade == 0) return;
-  int alpha = 0;
-  if (fade > 0) {
-    fade -= 5;
-    alpha = fade;
-  } else {
-    fade += 5;
-    alpha = fade + 255;
-  }
-  SetBlend(game.media, 12, 12);
-  SetQuadSize(game.media, kFadeQuad, kScreenWidth, kScreenHeight);
-  DrawQuad(game.media, kFadeQuad, 0, 0, alpha);
+void FinishFrame(Game& game) {
+  RunFrameHooks(game.hooks);
+  FlipScreen(game.media);
 }
 
 void TakeScreenshot(Game& game) {
-  GrabScreen(game.media, 1000, 0, 0, kScreenWidth, kScreenHeight);
+  GrabScreen(game.media, kPictureScreenshot, 0, 0, kScreenWidth, kScreenHeight);
   const std::string name = "Bild" + std::to_string(1000 + RandomInt(game.rng, 8999)) + ".bmp";
-  SavePicture(game.media, 1000, GameFile(game, name).string());
+  SavePicture(game.media, kPictureScreenshot, GameFile(game, name).string());
 }
 
 void RunFrame(Game& game) {
-  SleepMs(game.media, 2);
-  game.loop.frameCounter += 10;
-  AdvanceAnnouncement(game);
-  ReadInput(game);
-  if (KeyReleased(game.media, kKeyEscape)) {
-    // The pause menu returns into this same frame, which then goes on.
-    OpenMenu(game, kMainMenu);
-    if (game.media.quitRequested) return;
-  }
-  if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
+  FlightContext flight = FlightOf(game);
+  HudContext hud{flight, game.hud};
 
-  DrawWorld(game);
-  if (game.loop.dockedRequest) {
-    EnterStation(game);
-    game.loop.dockedRequest = 0;
-    if (game.media.quitRequested) return;
-  }
-  DrawScreenFade(game);
-  FlipScreen(game.media);
+  StartFrame(game);
+  SpawnRouteTraffic(flight);
+  AdvanceAnnouncement(game.world.docking, game.media);
+  ReadInput(game);
+  if (HandleEscape(game)) return;
+  if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
+  RunLocalShipPass(flight);
+  CarryOutFlightRequests(game, flight.requests);
+
+  // The scene, back to front.
+  BeginWorldDrawing(game);
+  DrawFieldGlows(flight);
+  RunEnvironmentPieces(flight);
+  RunSystemObjects(flight);
+  RunShipsPass(flight);
+  SetBlend(game.media, kBlendAdditive);
+  RunProjectiles(flight);
+  SetBlend(game.media, kBlendNormal);
+  RunFloatingObjects(flight);
+  SetBlend(game.media, kBlendAdditive);
+  RunParticles(flight);
+  DrawAtmospheres(hud);
+  SetBlend(game.media, kBlendNormal);
+  DrawDeveloperInfo(hud);
+
+  // The overlay, the station, the network and the chat.
+  RunHud(hud);
+  if (EnterDockedStation(game)) return;
+  if (game.world.networkGame) ReceiveFlightMessages(game.net, game.world);
+  if (const auto line = RunChatLine(hud)) SendChatLine(game.net, *line);
+  DrawTicker(hud);
+  DrawScreenFade(game.media, game.frame);
+  FinishFrame(game);
 }

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "game/flight/flight_context.h"
+
 struct Game;
 
-// One frame of flight, in its fixed order: input, the passes over the world lists, the overlay,
-// the screen fade and the flip.
+// One frame of flight: the frame's steps in their fixed order, each owned by its subsystem.
 void RunFrame(Game& game);
 
-// The docking announcement: plays the four voice clips 10..13 one after another.
-void AdvanceAnnouncement(Game& game);
+// What the flight passes of this frame work on.
+FlightContext FlightOf(Game& game);
 
-// The fade between menu and flight, drawn over the finished picture.
-void DrawScreenFade(Game& game);
+// The end of every frame of any loop: the frame hooks (scripted runs, network polling), then the
+// finished picture is shown.
+void FinishFrame(Game& game);
 
 // F12: saves the screen as "Bild" + 1000..9999 + ".bmp" in the game folder.
 void TakeScreenshot(Game& game);

@@ -4,24 +4,18 @@
 #include <string>
 #include <string_view>
 
-#include "game/shell/media.h"
-#include "game/shell/menu_state.h"
-#include "game/shell/settings.h"
+#include "game/hud/hud_state.h"
+#include "game/media/media.h"
+#include "game/net/net_state.h"
+#include "game/shell/frame_hooks.h"
 #include "game/stations/station_state.h"
-#include "game/ui/hud_state.h"
+#include "game/ui/menu_state.h"
 #include "game/ui/ui_state.h"
 #include "game/world/catalogues.h"
+#include "game/world/frame_state.h"
 #include "game/world/random.h"
+#include "game/world/settings.h"
 #include "game/world/world_state.h"
-
-// Frame-loop state.
-struct LoopState {
-  int frameCounter = 0;      // +10 every frame
-  int announcementStep = 0;  // docking announcement, 0 idle, 1..19 running
-  int dockedRequest = 0;     // raised by flight when the local ship has docked
-  bool menuRunning = false;  // the menu loop runs its own frames
-  int hoveredItem = 0;       // list position of the menu item under the mouse, 0 none
-};
 
 // Text fonts made at start-up for text drawn into pictures.
 struct FontHandles {
@@ -32,20 +26,34 @@ struct FontHandles {
   int list = -1;    // "Courier New Fett" 10
 };
 
-// One game: everything the frame loop and the menus work on. Tests build their own.
+// Which loop is running.
+struct LoopState {
+  bool menuRunning = false;  // the menu loop runs its own frames
+};
+
+// One game program: everything the frame loop and the menus work on. Tests build their own.
+// The shell hands each subsystem the parts it uses; no subsystem sees the whole of it.
 struct Game {
+  // For the run.
   std::filesystem::path folder;  // the game folder; data paths are relative to it
   Media media;
-  World world;
   Catalogues catalogues;
+  Settings settings;
+  FontHandles fonts;
+  Rng rng;
+
+  // One game (and, inside it, the visit to the current system).
+  World world;
+
+  // Frames, screens and overlays.
+  FrameState frame;
+  LoopState loop;
+  FrameHooks hooks;
   MenuState menu;
   UiState ui;
   HudState hud;
   StationState station;
-  LoopState loop;
-  Settings settings;
-  FontHandles fonts;
-  Rng rng;
+  NetState net;
 };
 
 // The file of a data path ("INI\Universum.ini") inside the game folder.

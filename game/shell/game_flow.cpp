@@ -1,5 +1,6 @@
 #include "game/shell/game_flow.h"
 
+#include "formats/media_numbers.h"
 #include "formats/text_rules.h"
 #include "game/save/save_list.h"
 #include "game/shell/game.h"
@@ -8,6 +9,7 @@
 #include "game/shell/world_data_loading.h"
 #include "game/stations/station_screen.h"
 #include "game/ui/bitmap_text.h"
+#include "game/ui/screen_codes.h"
 #include "game/world/places.h"
 #include "game/world/system_loading.h"
 #include "game/world/world_lists.h"
@@ -67,7 +69,7 @@ void StartFreeGame(Game& game) {
   World& world = game.world;
   game.menu.noGameInProgress = 0;
   world.ships.Clear();
-  ClearSystemLists(world);
+  ClearSystemVisit(world.visit);
   CreatePlayerShip(game);
   world.cameraX = world.launchX = kStartX;
   world.cameraY = world.launchY = kStartY;
@@ -76,30 +78,30 @@ void StartFreeGame(Game& game) {
   world.nextObjectId = 100;
 
   ReloadGroups(game);
-  EnterSystem(world, SystemContext{game.catalogues, game.rng, game.folder});
+  EnterSystem(world, SystemContext{game.rng, game.folder});
 
   ShipRecord& ship = *world.ships.Front();
   ship.speed = 10;
   ship.driveSpeed = 0;
   ship.driveFactor = 1;
   ship.dockTarget = -1;
-  game.menu.dockedPlace = kStartPlace;
+  game.world.docking.dockedPlace = kStartPlace;
 }
 
 void PrepareStation(Game& game) {
-  RollPresence(game);
-  game.world.screenFade = 255;
+  RollPresence(game.station, game.rng);
+  game.frame.screenFade = 255;
   ClearScreen(game.media, 0);
   game.menu.screenState = kStationScreen;
-  TakeOffersFromPlace(game);
+  TakeOffersFromPlace(game.station, game.world);
   ListSaveGames(game.menu.saveFileNames, GameFile(game, "SAVE"));
-  if (PlaceRecord* place = FindPlace(game.world, game.menu.dockedPlace)) place->known = 1;
-  ReadStationPeople(game);
+  if (PlaceRecord* place = FindPlace(game.world, game.world.docking.dockedPlace)) place->known = 1;
+  ReadStationPeople(game.station, game.world, game.folder);
   game.station.listScroll.fill(0);
   // The empty plate the dealers' data sheets are written on.
   std::string plate;
   for (int line = 0; line < 6; ++line) plate += std::string(60, ' ') + "\n";
-  DrawTextBox(game.media, game.ui, 0, 0, 5232, plate);
+  DrawTextBox(game.media, game.ui, 0, 0, kPictureHelpPage, plate);
   BuildScreen(game);
 }
 
@@ -109,7 +111,7 @@ void EnterStation(Game& game) {
 }
 
 void LeaveMenuToFlight(Game& game) {
-  ReturnOffersToPlace(game);
-  game.menu.dockedPlace.clear();
-  game.world.screenFade = 255;
+  ReturnOffersToPlace(game.station, game.world);
+  game.world.docking.dockedPlace.clear();
+  game.frame.screenFade = 255;
 }

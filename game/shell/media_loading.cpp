@@ -1,5 +1,6 @@
 #include "game/shell/media_loading.h"
 
+#include "formats/media_numbers.h"
 #include "game/shell/game.h"
 #include "game/ui/loading_screen.h"
 
@@ -32,25 +33,25 @@ bool LoadMediaGroups(Game& game, std::string& failedPath) {
 
 void CreateWorkPictures(Game& game) {
   Media& media = game.media;
-  CreatePicture(media, 5010, 220, 220);
+  CreatePicture(media, kPictureWindow, 220, 220);
   // A circular window mask: white is its key colour.
-  CreatePicture(media, 5020, 220, 220);
-  DrawInto(media, 5020);
+  CreatePicture(media, kPictureRoundMask, 220, 220);
+  DrawInto(media, kPictureRoundMask);
   FillCircle(media, 110, 110, 105, MakeColour(255, 255, 255));
   EndDraw(media);
-  SetKeyColour(media, 5020, 255, 255, 255);
-  for (int number : {5231, 5232}) {
-    CreatePicture(media, number, kScreenWidth, number == 5231 ? kScreenHeight : 368, true);
-    CreateQuad(media, number, number);
-  }
-  CreatePicture(media, 5300, 510, 510);
-  CreatePicture(media, 5320, 510, 510);
-  CreatePicture(media, 5301, 500, 500);
-  CreatePicture(media, 5321, 500, 500);
+  SetKeyColour(media, kPictureRoundMask, 255, 255, 255);
+  CreatePicture(media, kPictureOverlay, kScreenWidth, kScreenHeight, true);
+  CreateQuad(media, kPictureOverlay, kPictureOverlay);
+  CreatePicture(media, kPictureHelpPage, kScreenWidth, 368, true);
+  CreateQuad(media, kPictureHelpPage, kPictureHelpPage);
+  CreatePicture(media, kPictureSystemMap, 510, 510);
+  CreatePicture(media, kPictureWeaponList, 510, 510);
+  CreatePicture(media, kPictureSystemMapLayer, 500, 500);
+  CreatePicture(media, kPictureWeaponListLayer, 500, 500);
   // The fade quad: one almost black pixel, stretched over the screen.
-  CreatePicture(media, 9999, 1, 1, true);
-  DrawInto(media, 9999);
+  CreatePicture(media, kPictureFade, 1, 1, true);
+  DrawInto(media, kPictureFade);
   FillBox(media, 0, 0, 1, 1, MakeColour(1, 1, 1));
   EndDraw(media);
-  CreateQuad(media, 9999, 9999);
+  CreateQuad(media, kPictureFade, kPictureFade);
 }

@@ -1,19 +1,19 @@
 #include "game/shell/menu_loop.h"
 
+#include "formats/media_numbers.h"
+#include "game/media/scan_codes.h"
 #include "game/save/save_list.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
-#include "game/shell/menu_background.h"
-#include "game/shell/menu_items.h"
-#include "game/shell/scan_codes.h"
 #include "game/shell/screens.h"
 #include "game/ui/buttons.h"
+#include "game/ui/menu_background.h"
+#include "game/ui/menu_items.h"
+#include "game/ui/screen_codes.h"
+#include "game/ui/screen_fade.h"
 
 namespace {
-
-constexpr int kLoadedGame = 310111;
-constexpr int kNetworkGameReceived = 17191;
 
 // Steps 1 to 4: leaving to flight when a fade to black has finished, and the game starts.
 // False when the loop ends here.
@@ -21,16 +21,16 @@ bool HandleFlow(Game& game) {
   MenuState& menu = game.menu;
   if ((KeyReleased(game.media, kKeyEscape) && !game.world.ships.Empty()) ||
       menu.screenState == kLeaveStation) {
-    game.world.screenFade = -255;
+    game.frame.screenFade = -255;
   }
-  if (game.world.screenFade >= -10 && game.world.screenFade < 0) {
+  if (game.frame.screenFade >= -10 && game.frame.screenFade < 0) {
     LeaveMenuToFlight(game);
     return false;
   }
   if (menu.screenState == kFreeGame) {
     StartFreeGame(game);
     PrepareStation(game);
-  } else if (menu.screenState == kLoadedGame) {
+  } else if (menu.screenState == kGameLoaded) {
     PrepareStation(game);
   } else if (menu.screenState == kNetworkGameReceived) {
     return false;
@@ -42,37 +42,41 @@ void ReadMenuInput(Game& game) {
   ReadMouse(game.media);
   UpdateMouseButtons(game.ui, game.media);
   if (game.ui.leftButtonState >= 3 || game.ui.rightButtonState >= 3) {
-    PlayClip(game.media, 101);
+    PlayClip(game.media, kSoundClick);
     game.ui.editActive = 0;  // a click ends any text entry; the field keeps its text
   }
   if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
 }
 
+void DrawMenuBackground(Game& game) {
+  ClearScreen(game.media, 0);
+  BeginQuads(game.media);
+  DrawMenuStars(game.media, game.menu.menuStars, game.rng);
+  DrawOrbitingLights(game.media, game.rng, game.frame.frameCounter);
+}
+
 }  // namespace
 
 bool RunMenuFrame(Game& game) {
-  game.loop.frameCounter += 10;
+  game.frame.frameCounter += 10;
   ReadKeyboard(game.media);
   if (!HandleFlow(game)) return false;
   ReadMenuInput(game);
 
-  game.menu.screenState = -1;
-  DrawScreenFade(game);  // over the picture the previous frame drew
-  FlipScreen(game.media);
+  game.menu.screenState = kNoScreenChange;
+  DrawScreenFade(game.media, game.frame);  // over the picture the previous frame drew
+  FinishFrame(game);
   if (game.media.quitRequested) return false;
-  ClearScreen(game.media, 0);
-  BeginQuads(game.media);
 
-  DrawMenuStars(game);
-  DrawOrbitingLights(game);
-  DrawMenuItems(game);
-  HandleMenuClicks(game);
-  UpdateTextFields(game);
+  DrawMenuBackground(game);
+  DrawMenuItems(game.menu, game.media);
+  HandleMenuClicks(game.menu, game.ui, game.media);
+  UpdateTextFields(game.menu, game.ui, game.media, game.frame.frameCounter);
   // The settings have no item on the main menu; F10 opens them from any screen.
   if (KeyReleased(game.media, kKeyF10)) game.menu.screenState = kSettingsScreen;
   if (game.menu.screenState >= 0) BuildScreen(game);
-  DrawListDecorations(game);
-  DrawMenuPointer(game);
+  DrawListDecorations(game.menu, game.media);
+  DrawMenuPointer(game.media);
   return !game.media.quitRequested;
 }
 

@@ -138,7 +138,7 @@ void AttachScript(Game& game, ScriptRun& script) {
   script.frame = 0;
   script.next = 0;
   FeedInput(game, script, 1);
-  game.media.onFlip = [&game, &script] { OnScriptFrame(game, script); };
+  AddFrameHook(game.hooks, [&game, &script] { OnScriptFrame(game, script); });
 }
 
 void OnScriptFrame(Game& game, ScriptRun& script) {

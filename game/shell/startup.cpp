@@ -2,9 +2,9 @@
 
 #include "game/shell/game.h"
 #include "game/shell/media_loading.h"
-#include "game/shell/menu_stars.h"
 #include "game/shell/world_data_loading.h"
 #include "game/ui/loading_screen.h"
+#include "game/ui/menu_stars.h"
 #include "game/ui/text_entry.h"
 
 namespace {
@@ -55,7 +55,7 @@ void FinishLoading(Game& game) {
 }
 
 void SetUpLoop(Game& game) {
-  game.world.timeFactor = 1.0f;
+  game.frame.timeFactor = 1.0f;
   ResetHudPanels(game.hud);
   game.world.localPlayerNumber = 1;
 }

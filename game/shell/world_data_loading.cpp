@@ -1,10 +1,9 @@
 #include "game/shell/world_data_loading.h"
 
-#include <SDL.h>
-
 #include "formats/latin1.h"
 #include "game/shell/game.h"
 #include "game/ui/loading_screen.h"
+#include "game/world/attitudes.h"
 #include "game/world/places.h"
 
 namespace {
@@ -12,19 +11,7 @@ namespace {
 // A marker picture as plain RGB pixels for the mount-point scan; empty when it cannot be read.
 RgbImage ReadMarkerPicture(const std::string& file) {
   RgbImage image;
-  SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
-  if (!loaded) return image;
-  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
-  SDL_FreeSurface(loaded);
-  if (!rgb) return image;
-  image.width = rgb->w;
-  image.height = rgb->h;
-  image.pixels.resize(static_cast<size_t>(rgb->w) * rgb->h * 3);
-  for (int y = 0; y < rgb->h; ++y) {
-    const auto* row = static_cast<const std::uint8_t*>(rgb->pixels) + y * rgb->pitch;
-    std::copy(row, row + rgb->w * 3, image.pixels.begin() + static_cast<size_t>(y) * rgb->w * 3);
-  }
-  SDL_FreeSurface(rgb);
+  if (!ReadPictureRgb(file, image.width, image.height, image.pixels)) return RgbImage{};
   return image;
 }
 
@@ -69,8 +56,7 @@ void LoadElementDefinitions(Game& game) {
 }
 
 void ReloadGroups(Game& game) {
-  game.catalogues.groups = LoadGroups(GameFile(game, "INI\\Gruppen.ini"));
-  DimensionCatalogues(game.catalogues);
+  ResetAttitudes(game.world, GameFile(game, "INI\\Gruppen.ini"));
 }
 
 void LoadPlacesAndCatalogues(Game& game) {
@@ -86,7 +72,7 @@ void LoadPlacesAndCatalogues(Game& game) {
   ShowLoadingScreen(game.media, 80, "INI\\Waren.ini");
   LoadGoodsWithStock(game);
   game.catalogues.groupTexts =
-      LoadGroupTexts(GameFile(game, "TXT\\Gruppen.txt"), game.catalogues.groups.groupCount);
+      LoadGroupTexts(GameFile(game, "TXT\\Gruppen.txt"), game.world.groups.groupCount);
   DimensionCatalogues(game.catalogues);  // once, after every catalogue is read
   FillCompassLabels(game.catalogues.compassLabels);
 }

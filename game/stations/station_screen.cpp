@@ -1,58 +1,55 @@
 #include "game/stations/station_screen.h"
 
 #include "formats/latin1.h"
-#include "game/shell/game.h"
-#include "game/shell/screens.h"
+#include "game/ui/screen_codes.h"
+#include "game/ui/screen_items.h"
 #include "game/world/places.h"
-#include "game/world/world_lists.h"
 
-void BuildStationScreen(Game& game) {
-  auto& items = game.menu.menuItems;
-  AddMenuItem(items, kTextLine, 50, 50, "Willkommen auf " + game.menu.dockedPlace, -1);
-  AddMenuItem(items, kButton, 50, 150, "Reperaturen", 1);
-  AddMenuItem(items, kButton, 50, 200, "Schiffs- und Ausr\xFCstungsh\xE4ndler", 6);
-  AddMenuItem(items, kButton, 50, 250, "Waffenh\xE4ndler", 2);
-  AddMenuItem(items, kButton, 50, 300, "Warenh\xE4ndler", 3);
-  AddMenuItem(items, kButton, 50, 400, "Leute treffen", 4);
-  AddMenuItem(items, kButton, 50, 700, "Starten", kLeaveStation);
-  if (game.world.networkGame) {
-    AddRightAlignedButton(game, 700, "Charakter", 171);
+void BuildStationScreen(MenuState& menu, const World& world) {
+  AddItem(menu, kTextLine, 50, 50, "Willkommen auf " + world.docking.dockedPlace, -1);
+  AddItem(menu, kButton, 50, 150, "Reperaturen", kRepairs);
+  AddItem(menu, kButton, 50, 200, "Schiffs- und Ausr\xFCstungsh\xE4ndler", kShipDealer);
+  AddItem(menu, kButton, 50, 250, "Waffenh\xE4ndler", kWeaponsDealer);
+  AddItem(menu, kButton, 50, 300, "Warenh\xE4ndler", kGoodsTrader);
+  AddItem(menu, kButton, 50, 400, "Leute treffen", kPeopleScreen);
+  AddItem(menu, kButton, 50, 700, "Starten", kLeaveStation);
+  if (world.networkGame) {
+    AddRightAlignedButton(menu, 700, "Charakter", kCharacterList);
   } else {
-    AddRightAlignedButton(game, 700, "Hauptmen\xFC", kMainMenu);
+    AddRightAlignedButton(menu, 700, "Hauptmen\xFC", kMainMenu);
   }
 }
 
-void TakeOffersFromPlace(Game& game) {
-  const PlaceRecord* place = FindPlace(game.world, game.menu.dockedPlace);
-  StationState& station = game.station;
+void TakeOffersFromPlace(StationState& station, World& world) {
+  const PlaceRecord* place = FindPlace(world, world.docking.dockedPlace);
   station.currentShipOffers = place ? place->shipOffers : "";
   station.currentWeaponOffers = place ? place->weaponOffers : "";
   station.currentGoodsOffers = place ? place->goodsOffers : "";
   station.currentGoodsPrices = place ? place->goodsPrices : "";
 }
 
-void ReturnOffersToPlace(Game& game) {
-  PlaceRecord* place = FindPlace(game.world, game.menu.dockedPlace);
+void ReturnOffersToPlace(const StationState& station, World& world) {
+  PlaceRecord* place = FindPlace(world, world.docking.dockedPlace);
   if (!place) return;
-  const StationState& station = game.station;
   place->shipOffers = station.currentShipOffers;
   place->weaponOffers = station.currentWeaponOffers;
   place->goodsOffers = station.currentGoodsOffers;
   place->goodsPrices = station.currentGoodsPrices;
 }
 
-void ReadStationPeople(Game& game) {
-  CursorList<PersonRecord>& people = game.station.stationPeople;
+void ReadStationPeople(StationState& station, World& world,
+                       const std::filesystem::path& gameFolder) {
+  CursorList<PersonRecord>& people = station.stationPeople;
   people.Clear();
-  const PlaceRecord* place = FindPlace(game.world, game.menu.dockedPlace);
+  const PlaceRecord* place = FindPlace(world, world.docking.dockedPlace);
   if (!place) return;
   const auto file =
-      LoadPlace(DataPath(game.folder / "INI", PlaceDataPath(place->systemFolder, place->name)),
+      LoadPlace(DataPath(gameFolder / "INI", PlaceDataPath(place->systemFolder, place->name)),
                 PlaceReadMode::kGame);
   if (!file) return;
   for (const PersonRecord& person : file->people) people.Add(person);
 }
 
-void RollPresence(Game& game) {
-  for (int& roll : game.station.presenceRolls) roll = 1 + RandomInt(game.rng, 9);
+void RollPresence(StationState& station, Rng& rng) {
+  for (int& roll : station.presenceRolls) roll = 1 + RandomInt(rng, 9);
 }

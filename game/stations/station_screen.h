@@ -1,19 +1,22 @@
 #pragma once
 
-struct Game;
+#include <filesystem>
 
-// The station screen (code 0): the welcome title, the services and the ways out.
-void BuildStationScreen(Game& game);
+#include "game/stations/station_state.h"
+#include "game/ui/menu_state.h"
+#include "game/world/random.h"
+#include "game/world/world_state.h"
 
-// Copies the docked place's four offer lines into the station's working copies.
-void TakeOffersFromPlace(Game& game);
+// The station screen (code 0): "Willkommen auf" the docked place, the services and "Starten".
+void BuildStationScreen(MenuState& menu, const World& world);
 
-// Writes the working copies back into the docked place's record (nothing when not docked at a
-// known place).
-void ReturnOffersToPlace(Game& game);
+// The four offer lines of the docked place are copied for the visit and written back on leaving.
+void TakeOffersFromPlace(StationState& station, World& world);
+void ReturnOffersToPlace(const StationState& station, World& world);
 
-// Reads the people of the docked place from its place file; none when it cannot be read.
-void ReadStationPeople(Game& game);
+// Reads the people of the docked place from its place file.
+void ReadStationPeople(StationState& station, World& world,
+                       const std::filesystem::path& gameFolder);
 
-// Draws whether each person is present this visit.
-void RollPresence(Game& game);
+// Draws the presence rolls of a visit anew: 1..10 for every position.
+void RollPresence(StationState& station, Rng& rng);

@@ -19,5 +19,4 @@ struct StationState {
   CursorList<PersonRecord> stationPeople;
   std::array<int, 101> presenceRolls{};  // a person at position p is present when roll p > 5
   int selectedPerson = 0;
-  int pendingReward = 0;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/shell/media.h"
+#include "game/media/media.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "game/shell/media.h"
+#include "game/media/media.h"
 
 int UpdateButtonState(ButtonTracker& tracker, bool down) {
   if (tracker.doubleClickWindow > 0) tracker.doubleClickWindow -= 1;

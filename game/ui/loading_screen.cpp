@@ -1,6 +1,6 @@
 #include "game/ui/loading_screen.h"
 
-#include "game/shell/media.h"
+#include "game/media/media.h"
 #include "game/ui/bitmap_text.h"
 
 void ShowLoadingScreen(Media& media, int percent, const std::string& text) {

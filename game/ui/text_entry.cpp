@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game/shell/media.h"
-#include "game/shell/scan_codes.h"
+#include "game/media/media.h"
+#include "game/media/scan_codes.h"
 #include "game/world/world_lists.h"
 
 namespace {

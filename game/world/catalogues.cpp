@@ -8,9 +8,6 @@ void DimensionCatalogues(Catalogues& catalogues) {
     catalogues.weapons.weaponTypes[0].name = std::string(kEmptyWeaponName);
   }
   catalogues.goods.goods.resize(kMaxGoods + 1);
-  if (catalogues.groups.groupNames.size() < kGroupSlots) {
-    catalogues.groups = EmptyGroupCatalogue();
-  }
   catalogues.groupTexts.groupTexts.resize(kMaxGroupTexts + 1);
 }
 

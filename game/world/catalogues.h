@@ -4,18 +4,17 @@
 #include <string>
 
 #include "formats/goods_catalogue.h"
-#include "formats/group_catalogue.h"
 #include "formats/kind_defs.h"
 #include "formats/ship_catalogue.h"
 #include "formats/text_collections.h"
 #include "formats/weapon_catalogue.h"
 
-// The catalogues read at start-up. Their arrays always have their full bounds (ship types,
-// weapon types and goods 0..100, groups 0..300), so any index inside the bounds is safe.
+// The catalogues read at start-up, for the whole run. Their arrays always have their full bounds
+// (ship types, weapon types and goods 0..100), so any index inside the bounds is safe. The groups
+// and their attitudes belong to the game (World::groups): they are read anew for each game.
 struct Catalogues {
   ShipCatalogue ships;      // ShipTypes, ShipMounts, ShipTypeCount
   WeaponCatalogue weapons;  // WeaponTypes ([0] "-LEER-"), WeaponTypeCount
-  GroupCatalogue groups;    // GroupNames, GroupRelations, GroupCount
   GoodsCatalogue goods;     // Goods
   KindDefs elementDefs;     // ElementDefs, for the system map colours
   GroupTexts groupTexts;

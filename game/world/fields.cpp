@@ -23,36 +23,36 @@ void AddMines(World& world, Rng& rng, int cx, int cy, int radius) {
     for (int gy = -radius; gy <= radius; gy += kMineSpacing) {
       const int x = cx + gx + Rem(gy) - 65;
       const int y = cy + gy + Rem(gx) - 65;
-      AddProjectile(world.projectiles, {.sprite = 4401,
-                                        .kind = 9,
-                                        .ownerId = 0,
-                                        .ownerGroup = -1,
-                                        .radius = 48,
-                                        .x = static_cast<float>(x),
-                                        .y = static_cast<float>(y),
-                                        .heading = static_cast<float>(RandomInt(rng, 359)),
-                                        .speed = 0,
-                                        .travelled = 0,
-                                        .range = 1,
-                                        .homing = 0,
-                                        .hullDamage = 100,
-                                        .shieldDamage = 50});
-      if (DistanceBetween(x, y, cx, cy) > radius) world.projectiles.DeleteCurrent();
+      AddProjectile(world.visit.projectiles, {.sprite = 4401,
+                                              .kind = 9,
+                                              .ownerId = 0,
+                                              .ownerGroup = -1,
+                                              .radius = 48,
+                                              .x = static_cast<float>(x),
+                                              .y = static_cast<float>(y),
+                                              .heading = static_cast<float>(RandomInt(rng, 359)),
+                                              .speed = 0,
+                                              .travelled = 0,
+                                              .range = 1,
+                                              .homing = 0,
+                                              .hullDamage = 100,
+                                              .shieldDamage = 50});
+      if (DistanceBetween(x, y, cx, cy) > radius) world.visit.projectiles.DeleteCurrent();
     }
   }
 }
 
 void AddRadiation(World& world, int cx, int cy, int radius) {
-  AddSystemObject(world.systemObjects, {.type = 4000,
-                                        .id = 0,
-                                        .radius = static_cast<float>(radius),
-                                        .x = static_cast<float>(cx),
-                                        .y = static_cast<float>(cy),
-                                        .angle = 0,
-                                        .spin = 0,
-                                        .bound = 0,
-                                        .group = 0,
-                                        .name = ""});
+  AddSystemObject(world.visit.systemObjects, {.type = 4000,
+                                              .id = 0,
+                                              .radius = static_cast<float>(radius),
+                                              .x = static_cast<float>(cx),
+                                              .y = static_cast<float>(cy),
+                                              .angle = 0,
+                                              .spin = 0,
+                                              .bound = 0,
+                                              .group = 0,
+                                              .name = ""});
 }
 
 // How a drifting-piece area looks: the pieces per r², their pictures and sizes.
@@ -93,16 +93,16 @@ void AddPieces(World& world, Rng& rng, int kind, int cx, int cy, int r) {
     const float spin = RandomInt(rng, 40) / 10.0f - 2;
     int jitter = 0;
     if (cloud.jittering) jitter = kind == kGases ? 1 : 1 + RandomInt(rng, 2);
-    AddEnvironmentPiece(world.environmentPieces, {.type = type,
-                                                  .size = static_cast<float>(size),
-                                                  .x = static_cast<float>(x),
-                                                  .y = static_cast<float>(y),
-                                                  .depth = static_cast<float>(depth),
-                                                  .angle = static_cast<float>(angle),
-                                                  .spin = spin,
-                                                  .jitter = jitter,
-                                                  .alphaFactor = cloud.alphaFactor});
-    if (DistanceBetween(x, y, cx, cy) > radius) world.environmentPieces.DeleteCurrent();
+    AddEnvironmentPiece(world.visit.environmentPieces, {.type = type,
+                                                        .size = static_cast<float>(size),
+                                                        .x = static_cast<float>(x),
+                                                        .y = static_cast<float>(y),
+                                                        .depth = static_cast<float>(depth),
+                                                        .angle = static_cast<float>(angle),
+                                                        .spin = spin,
+                                                        .jitter = jitter,
+                                                        .alphaFactor = cloud.alphaFactor});
+    if (DistanceBetween(x, y, cx, cy) > radius) world.visit.environmentPieces.DeleteCurrent();
   }
 }
 
@@ -124,17 +124,17 @@ void AddStarField(World& world, Rng& rng) {
     const int x = cameraX - 1600 + RandomInt(rng, 3200);
     const int y = cameraY - 1600 + RandomInt(rng, 3200);
     const int depth = 20 + RandomInt(rng, 30);
-    AddEnvironmentPiece(world.environmentPieces, {.type = type,
-                                                  .size = 0.8f,
-                                                  .x = static_cast<float>(x),
-                                                  .y = static_cast<float>(y),
-                                                  .depth = static_cast<float>(depth),
-                                                  .angle = 0,
-                                                  .spin = 0,
-                                                  .jitter = 0,
-                                                  .alphaFactor = 1.0f});
+    AddEnvironmentPiece(world.visit.environmentPieces, {.type = type,
+                                                        .size = 0.8f,
+                                                        .x = static_cast<float>(x),
+                                                        .y = static_cast<float>(y),
+                                                        .depth = static_cast<float>(depth),
+                                                        .angle = 0,
+                                                        .spin = 0,
+                                                        .jitter = 0,
+                                                        .alphaFactor = 1.0f});
     if (DistanceBetween(x, y, world.cameraX, world.cameraY) > 1600) {
-      world.environmentPieces.DeleteCurrent();
+      world.visit.environmentPieces.DeleteCurrent();
     }
   }
 }

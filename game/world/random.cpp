@@ -1,10 +1,10 @@
 #include "game/world/random.h"
 
-void SeedRandom(Rng& rng, std::uint32_t seed) {
-  rng.engine.seed(seed);
-}
-
 int RandomInt(Rng& rng, int max) {
   if (max <= 0) return 0;
-  return std::uniform_int_distribution<int>(0, max)(rng.engine);
+  const std::uint32_t range = static_cast<std::uint32_t>(max) + 1u;
+  const std::uint32_t threshold = (0u - range) % range;  // 2^32 mod range
+  std::uint32_t draw = NextRandom(rng);
+  while (draw < threshold) draw = NextRandom(rng);
+  return static_cast<int>(draw % range);
 }

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "formats/angles.h"
 #include "formats/rounding.h"
 #include "formats/universe_file.h"
 #include "game/world/world_lists.h"
 
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292;
 constexpr float kMarkerRadius = 128;
 constexpr double kLaneOffset = 160;
 
@@ -21,7 +21,7 @@ struct LaneGeometry {
 
 void AddMarker(World& world, int type, int id, const LaneGeometry& g, double along, double across,
                float angle, int group, const std::string& name) {
-  AddSystemObject(world.systemObjects,
+  AddSystemObject(world.visit.systemObjects,
                   {.type = type,
                    .id = id,
                    .radius = kMarkerRadius,

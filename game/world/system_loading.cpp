@@ -51,32 +51,32 @@ void AddArea(World& world, Rng& rng, int kind, int worldX, int worldY, int size)
 void AddObject(World& world, int type, float radius, int x, int y, float angle, float spin,
                int group, const std::string& name) {
   world.nextObjectId += 10;
-  AddSystemObject(world.systemObjects, {.type = type,
-                                        .id = world.nextObjectId,
-                                        .radius = radius,
-                                        .x = static_cast<float>(x),
-                                        .y = static_cast<float>(y),
-                                        .angle = angle,
-                                        .spin = spin,
-                                        .bound = 0,
-                                        .group = group,
-                                        .name = name});
+  AddSystemObject(world.visit.systemObjects, {.type = type,
+                                              .id = world.nextObjectId,
+                                              .radius = radius,
+                                              .x = static_cast<float>(x),
+                                              .y = static_cast<float>(y),
+                                              .angle = angle,
+                                              .spin = spin,
+                                              .bound = 0,
+                                              .group = group,
+                                              .name = name});
 }
 
 // Creates what one element record stands for. Categories and kinds the game does not know
 // create nothing (the data checker reports them).
 void CreateElement(World& world, const SystemContext& context, const ElementRecord& e) {
-  const int x = world.systemOriginX + e.x;
-  const int y = world.systemOriginY + e.y;
-  const int group = GroupIndex(context.catalogues.groups, e.groupName);
+  const int x = world.visit.systemOriginX + e.x;
+  const int y = world.visit.systemOriginY + e.y;
+  const int group = GroupIndex(world.groups, e.groupName);
   const std::string& category = e.elementGroup;
   const std::string& kind = e.elementType;
   if (category == "Umgebungen") {
     if (const auto tint = EnvironmentOf(kind)) {
-      AddFieldGlow(world.fieldGlows, {.x = x,
-                                      .y = y,
-                                      .radius = e.radius,
-                                      .colour = tint->r + 256 * tint->g + 65536 * tint->b});
+      AddFieldGlow(world.visit.fieldGlows, {.x = x,
+                                            .y = y,
+                                            .radius = e.radius,
+                                            .colour = tint->r + 256 * tint->g + 65536 * tint->b});
       AddArea(world, context.rng, tint->area, x, y, e.radius);
     }
   } else if (category == "Felder") {
@@ -109,7 +109,7 @@ void LoadSystemFile(World& world, const SystemContext& context, const std::strin
 }
 
 void EnterSystem(World& world, const SystemContext& context) {
-  ClearSystemLists(world);
+  ClearSystemVisit(world.visit);
   // Keep the local ship, the first of the list, and nothing else.
   if (world.ships.First()) {
     while (world.ships.Count() > 1) {
@@ -122,12 +122,12 @@ void EnterSystem(World& world, const SystemContext& context) {
   for (const UniverseRecord& record : universe.records) {
     if (record.kind == UniverseRecordKind::kSystem) {
       const SystemEntry& system = record.system;
-      world.systemOriginX = system.originX;
-      world.systemOriginY = system.originY;
+      world.visit.systemOriginX = system.originX;
+      world.visit.systemOriginY = system.originY;
       if (SystemContains(system, world.cameraX, world.cameraY)) {
-        world.currentSystemFolder = system.name;
-        world.currentSystemX = system.originX;
-        world.currentSystemY = system.originY;
+        world.visit.currentSystemFolder = system.name;
+        world.visit.currentSystemX = system.originX;
+        world.visit.currentSystemY = system.originY;
         LoadSystemFile(world, context, system.name);
       }
     } else if (record.lane.colour != 0) {

@@ -3,14 +3,11 @@
 #include <filesystem>
 #include <string>
 
-#include "game/world/catalogues.h"
 #include "game/world/random.h"
 #include "game/world/world_state.h"
 
-// What entering a system needs besides the world: the catalogues (group names), chance, and the
-// game folder holding INI.
+// What entering a system needs besides the world: chance, and the game folder holding INI.
 struct SystemContext {
-  const Catalogues& catalogues;
   Rng& rng;
   std::filesystem::path gameFolder;
 };

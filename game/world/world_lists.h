@@ -7,7 +7,7 @@
 #include "game/world/records.h"
 
 // One add operation per list. A record's fields are given in storage order by a designated
-// initializer, e.g. AddFieldGlow(world.fieldGlows, {.x = 10, .y = 20, .radius = 5000,
+// initializer, e.g. AddFieldGlow(world.visit.fieldGlows, {.x = 10, .y = 20, .radius = 5000,
 // .colour = MakeColour(60, 60, 60)}); the new record is inserted after the cursor and is current.
 
 inline ShipRecord& AddShip(CursorList<ShipRecord>& ships, ShipRecord ship) {

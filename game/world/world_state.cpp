@@ -1,9 +1,14 @@
 #include "game/world/world_state.h"
 
-void ClearSystemLists(World& world) {
-  world.systemObjects.Clear();
-  world.environmentPieces.Clear();
-  world.projectiles.Clear();
-  world.floatingObjects.Clear();
-  world.fieldGlows.Clear();
+void ClearSystemVisit(SystemVisit& visit) {
+  // Particles are left to run out on their own.
+  visit.systemObjects.Clear();
+  visit.environmentPieces.Clear();
+  visit.projectiles.Clear();
+  visit.floatingObjects.Clear();
+  visit.fieldGlows.Clear();
+}
+
+bool Docked(const World& world) {
+  return world.docking.dockedPlace.size() >= 3;
 }

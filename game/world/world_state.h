@@ -2,21 +2,55 @@
 
 #include <string>
 
+#include "formats/group_catalogue.h"
 #include "game/world/cursor_list.h"
 #include "game/world/records.h"
 
-// The world of one game: every list of things that appear and vanish, and the world scalars.
-// Catalogues, menus, the HUD and the media live in structs of their own.
-struct World {
-  CursorList<ShipRecord> ships;  // the local ship is always the first record
+// The world is grouped by how long its parts live, so that entering a system, starting, saving
+// and loading a game each say plainly what they keep:
+// - SystemVisit: what one visit to a star system holds; entering a system empties it.
+// - World: one game; a new game or a loaded one replaces it (the places persist for the run).
+// What lives for the whole run (catalogues, settings, media) lives outside the world.
+
+// The contents of the current star system, rebuilt from its files on every entry.
+struct SystemVisit {
   CursorList<SystemObjectRecord> systemObjects;
   CursorList<EnvironmentPieceRecord> environmentPieces;
   CursorList<ProjectileRecord> projectiles;
   CursorList<FloatingObjectRecord> floatingObjects;
   CursorList<ParticleRecord> particles;
   CursorList<FieldGlowRecord> fieldGlows;
-  CursorList<TickerMessageRecord> tickerMessages;
+
+  std::string currentSystemFolder;  // the system the camera is in
+  int currentSystemX = 0;           // its origin
+  int currentSystemY = 0;
+  int systemOriginX = 0;  // origin of the system being loaded
+  int systemOriginY = 0;
+};
+
+// The docking request and its announcement, shared by flight, the HUD and the stations.
+struct DockingState {
+  std::string dockedPlace;   // the place docked at or asked for; under 3 characters: none
+  int announcementStep = 0;  // the docking announcement: 0 idle, 1..19 running
+  int dockedRequest = 0;     // raised by flight when the local ship has docked or respawns
+};
+
+// A mission's reward, paid by flight when no mission ship is left.
+struct PendingReward {
+  int amount = 0;
+};
+
+struct World {
+  // The first record is always the local player's ship, which lives for the game; computer ships
+  // belong to the visit (entering a system removes them), other players' ships to the network
+  // session.
+  CursorList<ShipRecord> ships;
+  // Built at start-up from every system's rings; their known flags and stock lines change in play
+  // and are saved with the game.
   CursorList<PlaceRecord> places;  // sorted by name, byte-wise
+  // Group names and attitudes: read anew for every new game, changed by kills and contracts.
+  GroupCatalogue groups = EmptyGroupCatalogue();
+  CursorList<TickerMessageRecord> tickerMessages;
 
   int localPlayerNumber = 1;
   float cameraX = 0;
@@ -24,22 +58,23 @@ struct World {
   float playerHeading = 0;
   int nextObjectId = 100;
   int playerShipType = 1;
-  int systemOriginX = 0;
-  int systemOriginY = 0;
-  int currentSystemX = 0;
-  int currentSystemY = 0;
-  std::string currentSystemFolder;
   int systemChangePending = 0;
-  float timeFactor = 1.0f;
   int networkGame = 0;
   int developerInfo = 0;
-  int screenFade = 0;  // > 0 fading in from black, < 0 fading out to black
 
   // Where the local ship last left a docking ring; it respawns there.
   float launchX = 0;
   float launchY = 0;
   float launchHeading = 0;
+
+  DockingState docking;
+  PendingReward pendingReward;
+  SystemVisit visit;
 };
 
-// Empties the lists that belong to one visit of a system (entering a system, a new game).
-void ClearSystemLists(World& world);
+// Empties what belongs to one visit of a system (entering a system, a new game); particles are
+// left to fade on their own.
+void ClearSystemVisit(SystemVisit& visit);
+
+// Whether the player is docked at a place (DockedPlace names one).
+bool Docked(const World& world);

@@ -1,5 +1,7 @@
 #include "sysedit/map/map_render.h"
 
+#include "formats/angles.h"
+
 #include <cmath>
 
 #include "formats/rounding.h"
@@ -8,7 +10,6 @@
 
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292;
 
 struct GridSet {
   int zoom;

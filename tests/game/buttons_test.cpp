@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "game/shell/media.h"
+#include "game/media/media.h"
 #include "game_fixture.h"
 
 namespace {

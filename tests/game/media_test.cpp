@@ -1,4 +1,4 @@
-#include "game/shell/media.h"
+#include "game/media/media.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,10 @@
 
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/menu_items.h"
 #include "game/shell/menu_loop.h"
 #include "game/shell/screens.h"
+#include "game/ui/menu_items.h"
+#include "game/ui/screen_items.h"
 #include "game/world/places.h"
 #include "game/world/world_lists.h"
 #include "game_fixture.h"
@@ -25,12 +26,12 @@ class MenuFlow : public testing::Test {
     WriteMediaFixture(folder.path);
     WriteUniverseFixture(folder.path);
     game = MakeStartedGame(folder.path);
-    game->media.onFlip = [this] {
+    AddFrameHook(game->hooks, [this] {
       ++frame;
       auto it = schedule.find(frame);
       if (it != schedule.end()) it->second();
       if (frame >= lastFrame) game->media.quitRequested = true;
-    };
+    });
   }
 
   void At(int when, std::function<void()> action) {
@@ -85,7 +86,7 @@ TEST_F(MenuFlow, StartMenuHasNoContinueAndNoSave) {
   });
   TapKey(6, 1);  // Escape with no ships: the menu stays
   bool menuAfterEscape = false;
-  At(40, [&] { menuAfterEscape = game->loop.menuRunning && game->world.screenFade == 0; });
+  At(40, [&] { menuAfterEscape = game->loop.menuRunning && game->frame.screenFade == 0; });
   Play(41);
   EXPECT_TRUE(menuAfterEscape);
   EXPECT_EQ(captions,
@@ -101,7 +102,7 @@ TEST_F(MenuFlow, FreeGameCreatesTheShipAndDocksAtTheStartPlace) {
   At(20, [&] { title = game->menu.menuItems.Front()->caption; });
   Play(21);
   EXPECT_EQ(title, "Willkommen auf Planet Neue Allianz");
-  EXPECT_EQ(game->menu.dockedPlace, "Planet Neue Allianz");
+  EXPECT_EQ(game->world.docking.dockedPlace, "Planet Neue Allianz");
   EXPECT_EQ(game->menu.noGameInProgress, 0);
   ASSERT_EQ(game->world.ships.Count(), 1);
   const ShipRecord& ship = *game->world.ships.Front();
@@ -119,8 +120,8 @@ TEST_F(MenuFlow, FreeGameCreatesTheShipAndDocksAtTheStartPlace) {
   EXPECT_EQ(ship.maxEnergy, 500);
   EXPECT_EQ(ship.tractorTimer, -1);
   EXPECT_EQ(ship.dockTarget, -1);
-  EXPECT_EQ(game->world.currentSystemFolder, "Heimat");
-  EXPECT_EQ(game->world.systemObjects.Count(), 2);
+  EXPECT_EQ(game->world.visit.currentSystemFolder, "Heimat");
+  EXPECT_EQ(game->world.visit.systemObjects.Count(), 2);
   EXPECT_EQ(game->world.nextObjectId, 120);
   EXPECT_EQ(FindPlace(game->world, "Planet Neue Allianz")->known, 1);
   EXPECT_EQ(game->station.stationPeople.Count(), 2);
@@ -136,7 +137,7 @@ TEST_F(MenuFlow, StartenFadesOutWritesTheOffersBackAndFlies) {
   At(90, [&] { menuAtFrame70 = game->loop.menuRunning; });
   Play(91);
   EXPECT_FALSE(menuAtFrame70);
-  EXPECT_EQ(game->menu.dockedPlace, "");
+  EXPECT_EQ(game->world.docking.dockedPlace, "");
   EXPECT_EQ(FindPlace(game->world, "Planet Neue Allianz")->goodsPrices, "changed by trading");
 }
 
@@ -157,7 +158,7 @@ TEST_F(MenuFlow, EscapeOpensThePauseMenuAndContinueReturnsToFlight) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Spiel laden",
                                                 "Beenden", "Weiterspielen"}));
   EXPECT_FALSE(menuAfter);
-  EXPECT_EQ(game->menu.dockedPlace, "");
+  EXPECT_EQ(game->world.docking.dockedPlace, "");
 }
 
 TEST_F(MenuFlow, DockedPauseMenuOffersSavingAndReturnsToTheStation) {
@@ -182,7 +183,7 @@ TEST_F(MenuFlow, DockedPauseMenuOffersSavingAndReturnsToTheStation) {
 
 TEST_F(MenuFlow, HeldButtonRepeatsAfterTenFramesAndDimmedItemsNeverReact) {
   Play(1);  // start-up done; now drive single frames by hand
-  game->media.onFlip = nullptr;
+  game->hooks.onFrameEnd.clear();
   game->media.quitRequested = false;
   auto& items = game->menu.menuItems;
   items.Clear();

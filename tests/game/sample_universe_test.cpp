@@ -15,7 +15,8 @@ TEST(SampleUniverse, StartsWithItsGroupsShipsPlacesAndTheStartSystem) {
   if (!std::filesystem::exists(folder / "BMP")) GTEST_SKIP() << "no assembled game folder";
   GamePtr game = MakeStartedGame(folder);
   const Catalogues& c = game->catalogues;
-  EXPECT_EQ(c.groups.groupCount, 10);  // the player's group and the ten groups of the traffic
+  EXPECT_EQ(game->world.groups.groupCount,
+            10);  // the player's group and the ten groups of the traffic
   EXPECT_GE(c.ships.shipTypeCount, 12);
   EXPECT_GT(c.ships.shipTypes[1].hull, 0);
   EXPECT_GT(WeaponTypeIndex(c.weapons, "Loku I"), 0);
@@ -27,9 +28,9 @@ TEST(SampleUniverse, StartsWithItsGroupsShipsPlacesAndTheStartSystem) {
 
   StartFreeGame(*game);
   EXPECT_EQ(game->world.ships.Front()->weapons.size(), 30u);
-  EXPECT_GT(game->world.systemObjects.Count(), 10);
+  EXPECT_GT(game->world.visit.systemObjects.Count(), 10);
   bool dockingRing = false;
-  for (const SystemObjectRecord& object : game->world.systemObjects) {
+  for (const SystemObjectRecord& object : game->world.visit.systemObjects) {
     dockingRing |= object.name == "Planet Neue Allianz - Andockring";
   }
   EXPECT_TRUE(dockingRing);

@@ -1,4 +1,4 @@
-#include "game/shell/settings.h"
+#include "game/world/settings.h"
 
 #include <gtest/gtest.h>
 

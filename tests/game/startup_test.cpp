@@ -5,8 +5,10 @@
 #include <filesystem>
 
 #include "formats/latin1.h"
+#include "game/flight/docking.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
+#include "game/ui/screen_fade.h"
 #include "game_fixture.h"
 
 TEST(Startup, LoadsEveryPlannedPictureWithItsQuadAndCreatesTheWorkPictures) {
@@ -16,13 +18,13 @@ TEST(Startup, LoadsEveryPlannedPictureWithItsQuadAndCreatesTheWorkPictures) {
   const Media& media = game->media;
   for (int number : {0, 4, 103, 165, 540, 1043, 4101, 4270, 4311, 5230, 7028, 9000, 9001}) {
     EXPECT_TRUE(PictureExists(media, number)) << number;
-    EXPECT_TRUE(media.quads[number].exists) << number;
+    EXPECT_TRUE(QuadExists(media, number)) << number;
   }
   EXPECT_EQ(PictureWidth(media, 5231), 1024);
   EXPECT_EQ(PictureHeight(media, 5232), 368);
   EXPECT_EQ(PictureWidth(media, 5300), 510);
   EXPECT_EQ(PictureWidth(media, 5321), 500);
-  EXPECT_TRUE(media.quads[9999].exists);
+  EXPECT_TRUE(QuadExists(media, 9999));
   EXPECT_EQ(game->ui.keyCharMap.Count(), 56);
   EXPECT_EQ(game->menu.menuStars.Count(), 301);
   EXPECT_EQ(game->settings.routePlasmaAmount, 2);
@@ -49,19 +51,19 @@ TEST(FrameLoop, ScreenFadeRunsItsFiftyOneFramesEachWay) {
   FixtureFolder folder;
   WriteMediaFixture(folder.path);
   GamePtr game = MakeStartedGame(folder.path);
-  game->world.screenFade = 255;
+  game->frame.screenFade = 255;
   for (int frame = 1; frame <= 51; ++frame) {
     RunFrame(*game);
-    EXPECT_EQ(game->world.screenFade, 255 - 5 * frame);
+    EXPECT_EQ(game->frame.screenFade, 255 - 5 * frame);
   }
   RunFrame(*game);
-  EXPECT_EQ(game->world.screenFade, 0);
+  EXPECT_EQ(game->frame.screenFade, 0);
 
-  game->world.screenFade = -255;
+  game->frame.screenFade = -255;
   RunFrame(*game);
-  EXPECT_EQ(game->world.screenFade, -250);  // drawn with alpha 5
+  EXPECT_EQ(game->frame.screenFade, -250);  // drawn with alpha 5
   for (int frame = 2; frame <= 51; ++frame) RunFrame(*game);
-  EXPECT_EQ(game->world.screenFade, 0);  // the last frame drew alpha 255
+  EXPECT_EQ(game->frame.screenFade, 0);  // the last frame drew alpha 255
 }
 
 TEST(FrameLoop, FadeQuadDarkensTheFrame) {
@@ -70,26 +72,26 @@ TEST(FrameLoop, FadeQuadDarkensTheFrame) {
   GamePtr game = MakeStartedGame(folder.path);
   Media& media = game->media;
   ClearScreen(media, MakeColour(200, 200, 200));
-  game->world.screenFade = -130;  // next: -125, alpha 130
-  DrawScreenFade(*game);
+  game->frame.screenFade = -130;  // next: -125, alpha 130
+  DrawScreenFade(game->media, game->frame);
   const int half = ReadScreenPixel(media, 500, 500) & 255;
   EXPECT_NEAR(half, 200 * 125 / 255 + 1, 3);
   ClearScreen(media, MakeColour(200, 200, 200));
-  game->world.screenFade = -5;  // next: 0, alpha 255
-  DrawScreenFade(*game);
+  game->frame.screenFade = -5;  // next: 0, alpha 255
+  DrawScreenFade(game->media, game->frame);
   EXPECT_LE(ReadScreenPixel(media, 500, 500) & 255, 2);
 }
 
 TEST(FrameLoop, AnnouncementWaitsForEachClipAndEndsAtTwenty) {
   GamePtr game = MakeHeadlessGame();
   // Without clips loaded nothing plays, so the step advances every frame.
-  game->loop.announcementStep = 1;
-  for (int i = 0; i < 18; ++i) AdvanceAnnouncement(*game);
-  EXPECT_EQ(game->loop.announcementStep, 19);
-  AdvanceAnnouncement(*game);
-  EXPECT_EQ(game->loop.announcementStep, 0);
-  AdvanceAnnouncement(*game);
-  EXPECT_EQ(game->loop.announcementStep, 0);
+  game->world.docking.announcementStep = 1;
+  for (int i = 0; i < 18; ++i) AdvanceAnnouncement(game->world.docking, game->media);
+  EXPECT_EQ(game->world.docking.announcementStep, 19);
+  AdvanceAnnouncement(game->world.docking, game->media);
+  EXPECT_EQ(game->world.docking.announcementStep, 0);
+  AdvanceAnnouncement(game->world.docking, game->media);
+  EXPECT_EQ(game->world.docking.announcementStep, 0);
 }
 
 TEST(FrameLoop, F12WritesAScreenshotIntoTheGameFolder) {

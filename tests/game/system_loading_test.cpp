@@ -54,20 +54,19 @@ class SystemLoading : public testing::Test {
  protected:
   void SetUp() override {
     WriteUniverse(folder.path);
-    catalogues.groups = LoadGroups(folder.path / "INI" / "Gruppen.ini");
+    world.groups = LoadGroups(folder.path / "INI" / "Gruppen.ini");
     world.cameraX = kOriginX + 45001;
     world.cameraY = kOriginY + 79300;
   }
-  SystemContext Context() { return SystemContext{catalogues, rng, folder.path}; }
+  SystemContext Context() { return SystemContext{rng, folder.path}; }
   std::vector<const SystemObjectRecord*> ObjectsOfType(int type) {
     std::vector<const SystemObjectRecord*> found;
-    for (const SystemObjectRecord& o : world.systemObjects) {
+    for (const SystemObjectRecord& o : world.visit.systemObjects) {
       if (o.type == type) found.push_back(&o);
     }
     return found;
   }
   FixtureFolder folder;
-  Catalogues catalogues;
   Rng rng;
   World world;
 };
@@ -76,10 +75,10 @@ class SystemLoading : public testing::Test {
 
 TEST_F(SystemLoading, CreatesTheSystemsObjectsWithIdsInFileOrder) {
   EnterSystem(world, Context());
-  EXPECT_EQ(world.currentSystemFolder, "Test");
-  EXPECT_EQ(world.currentSystemX, kOriginX);
-  EXPECT_EQ(world.systemOriginX, 304800);  // the last system read
-  EXPECT_EQ(world.systemObjects.Count(), 16);
+  EXPECT_EQ(world.visit.currentSystemFolder, "Test");
+  EXPECT_EQ(world.visit.currentSystemX, kOriginX);
+  EXPECT_EQ(world.visit.systemOriginX, 304800);  // the last system read
+  EXPECT_EQ(world.visit.systemObjects.Count(), 16);
 
   const auto suns = ObjectsOfType(4310);
   ASSERT_EQ(suns.size(), 1u);
@@ -113,7 +112,7 @@ TEST_F(SystemLoading, RoutesMakeTwoLanesWithSharedIds) {
   EnterSystem(world, Context());
   // Blue, length 1: start and end marker only, 1000 apart, 160 to either side.
   std::map<int, std::vector<const SystemObjectRecord*>> lanes;
-  for (const SystemObjectRecord& o : world.systemObjects) {
+  for (const SystemObjectRecord& o : world.visit.systemObjects) {
     if (o.type > 4000 && o.type < 4100) lanes[o.id].push_back(&o);
   }
   ASSERT_EQ(lanes[161].size(), 2u);
@@ -148,7 +147,7 @@ TEST_F(SystemLoading, MineGridKeepsThePointsInsideTheCircle) {
   const int cx = kOriginX + 10 * 1024;
   const int cy = kOriginY + 10 * 1024;
   std::vector<std::pair<int, int>> offsets;
-  for (const ProjectileRecord& p : world.projectiles) {
+  for (const ProjectileRecord& p : world.visit.projectiles) {
     EXPECT_EQ(p.sprite, 4401);
     EXPECT_EQ(p.ownerGroup, -1);
     EXPECT_EQ(p.range, 1);
@@ -161,13 +160,13 @@ TEST_F(SystemLoading, MineGridKeepsThePointsInsideTheCircle) {
 
 TEST_F(SystemLoading, EnvironmentAreaTintAndPiecesStayInTheirCircle) {
   EnterSystem(world, Context());
-  ASSERT_EQ(world.fieldGlows.Count(), 1);
-  EXPECT_EQ(world.fieldGlows.Front()->colour, 60 + 256 * 60 + 65536 * 60);
+  ASSERT_EQ(world.visit.fieldGlows.Count(), 1);
+  EXPECT_EQ(world.visit.fieldGlows.Front()->colour, 60 + 256 * 60 + 65536 * 60);
   const double cx = kOriginX + 30 * 1024;
   const double cy = kOriginY + 70 * 1024;
   int rocks = 0;
   int stars = 0;
-  for (const EnvironmentPieceRecord& piece : world.environmentPieces) {
+  for (const EnvironmentPieceRecord& piece : world.visit.environmentPieces) {
     if (piece.type >= 1011 && piece.type <= 1013) {
       ++rocks;
       EXPECT_LE(std::hypot(piece.x - cx, piece.y - cy), 2048.0);
@@ -193,7 +192,7 @@ TEST_F(SystemLoading, EnteringAgainGivesNewIdsAndKeepsOnlyTheLocalShip) {
   EXPECT_EQ(world.ships.Count(), 1);
   EXPECT_EQ(world.ships.Front()->id, 10);
   EnterSystem(world, Context());
-  EXPECT_EQ(world.systemObjects.Count(), 16);
+  EXPECT_EQ(world.visit.systemObjects.Count(), 16);
   EXPECT_EQ(ObjectsOfType(4310)[0]->id, 180);
   EXPECT_EQ(world.nextObjectId, 240);
 }
@@ -201,9 +200,9 @@ TEST_F(SystemLoading, EnteringAgainGivesNewIdsAndKeepsOnlyTheLocalShip) {
 TEST_F(SystemLoading, ACameraOnTheSquaresEdgeLoadsNoSystem) {
   world.cameraX = kOriginX;
   EnterSystem(world, Context());
-  EXPECT_EQ(world.currentSystemFolder, "");
-  EXPECT_EQ(world.systemObjects.Count(), 6);  // only the universe's green lane
-  EXPECT_EQ(world.projectiles.Count(), 0);
+  EXPECT_EQ(world.visit.currentSystemFolder, "");
+  EXPECT_EQ(world.visit.systemObjects.Count(), 6);  // only the universe's green lane
+  EXPECT_EQ(world.visit.projectiles.Count(), 0);
 }
 
 TEST(Places, SortedFirstSystemWinsPositionLastFileWinsTexts) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/shell/media.h"
+#include "game/media/media.h"
 #include "game_fixture.h"
 
 namespace {

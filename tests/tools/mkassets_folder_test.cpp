@@ -14,6 +14,7 @@
 #include <jpeglib.h>
 #include <unistd.h>
 
+#include "formats/angles.h"
 #include "formats/latin1.h"
 #include "formats/media_plan.h"
 #include "formats/ship_catalogue.h"
@@ -270,7 +271,7 @@ TEST_F(MkassetsFolder, EveryShipTypeHasAPictureAndMarkerWithItsMounts) {
       EXPECT_LE(points.mounts[k].distance, ship.size);
       angles.push_back(points.mounts[k].angle);
       // The mount lies on the drawn hull: read the sprite where the game fires from.
-      const double a = points.mounts[k].angle * 0.017453292;
+      const double a = points.mounts[k].angle * kRadiansPerDegree;
       const double r = points.mounts[k].distance / double(ship.size) * sprite.width / 2;
       const int x = static_cast<int>(std::lround(sprite.width / 2 + r * std::cos(a)));
       const int y = static_cast<int>(std::lround(sprite.height / 2 + r * std::sin(a)));

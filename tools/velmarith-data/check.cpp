@@ -4,6 +4,7 @@
 #include <ostream>
 #include <utility>
 
+#include "formats/angles.h"
 #include "formats/file_io.h"
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
@@ -58,12 +59,11 @@ void CheckLaneExits(CheckContext& context, std::string_view dataPath, int line, 
                     double x, double y, int angle, int length, std::string_view name) {
   // Only green and red lanes carry a ship into another system at their far ends.
   if (colour != 2 && colour != 3) return;
-  constexpr double kRadiansPerDegree = 0.017453292;
   const double spacing = colour * colour * 1000.0;
-  const double ux = std::cos(angle * kRadiansPerDegree);
-  const double uy = std::sin(angle * kRadiansPerDegree);
-  const double vx = std::cos((angle + 90) * kRadiansPerDegree);
-  const double vy = std::sin((angle + 90) * kRadiansPerDegree);
+  const double ux = CosDeg(angle);
+  const double uy = SinDeg(angle);
+  const double vx = CosDeg(angle + 90);
+  const double vy = SinDeg(angle + 90);
   const LaneEnds ends = SplitLaneName(name);
   const struct {
     double x, y;

@@ -1,0 +1,5 @@
+#include "game/flight/environment.h"
+
+void DrawFieldGlows(FlightContext& /*flight*/) {}
+
+void RunEnvironmentPieces(FlightContext& /*flight*/) {}

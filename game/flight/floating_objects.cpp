@@ -1,0 +1,3 @@
+#include "game/flight/floating_objects.h"
+
+void RunFloatingObjects(FlightContext& /*flight*/) {}

@@ -1,0 +1,3 @@
+#include "game/flight/particles.h"
+
+void RunParticles(FlightContext& /*flight*/) {}

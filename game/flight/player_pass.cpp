@@ -1,0 +1,3 @@
+#include "game/flight/player_pass.h"
+
+void RunLocalShipPass(FlightContext& /*flight*/) {}

@@ -1,0 +1,3 @@
+#include "game/flight/projectiles.h"
+
+void RunProjectiles(FlightContext& /*flight*/) {}

@@ -1,0 +1,3 @@
+#include "game/flight/ships_pass.h"
+
+void RunShipsPass(FlightContext& /*flight*/) {}

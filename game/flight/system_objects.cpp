@@ -1,0 +1,3 @@
+#include "game/flight/system_objects.h"
+
+void RunSystemObjects(FlightContext& /*flight*/) {}

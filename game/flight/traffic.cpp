@@ -1,0 +1,3 @@
+#include "game/flight/traffic.h"
+
+void SpawnRouteTraffic(FlightContext& /*flight*/) {}

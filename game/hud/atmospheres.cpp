@@ -1,0 +1,3 @@
+#include "game/hud/atmospheres.h"
+
+void DrawAtmospheres(HudContext& /*hud*/) {}

@@ -1,0 +1,3 @@
+#include "game/hud/developer_info.h"
+
+void DrawDeveloperInfo(HudContext& /*hud*/) {}

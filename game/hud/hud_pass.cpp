@@ -1,0 +1,3 @@
+#include "game/hud/hud_pass.h"
+
+void RunHud(HudContext& /*hud*/) {}

@@ -1,0 +1,3 @@
+#include "game/hud/ticker.h"
+
+void DrawTicker(HudContext& /*hud*/) {}

@@ -1,0 +1,53 @@
+// Numbered sound clips. Without a sound device every operation quietly does nothing.
+
+#include <SDL_mixer.h>
+
+#include "game/media/media_internal.h"
+
+bool InitAudio(Media& media) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  Mix_AllocateChannels(16);
+  media.device->audioOpen = true;
+  media.device->clips.assign(kPictureSlots, nullptr);
+  return true;
+}
+
+bool LoadClip(Media& media, int number, const std::string& file) {
+  if (!media.device->audioOpen || number < 0 ||
+      number >= static_cast<int>(media.device->clips.size())) {
+    return false;
+  }
+  Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+  if (!chunk) return false;
+  Mix_Chunk*& slot = media.device->clips[number];
+  if (slot) {
+    if (slot == media.device->lastChunk) media.device->lastChunk = nullptr;
+    Mix_FreeChunk(slot);  // stops every channel still playing it
+  }
+  slot = chunk;
+  return true;
+}
+
+void PlayClip(Media& media, int number) {
+  if (!media.device->audioOpen || number < 0 ||
+      number >= static_cast<int>(media.device->clips.size()))
+    return;
+  Mix_Chunk* chunk = media.device->clips[number];
+  if (!chunk) return;
+  const int channel = Mix_PlayChannel(-1, chunk, 0);
+  if (channel < 0) return;
+  media.device->lastChannel = channel;
+  media.device->lastChunk = chunk;
+}
+
+bool ClipPlaying(const Media& media) {
+  // Before any clip was started nothing is playing.
+  if (!media.device->audioOpen || media.device->lastChannel < 0 || !media.device->lastChunk)
+    return false;
+  return Mix_Playing(media.device->lastChannel) &&
+         Mix_GetChunk(media.device->lastChannel) == media.device->lastChunk;
+}
