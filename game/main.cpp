@@ -41,7 +41,9 @@ int main() {
   if (!ChooseSeed(game->rng)) return 2;
 
   ScriptRun script;
-  if (const char* file = std::getenv("VELMARITH_SCRIPT"); file && *file) {
+  const char* file = std::getenv("VELMARITH_SCRIPT");
+  const bool scripted = file && *file;
+  if (scripted) {
     std::string error;
     if (!LoadScript(file, script, error)) {
       std::fprintf(stderr, "%s\n", error.c_str());
@@ -55,7 +57,9 @@ int main() {
     ShutdownMedia(game->media);
     return 1;
   }
-  if (!script.commands.empty()) AttachScript(*game, script);
+  // Even a script without commands is attached: a headless run then ends after its first frame
+  // instead of running unseen for ever.
+  if (scripted) AttachScript(*game, script);
   OpenStartMenu(*game);
 
   while (!game->media.quitRequested) RunFrame(*game);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "formats/file_io.h"
+#include "formats/json_value.h"
 #include "formats/text_rules.h"
 #include "game/shell/game.h"
 #include "game/shell/state_dump.h"
@@ -53,6 +55,8 @@ std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& c
   } else if (verb == "screenshot" || verb == "dump") {
     if (args != 1) return "expected: <frame> " + verb + " <file>";
     command.file = words[2];
+  } else if (verb == "expect") {
+    return "expected: <frame> expect <path> <op> <value>";  // handled by ParseExpectation
   } else if (verb == "quit") {
     if (args != 0) return "quit takes no arguments";
   } else {
@@ -61,10 +65,92 @@ std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& c
   return "";
 }
 
+bool IsComparison(const std::string& op) {
+  return op == "==" || op == "!=" || op == "<" || op == "<=" || op == ">" || op == ">=" ||
+         op == "contains";
+}
+
+// The line without its comment: "#" outside double quotes starts one.
+std::string WithoutComment(const std::string& line) {
+  bool quoted = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '"') quoted = !quoted;
+    if (line[i] == '#' && !quoted) return line.substr(0, i);
+  }
+  return line;
+}
+
+// "<frame> expect <path> <op> <value>": the value is the rest of the line, a number or a quoted
+// text that may hold blanks.
+std::string ParseExpectation(const std::string& line, ScriptCommand& command) {
+  std::istringstream in(line);
+  std::string frame, verb;
+  in >> frame >> verb >> command.path >> command.op;
+  std::getline(in, command.value);
+  command.value = TrimBlanks(command.value);
+  if (command.path.empty() || command.value.empty()) {
+    return "expected: <frame> expect <path> <op> <value>";
+  }
+  if (!IsComparison(command.op)) return "unknown comparison \"" + command.op + "\"";
+  const bool quoted = command.value.size() >= 2 && command.value.front() == '"' &&
+                      command.value.back() == '"';
+  if (!quoted && !IsStrictDecimal(command.value)) {
+    return "the value must be a number or a text in double quotes";
+  }
+  return "";
+}
+
 void ApplyInput(Game& game, const ScriptCommand& command) {
   if (command.verb == "key") InjectKey(game.media, command.a, command.b == 1);
   if (command.verb == "mouse") InjectMouseMove(game.media, command.a, command.b);
   if (command.verb == "button") InjectMouseButton(game.media, command.a, command.b == 1);
+}
+
+// A text holding the wanted text, or a list (of texts, or of records with a text field) with an
+// element that is the wanted text.
+bool ContainsText(const JsonValue& found, const std::string& wanted) {
+  if (found.kind == JsonValue::Kind::kText) return found.text.find(wanted) != std::string::npos;
+  if (found.kind != JsonValue::Kind::kArray) return false;
+  for (const JsonValue& item : found.items) {
+    if (item.kind == JsonValue::Kind::kText && item.text == wanted) return true;
+    for (const auto& [key, field] : item.fields) {
+      if (field.kind == JsonValue::Kind::kText && field.text == wanted) return true;
+    }
+  }
+  return false;
+}
+
+// Whether the dumped value satisfies the comparison; texts compare by bytes, numbers by value, and
+// "contains" finds a text inside a text, or an element of a list holding it.
+bool Holds(const JsonValue& found, const std::string& op, const std::string& expected) {
+  const bool text = expected.front() == '"';
+  const std::string wanted = text ? expected.substr(1, expected.size() - 2) : expected;
+  if (op == "contains") return ContainsText(found, wanted);
+  if (text) {
+    if (found.kind != JsonValue::Kind::kText) return false;
+    if (op == "==") return found.text == wanted;
+    if (op == "!=") return found.text != wanted;
+    return false;
+  }
+  if (found.kind != JsonValue::Kind::kNumber) return false;
+  const double a = found.number;
+  const double b = ReadDecimal(wanted);
+  if (op == "==") return a == b;
+  if (op == "!=") return a != b;
+  if (op == "<") return a < b;
+  if (op == "<=") return a <= b;
+  if (op == ">") return a > b;
+  return a >= b;
+}
+
+bool CheckExpectation(Game& game, const ScriptRun& script, const ScriptCommand& command) {
+  const std::optional<JsonValue> dump = ParseJson(DumpState(game, script.frame));
+  const JsonValue* found = dump ? FindJsonPath(*dump, command.path) : nullptr;
+  if (found && Holds(*found, command.op, command.value)) return true;
+  std::fprintf(stderr, "%s:%d: frame %d: expected %s %s %s, found %s\n", script.name.c_str(),
+               command.line, script.frame, command.path.c_str(), command.op.c_str(),
+               command.value.c_str(), found ? JsonValueText(*found).c_str() : "nothing there");
+  return false;
 }
 
 void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
@@ -79,6 +165,11 @@ void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
     if (!written.ok) {
       std::fprintf(stderr, "script: %s\n", written.message.c_str());
       script.status = 1;
+    }
+  } else if (command.verb == "expect") {
+    if (!CheckExpectation(game, script, command)) {
+      script.status = 1;
+      game.media.quitRequested = true;
     }
   } else if (command.verb == "quit") {
     game.media.quitRequested = true;
@@ -99,9 +190,10 @@ void FeedInput(Game& game, ScriptRun& script, int frame) {
 bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
                  std::string& error) {
   script = ScriptRun{};
+  script.name = name;
   const std::vector<std::string> lines = SplitLines(text);
   for (size_t i = 0; i < lines.size(); ++i) {
-    std::string line = lines[i].substr(0, lines[i].find('#'));
+    const std::string line = WithoutComment(lines[i]);
     std::istringstream in(line);
     std::vector<std::string> words;
     for (std::string word; in >> word;) words.push_back(word);
@@ -113,7 +205,10 @@ bool ParseScript(const std::string& text, const std::string& name, ScriptRun& sc
       return false;
     }
     command.verb = words[1];
-    if (std::string problem = ParseCommand(words, command); !problem.empty()) {
+    command.line = static_cast<int>(i + 1);
+    const std::string problem =
+        command.verb == "expect" ? ParseExpectation(line, command) : ParseCommand(words, command);
+    if (!problem.empty()) {
       error = where + problem;
       return false;
     }

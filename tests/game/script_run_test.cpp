@@ -60,3 +60,47 @@ TEST(Script, FeedsInputDumpsStateAndQuits) {
   EXPECT_NE(json->find("\"TimeFactor\": 1"), std::string::npos);
   EXPECT_TRUE(ReadFileBytes(shot).has_value());
 }
+
+TEST(Script, ExpectationsTakeNumbersAndQuotedTextsWithBlanksAndHashes) {
+  ScriptRun script;
+  std::string error;
+  ASSERT_TRUE(ParseScript("2 expect Ships[0].money >= 10000\n"
+                          "3 expect MenuItems contains \"Willkommen # auf\"  # a comment\n",
+                          "e.txt", script, error))
+      << error;
+  ASSERT_EQ(script.commands.size(), 2u);
+  EXPECT_EQ(script.commands[0].path, "Ships[0].money");
+  EXPECT_EQ(script.commands[0].op, ">=");
+  EXPECT_EQ(script.commands[1].value, "\"Willkommen # auf\"");
+  EXPECT_EQ(script.commands[1].line, 2);
+
+  EXPECT_FALSE(ParseScript("1 expect ScreenState ~ 3\n", "e.txt", script, error));
+  EXPECT_EQ(error, "e.txt:1: unknown comparison \"~\"");
+  EXPECT_FALSE(ParseScript("1 expect ScreenState == three\n", "e.txt", script, error));
+  EXPECT_FALSE(ParseScript("1 expect ScreenState ==\n", "e.txt", script, error));
+}
+
+// A run checks what it sees: passing checks let it go on, the first failing one ends it with
+// status 1 in that frame.
+TEST(Script, AFailedExpectationEndsTheRunWithStatusOne) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  ScriptRun script;
+  std::string error;
+  ASSERT_TRUE(ParseScript("1 expect TimeFactor == 1\n"
+                          "1 expect counts.MenuStars > 300\n"
+                          "2 expect mode == \"flight\"\n"
+                          "3 expect counts.Ships == 7\n"
+                          "9 quit\n",
+                          "check.txt", script, error))
+      << error;
+  AttachScript(*game, script);
+  int frames = 0;
+  while (!game->media.quitRequested && frames < 100) {
+    RunFrame(*game);
+    ++frames;
+  }
+  EXPECT_EQ(frames, 3);
+  EXPECT_EQ(script.status, 1);
+}
