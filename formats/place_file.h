@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/file_io.h"
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\<system>\Orte\<place>.ini, at fixed line positions:
 //   1 "[Schiffe]", 2 ShipOffers, 3 "[Waffen]", 4 WeaponOffers, 5 "[Waren]", 6 GoodsOffers,
@@ -22,6 +24,12 @@ inline constexpr int kFirstPersonLine = 10;
 struct OfferRecord {
   std::string name;   // characters 1-20, trimmed
   std::string value;  // characters 21-30, trimmed: count on offer (-1 unlimited) or stock figure
+};
+
+template <>
+struct RecordFields<OfferRecord> {
+  static constexpr auto kList =
+      std::make_tuple(Field("name", &OfferRecord::name), Field("value", &OfferRecord::value));
 };
 
 // The records of a line: its length divided by 30, rounded down (a trailing part is ignored).
@@ -42,6 +50,16 @@ struct PersonRecord {
   std::string infoPlace;     // 151-180
   int price = 0;             // 181-190
   int line = 0;              // line number in the file; 0 when made in memory
+};
+
+template <>
+struct RecordFields<PersonRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("mainKind", &PersonRecord::mainKind), Field("subKind", &PersonRecord::subKind),
+      Field("fromGroup", &PersonRecord::fromGroup),
+      Field("againstGroup", &PersonRecord::againstGroup), Field("x", &PersonRecord::x),
+      Field("y", &PersonRecord::y), Field("shipCount", &PersonRecord::shipCount),
+      Field("infoPlace", &PersonRecord::infoPlace), Field("price", &PersonRecord::price));
 };
 
 // A person cut from its fixed columns; a short line reads its missing columns as empty and 0.

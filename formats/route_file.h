@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/file_io.h"
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\<system>\Routen.ini: line 1 the number of routes; then per route "[Routen]", the group name
 // of its ships and one waypoint line per waypoint: x, y and kind in three left-aligned columns of
@@ -23,6 +25,12 @@ struct Waypoint {
   int x = 0;  // offset inside the system
   int y = 0;
   int kind = 0;  // 1 appear + undock, 2 fly to, 3 dock, 4 dock + disappear
+};
+
+template <>
+struct RecordFields<Waypoint> {
+  static constexpr auto kList = std::make_tuple(Field("x", &Waypoint::x), Field("y", &Waypoint::y),
+                                                Field("kind", &Waypoint::kind));
 };
 
 struct RouteRecord {

@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/file_io.h"
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\Routenpunkte.txt, where the game records route points for universe authors: one line per
 // point, x and y offsets right-aligned in 10 characters each, then the digit 0, 1 or 2
@@ -16,6 +18,12 @@ struct RoutePoint {
   int x = 0;
   int y = 0;
   int kind = 0;
+};
+
+template <>
+struct RecordFields<RoutePoint> {
+  static constexpr auto kList = std::make_tuple(
+      Field("x", &RoutePoint::x), Field("y", &RoutePoint::y), Field("kind", &RoutePoint::kind));
 };
 
 // One line with its CR LF.

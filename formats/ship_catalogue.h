@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 #include "formats/rgb_image.h"
 
 // INI\Raumschiffe.ini: the ship types, numbered from 1 in the order of their data lines.
@@ -29,6 +31,16 @@ struct ShipType {
   int exhaustAngle = 0;     // from the marker picture
   int exhaustDistance = 0;  // from the marker picture
   int price = 0;            // columns 151-160
+};
+
+template <>
+struct RecordFields<ShipType> {
+  static constexpr auto kList = std::make_tuple(
+      Field("name", &ShipType::name), Field("slotCount", &ShipType::slotCount),
+      Field("slotClasses", &ShipType::slotClasses), Field("size", &ShipType::size),
+      Field("hull", &ShipType::hull), Field("maxSpeed", &ShipType::maxSpeed),
+      Field("agility", &ShipType::agility), Field("energy", &ShipType::energy),
+      Field("cargoCapacity", &ShipType::cargoCapacity), Field("price", &ShipType::price));
 };
 
 // A weapon mount point, polar around the ship's centre.

@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/file_io.h"
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\<system>\System.ini: element records of exactly ten lines, no header and no count:
 //   "[" + elementGroup + "]", then "  " + each of elementType, name, groupName, x, y, direction,
@@ -27,6 +29,17 @@ struct ElementRecord {
   double rotation = 0;
   int radius = 0;
   int length = 0;
+};
+
+template <>
+struct RecordFields<ElementRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("elementGroup", &ElementRecord::elementGroup),
+      Field("elementType", &ElementRecord::elementType), Field("name", &ElementRecord::name),
+      Field("groupName", &ElementRecord::groupName), Field("x", &ElementRecord::x),
+      Field("y", &ElementRecord::y), Field("direction", &ElementRecord::direction),
+      Field("rotation", &ElementRecord::rotation), Field("radius", &ElementRecord::radius),
+      Field("length", &ElementRecord::length));
 };
 
 // Records in file order; a record cut short by the end of the file reads its missing lines as

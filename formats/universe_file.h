@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\Universum.ini: star systems and the lanes between them, as records introduced by a marker
 // line. Records stay in file order because the game hands out object ids in that order. Lines
@@ -22,6 +24,13 @@ struct SystemEntry {
   int originY = 0;
 };
 
+template <>
+struct RecordFields<SystemEntry> {
+  static constexpr auto kList =
+      std::make_tuple(Field("name", &SystemEntry::name), Field("originX", &SystemEntry::originX),
+                      Field("originY", &SystemEntry::originY));
+};
+
 struct LaneRecord {
   int colour = 0;          // 1 "BLAU", 2 "GRÜN", 3 "ROT"; 0 for any other word
   std::string colourWord;  // as written, trimmed
@@ -31,6 +40,15 @@ struct LaneRecord {
   int length = 0;
   int group = 0;     // group index
   std::string name;  // "A <> B"
+};
+
+template <>
+struct RecordFields<LaneRecord> {
+  static constexpr auto kList = std::make_tuple(
+      Field("colour", &LaneRecord::colour), Field("colourWord", &LaneRecord::colourWord),
+      Field("x", &LaneRecord::x), Field("y", &LaneRecord::y), Field("angle", &LaneRecord::angle),
+      Field("length", &LaneRecord::length), Field("group", &LaneRecord::group),
+      Field("name", &LaneRecord::name));
 };
 
 enum class UniverseRecordKind { kSystem, kLane };

@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "formats/read_issues.h"
+#include "formats/record_fields.h"
 
 // INI\Waffen.ini: the weapon types, numbered from 1; entry 0 is the empty slot "-LEER-".
 
@@ -27,6 +29,17 @@ struct WeaponType {
   int price = 0;          // columns 111-120
   int reserved = 0;       // always 0
   int energyPerShot = 0;  // columns 101-110
+};
+
+template <>
+struct RecordFields<WeaponType> {
+  static constexpr auto kList = std::make_tuple(
+      Field("name", &WeaponType::name), Field("weaponClass", &WeaponType::weaponClass),
+      Field("kind", &WeaponType::kind), Field("fireRate", &WeaponType::fireRate),
+      Field("speed", &WeaponType::speed), Field("range", &WeaponType::range),
+      Field("homing", &WeaponType::homing), Field("hullDamage", &WeaponType::hullDamage),
+      Field("shieldDamage", &WeaponType::shieldDamage), Field("price", &WeaponType::price),
+      Field("energyPerShot", &WeaponType::energyPerShot));
 };
 
 struct WeaponCatalogue {

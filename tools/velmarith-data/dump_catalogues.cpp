@@ -4,6 +4,7 @@
 #include "formats/ship_catalogue.h"
 #include "formats/text_collections.h"
 #include "formats/weapon_catalogue.h"
+#include "formats/json_record.h"
 #include "tools/velmarith-data/dump_parts.h"
 
 void DumpShipTypes(JsonWriter& json, std::string_view bytes, ReadIssues& issues) {
@@ -16,16 +17,7 @@ void DumpShipTypes(JsonWriter& json, std::string_view bytes, ReadIssues& issues)
     JsonBeginObject(json);
     JsonField(json, "index", n);
     JsonField(json, "line", ships.sourceLines[n]);
-    JsonField(json, "name", ship.name);
-    JsonField(json, "slotCount", ship.slotCount);
-    JsonField(json, "slotClasses", ship.slotClasses);
-    JsonField(json, "size", ship.size);
-    JsonField(json, "hull", ship.hull);
-    JsonField(json, "maxSpeed", ship.maxSpeed);
-    JsonField(json, "agility", ship.agility);
-    JsonField(json, "energy", ship.energy);
-    JsonField(json, "cargoCapacity", ship.cargoCapacity);
-    JsonField(json, "price", ship.price);
+    JsonRecordFields(json, ship);
     JsonField(json, "picture", ShipPictureDataPath(ship.name));
     JsonField(json, "markerPicture", ShipMarkerDataPath(ship.name));
     JsonEndObject(json);
@@ -43,20 +35,10 @@ void DumpWeaponTypes(JsonWriter& json, std::string_view bytes, ReadIssues& issue
     JsonBeginObject(json);
     JsonField(json, "index", n);
     JsonField(json, "line", weapons.sourceLines[n]);
-    JsonField(json, "name", weapon.name);
-    JsonField(json, "weaponClass", weapon.weaponClass);
-    JsonField(json, "kind", weapon.kind);
+    JsonRecordFields(json, weapon);
     if (weapon.kind >= 1 && weapon.kind <= 9) {
       JsonField(json, "kindName", WeaponKindNames[weapon.kind]);
     }
-    JsonField(json, "fireRate", static_cast<double>(weapon.fireRate));
-    JsonField(json, "speed", weapon.speed);
-    JsonField(json, "range", weapon.range);
-    JsonField(json, "homing", weapon.homing);
-    JsonField(json, "hullDamage", weapon.hullDamage);
-    JsonField(json, "shieldDamage", weapon.shieldDamage);
-    JsonField(json, "price", weapon.price);
-    JsonField(json, "energyPerShot", weapon.energyPerShot);
     JsonEndObject(json);
   }
   JsonEndArray(json);

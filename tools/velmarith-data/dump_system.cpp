@@ -4,32 +4,15 @@
 #include "formats/route_points.h"
 #include "formats/system_file.h"
 #include "formats/universe_file.h"
+#include "formats/json_record.h"
 #include "tools/velmarith-data/dump_parts.h"
 
 namespace {
 
-void DumpElementFields(JsonWriter& json, const ElementRecord& element) {
-  JsonField(json, "elementGroup", element.elementGroup);
-  JsonField(json, "elementType", element.elementType);
-  JsonField(json, "name", element.name);
-  JsonField(json, "groupName", element.groupName);
-  JsonField(json, "x", element.x);
-  JsonField(json, "y", element.y);
-  JsonField(json, "direction", element.direction);
-  JsonField(json, "rotation", element.rotation);
-  JsonField(json, "radius", element.radius);
-  JsonField(json, "length", element.length);
-}
-
 void DumpOffers(JsonWriter& json, std::string_view key, const std::string& line) {
   JsonKey(json, key);
   JsonBeginArray(json);
-  for (const OfferRecord& offer : SplitOffers(line)) {
-    JsonBeginObject(json);
-    JsonField(json, "name", offer.name);
-    JsonField(json, "value", offer.value);
-    JsonEndObject(json);
-  }
+  for (const OfferRecord& offer : SplitOffers(line)) JsonRecord(json, offer);
   JsonEndArray(json);
 }
 
@@ -44,20 +27,10 @@ void DumpUniverse(JsonWriter& json, std::string_view bytes, ReadIssues& issues) 
     JsonField(json, "line", record.line);
     if (record.kind == UniverseRecordKind::kSystem) {
       JsonField(json, "record", "system");
-      JsonField(json, "name", record.system.name);
-      JsonField(json, "originX", record.system.originX);
-      JsonField(json, "originY", record.system.originY);
+      JsonRecordFields(json, record.system);
     } else {
-      const LaneRecord& lane = record.lane;
       JsonField(json, "record", "lane");
-      JsonField(json, "colour", lane.colour);
-      JsonField(json, "colourWord", lane.colourWord);
-      JsonField(json, "x", lane.x);
-      JsonField(json, "y", lane.y);
-      JsonField(json, "angle", lane.angle);
-      JsonField(json, "length", lane.length);
-      JsonField(json, "group", lane.group);
-      JsonField(json, "name", lane.name);
+      JsonRecordFields(json, record.lane);
     }
     JsonEndObject(json);
   }
@@ -71,7 +44,7 @@ void DumpSystem(JsonWriter& json, std::string_view bytes, ReadIssues& issues) {
   for (size_t k = 0; k < elements.size(); ++k) {
     JsonBeginObject(json);
     JsonField(json, "line", static_cast<int>(k * kElementRecordLines + 1));
-    DumpElementFields(json, elements[k]);
+    JsonRecordFields(json, elements[k]);
     JsonEndObject(json);
   }
   JsonEndArray(json);
@@ -83,7 +56,7 @@ void DumpLegacySystem(JsonWriter& json, std::string_view bytes, ReadIssues& issu
   for (const LegacyElement& old : ReadLegacySystem(bytes, &issues)) {
     JsonBeginObject(json);
     JsonField(json, "line", old.line);
-    DumpElementFields(json, old.element);
+    JsonRecordFields(json, old.element);
     JsonField(json, "groupIndex", old.groupIndex);
     JsonEndObject(json);
   }
@@ -101,13 +74,7 @@ void DumpRoutes(JsonWriter& json, std::string_view bytes, ReadIssues& issues) {
     JsonField(json, "groupName", route.groupName);
     JsonKey(json, "waypoints");
     JsonBeginArray(json);
-    for (const Waypoint& waypoint : route.waypoints) {
-      JsonBeginObject(json);
-      JsonField(json, "x", waypoint.x);
-      JsonField(json, "y", waypoint.y);
-      JsonField(json, "kind", waypoint.kind);
-      JsonEndObject(json);
-    }
+    for (const Waypoint& waypoint : route.waypoints) JsonRecord(json, waypoint);
     JsonEndArray(json);
     JsonEndObject(json);
   }
@@ -126,15 +93,7 @@ void DumpPlace(JsonWriter& json, std::string_view bytes, ReadIssues& issues) {
   for (const PersonRecord& person : place.people) {
     JsonBeginObject(json);
     JsonField(json, "line", person.line);
-    JsonField(json, "mainKind", person.mainKind);
-    JsonField(json, "subKind", person.subKind);
-    JsonField(json, "fromGroup", person.fromGroup);
-    JsonField(json, "againstGroup", person.againstGroup);
-    JsonField(json, "x", person.x);
-    JsonField(json, "y", person.y);
-    JsonField(json, "shipCount", person.shipCount);
-    JsonField(json, "infoPlace", person.infoPlace);
-    JsonField(json, "price", person.price);
+    JsonRecordFields(json, person);
     JsonEndObject(json);
   }
   JsonEndArray(json);
@@ -171,12 +130,6 @@ void DumpLegacyPrices(JsonWriter& json, std::string_view bytes) {
 void DumpRoutePoints(JsonWriter& json, std::string_view bytes, ReadIssues& issues) {
   JsonKey(json, "points");
   JsonBeginArray(json);
-  for (const RoutePoint& point : ReadRoutePoints(bytes, &issues)) {
-    JsonBeginObject(json);
-    JsonField(json, "x", point.x);
-    JsonField(json, "y", point.y);
-    JsonField(json, "kind", point.kind);
-    JsonEndObject(json);
-  }
+  for (const RoutePoint& point : ReadRoutePoints(bytes, &issues)) JsonRecord(json, point);
   JsonEndArray(json);
 }
