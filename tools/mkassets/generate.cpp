@@ -5,6 +5,7 @@
 #include "tools/mkassets/art.h"
 #include "tools/mkassets/catalogue_art.h"
 #include "tools/mkassets/media_extra.h"
+#include "tools/mkassets/template_save.h"
 #include "tools/mkassets/text_data.h"
 #include "tools/mkassets/text_render.h"
 
@@ -16,6 +17,7 @@ void GenerateGameFolder(const GenerateOptions& options, AssetSink& sink) {
   fs::create_directories(options.gameDir);
   ConvertDataTree(options.dataDir, options.gameDir);
   fs::create_directories(options.gameDir / "SAVE");
+  GenerateTemplateSave(sink);
   // The media folders are generated whole; stale files of renamed entries must not linger.
   fs::remove_all(options.gameDir / "BMP");
   fs::remove_all(options.gameDir / "WAV");

@@ -14,6 +14,6 @@ struct GenerateOptions {
 };
 
 // Makes the complete game folder apart from the binaries: INI and TXT converted from the data
-// folder, SAVE, and every picture and sound. Throws std::runtime_error with a message that names
-// the file at fault.
+// folder, SAVE with the template game of a new character, and every picture and sound. Throws
+// std::runtime_error with a message that names the file at fault.
 void GenerateGameFolder(const GenerateOptions& options, AssetSink& sink);

@@ -4,12 +4,12 @@
 
 #include "formats/file_io.h"
 #include "formats/group_catalogue.h"
+#include "formats/json_writer.h"
 #include "formats/latin1.h"
 #include "formats/note_file.h"
 #include "formats/text_rules.h"
 #include "tools/velmarith-data/commands.h"
 #include "tools/velmarith-data/dump_parts.h"
-#include "formats/json_writer.h"
 
 namespace {
 
@@ -168,6 +168,10 @@ void DumpFile(DumpKind kind, const std::filesystem::path& path, std::string_view
 
 namespace {
 
+bool IsSaveFile(const std::filesystem::path& path) {
+  return path.extension() == ".sav";
+}
+
 // The group count for TXT\Gruppen.txt comes from INI\Gruppen.ini beside it.
 int GroupCountBeside(const std::filesystem::path& groupTexts) {
   const std::filesystem::path ini = groupTexts.parent_path().parent_path() / "INI" / "Gruppen.ini";
@@ -179,20 +183,31 @@ int GroupCountBeside(const std::filesystem::path& groupTexts) {
 
 int RunDumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::optional<std::filesystem::path> file;
+  std::optional<std::filesystem::path> gameFolder;  // saved games only
   bool utf8 = false;
   for (const std::string& arg : args) {
     if (arg == "--utf8")
       utf8 = true;
     else if (!file && !arg.starts_with("--"))
       file = arg;
+    else if (file && IsSaveFile(*file) && !gameFolder && !arg.starts_with("--"))
+      gameFolder = arg;
     else {
       err << "velmarith-data dump: unexpected argument \"" << arg << "\"\n";
       return 2;
     }
   }
   if (!file) {
-    err << "usage: velmarith-data dump <file> [--utf8]\n";
+    err << "usage: velmarith-data dump <file> [--utf8]\n"
+           "       velmarith-data dump <file.sav> [<game folder>]\n";
     return 2;
+  }
+  if (IsSaveFile(*file)) {
+    if (utf8) {
+      err << "velmarith-data dump: a saved game is bytes; --utf8 does not apply\n";
+      return 2;
+    }
+    return RunSaveDump(*file, gameFolder, out, err);
   }
   std::optional<std::string> bytes = ReadFileBytes(*file);
   if (!bytes) {

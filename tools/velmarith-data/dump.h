@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -33,3 +34,11 @@ DumpKind DumpKindOf(const std::filesystem::path& path, std::string_view bytes);
 // group texts only).
 void DumpFile(DumpKind kind, const std::filesystem::path& path, std::string_view bytes,
               int groupCount, std::ostream& out);
+
+// "dump <file.sav> [<game folder>]": a saved game as JSON, its groups and places named by the
+// universe of the game folder (default: the tool's own folder when it holds INI\, else a shape
+// guessed from the file and places by number). 0 when shown, 1 when the file does not fit the
+// universe, 2 when it cannot be read.
+int RunSaveDump(const std::filesystem::path& file,
+                const std::optional<std::filesystem::path>& gameFolder, std::ostream& out,
+                std::ostream& err);

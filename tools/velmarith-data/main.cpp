@@ -19,7 +19,9 @@ struct Command {
 const Command kCommands[] = {
     {"check", "check <game folder> [--utf8] [--no-pictures]   every problem as file:line: message",
      RunCheckCommand},
-    {"dump", "dump <file> [--utf8]   what the game reads from one data file, as JSON",
+    {"dump",
+     "dump <file> [--utf8]   what the game reads from one data file, as JSON\n"
+     "  velmarith-data dump <file.sav> [<game folder>]   a saved game, as JSON",
      RunDumpCommand},
     {"prices", "prices <game folder> [--cargo N] [--money N] [--top N]   goods prices and trades",
      RunPricesCommand},

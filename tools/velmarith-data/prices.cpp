@@ -219,7 +219,9 @@ int RunPricesCommand(const std::vector<std::string>& args, std::ostream& out, st
   const PriceBook book = LoadPriceBook(root);
   if (!cargo) {
     const ShipCatalogue ships = LoadShipTypes(root / "INI" / "Raumschiffe.ini");
-    cargo = ships.shipTypeCount >= 1 ? ships.shipTypes[1].cargoCapacity : 0;
+    cargo = ships.shipTypeCount >= kFreeGameShipType
+                ? ships.shipTypes[kFreeGameShipType].cargoCapacity
+                : 0;
   }
   PrintPriceReport(book, *cargo, money, top, out);
   return 0;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/free_game.h"
 #include "formats/goods_catalogue.h"
 #include "formats/place_scan.h"
 
@@ -14,8 +15,8 @@
 // price rule, and the trips and loops along which a ship can trade at a profit. Universe authors
 // balance stock figures with it.
 
-// The free game's starting money; the starting ship is ship type 1.
-inline constexpr long long kStartingMoney = 10000;
+// The free game's starting money (the trips a new player can afford).
+inline constexpr long long kStartingMoney = kFreeGameStartMoney;
 
 // A place as the game holds it after its start-up scan.
 using PricePlace = ScannedPlace;
@@ -73,5 +74,5 @@ void PrintPriceReport(const PriceBook& book, int cargo, long long money, int top
                       std::ostream& out);
 
 // "velmarith-data prices <game folder> [--cargo N] [--money N] [--top N]"; `args` are the words
-// after "prices". Cargo defaults to ship type 1's hold. Returns the exit status.
+// after "prices". Cargo defaults to the free game's starting ship's hold. Returns the exit status.
 int RunPricesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
