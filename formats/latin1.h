@@ -18,3 +18,10 @@ std::string Utf8ToLatin1(std::string_view utf8, bool* exact = nullptr);
 // parts) to a path under `root`: the parts become UTF-8 file names. Empty parts, "." and ".."
 // are dropped, so a data path never leaves the root.
 std::filesystem::path DataPath(const std::filesystem::path& root, std::string_view dataPath);
+
+// The repository keeps the data as UTF-8 text with LF line ends so that it can be edited and
+// reviewed; the game reads Latin-1 bytes with CR LF. Converts one such text: every LF (or CR LF)
+// becomes CR LF and every character one Latin-1 byte; a missing final line end stays missing and
+// a leading byte order mark is dropped. A character without a Latin-1 form or malformed UTF-8
+// gives an empty text and `*problem` = "<line>: <what>".
+std::string GameTextFromRepository(std::string_view utf8, std::string* problem);

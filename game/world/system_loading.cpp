@@ -1,7 +1,6 @@
 #include "game/world/system_loading.h"
 
-#include <optional>
-
+#include "formats/element_kinds.h"
 #include "formats/latin1.h"
 #include "formats/rounding.h"
 #include "formats/system_file.h"
@@ -11,37 +10,6 @@
 #include "game/world/world_lists.h"
 
 namespace {
-
-struct Tint {
-  int r, g, b;
-  int area;
-};
-
-// Environment areas: a background tint and a cloud of drifting pieces.
-std::optional<Tint> EnvironmentOf(const std::string& kind) {
-  if (kind == "Asteroiden") return Tint{60, 60, 60, kAsteroids};
-  if (kind == "Lavaasteroiden") return Tint{50, 20, 20, kLavaRocks};
-  if (kind == "Gase") return Tint{20, 20, 60, kGases};
-  if (kind == "Bakterien") return Tint{20, 60, 20, kBacteria};
-  if (kind == "Eisbrocken") return Tint{90, 90, 90, kIceRocks};
-  return std::nullopt;
-}
-
-int FieldKindOf(const std::string& kind) {
-  if (kind == "Minen") return kMineField;
-  if (kind == "Strahlung") return kRadiationField;
-  return 0;
-}
-
-// Planet kinds are codes 4210..4270.
-int PlanetTypeOf(const std::string& kind) {
-  static const char* const kKinds[] = {"Erde",    "W\xFCste", "Lava", "Wasser",
-                                       "Djungel", "Gas",      "Eis"};
-  for (int i = 0; i < 7; ++i) {
-    if (kind == kKinds[i]) return 4210 + 10 * i;
-  }
-  return 0;
-}
 
 void AddArea(World& world, Rng& rng, int kind, int worldX, int worldY, int size) {
   GenerateField(world, rng, kind, RoundToInt(worldX / 1024.0), RoundToInt(worldY / 1024.0),
@@ -71,31 +39,32 @@ void CreateElement(World& world, const SystemContext& context, const ElementReco
   const int group = GroupIndex(world.groups, e.groupName);
   const std::string& category = e.elementGroup;
   const std::string& kind = e.elementType;
-  if (category == "Umgebungen") {
-    if (const auto tint = EnvironmentOf(kind)) {
-      AddFieldGlow(world.visit.fieldGlows, {.x = x,
-                                            .y = y,
-                                            .radius = e.radius,
-                                            .colour = tint->r + 256 * tint->g + 65536 * tint->b});
+  if (category == kEnvironmentGroup) {
+    if (const EnvironmentKind* tint = FindEnvironmentKind(kind)) {
+      AddFieldGlow(world.visit.fieldGlows,
+                   {.x = x,
+                    .y = y,
+                    .radius = e.radius,
+                    .colour = tint->red + 256 * tint->green + 65536 * tint->blue});
       AddArea(world, context.rng, tint->area, x, y, e.radius);
     }
-  } else if (category == "Felder") {
-    if (const int area = FieldKindOf(kind)) AddArea(world, context.rng, area, x, y, e.radius);
-  } else if (category == "Routen") {
+  } else if (category == kFieldGroup) {
+    if (const int area = FieldAreaOf(kind)) AddArea(world, context.rng, area, x, y, e.radius);
+  } else if (category == kRouteGroup) {
     if (const int colour = LaneColourCode(kind)) {
       world.nextObjectId += 10;
       AddRoute(world, world.nextObjectId, colour, x, y, e.direction, e.length, group, e.name);
     }
-  } else if (category == "Sonnen") {
-    if (kind == "Wei\xDF") AddObject(world, 4310, float(e.radius), x, y, 0, 0, 0, "Sonne");
-  } else if (category == "Planeten") {
-    if (const int type = PlanetTypeOf(kind)) {
+  } else if (category == kSunGroup) {
+    if (kind == kSunKind) AddObject(world, 4310, float(e.radius), x, y, 0, 0, 0, "Sonne");
+  } else if (category == kPlanetGroup) {
+    if (const int type = PlanetPictureOf(kind)) {
       AddObject(world, type, float(e.radius), x, y, 0, float(RoundToInt(e.rotation)), group,
                 e.name);
     }
-  } else if (category == "Stationen") {
-    if (kind == "Kreuz") AddObject(world, 4101, float(e.radius), x, y, 0, 0, group, e.name);
-  } else if (category == "Andockringe") {
+  } else if (category == kStationGroup) {
+    if (kind == kStationKind) AddObject(world, 4101, float(e.radius), x, y, 0, 0, group, e.name);
+  } else if (category == kDockingRingGroup) {
     AddObject(world, 4100, 128, x, y, float(e.direction + 180), 0, group, e.name + " - Andockring");
   }
 }

@@ -20,12 +20,10 @@ std::filesystem::path SampleIni() {
 
 // The game's form of an authored file: Latin-1, CR LF.
 std::string GameForm(const std::filesystem::path& path) {
-  const std::string utf8 = ReadFileBytes(path).value_or(std::string());
-  std::string bytes;
-  for (const char c : Utf8ToLatin1(utf8)) {
-    if (c == '\n') bytes += '\r';
-    bytes += c;
-  }
+  std::string problem;
+  const std::string bytes =
+      GameTextFromRepository(ReadFileBytes(path).value_or(std::string()), &problem);
+  EXPECT_EQ(problem, "") << path;
   return bytes;
 }
 

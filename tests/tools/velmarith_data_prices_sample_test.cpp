@@ -41,12 +41,8 @@ fs::path SampleGameFolder() {
         fs::create_directories(target);
         continue;
       }
-      std::string text = ReadFileBytes(entry.path()).value_or("");
-      std::string converted;
-      for (char c : Utf8ToLatin1(text)) {
-        if (c == '\n') converted += '\r';
-        converted += c;
-      }
+      const std::string converted =
+          GameTextFromRepository(ReadFileBytes(entry.path()).value_or(""), nullptr);
       fs::create_directories(target.parent_path());
       std::ofstream(target, std::ios::binary) << converted;
     }

@@ -1,21 +1,13 @@
 #include "tools/mkassets/text_data.h"
 
+#include "formats/latin1.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace {
-
-std::string Hex(unsigned value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "U+%04X", value);
-  return text;
-}
-
-[[noreturn]] void Fail(std::string_view label, int line, const std::string& what) {
-  throw std::runtime_error(std::string(label) + ":" + std::to_string(line) + ": " + what);
-}
 
 std::string ReadWhole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -35,43 +27,9 @@ void WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
 }  // namespace
 
 std::string ConvertDataText(std::string_view in, std::string_view label) {
-  std::string out;
-  out.reserve(in.size() + in.size() / 20);
-  size_t i = 0;
-  if (in.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
-  int line = 1;
-  while (i < in.size()) {
-    const unsigned char c = static_cast<unsigned char>(in[i]);
-    if (c == '\n' || (c == '\r' && i + 1 < in.size() && in[i + 1] == '\n')) {
-      out += "\r\n";
-      i += c == '\r' ? 2 : 1;
-      ++line;
-      continue;
-    }
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-      ++i;
-      continue;
-    }
-    const int extra = (c >= 0xC2 && c < 0xE0)   ? 1
-                      : (c >= 0xE0 && c < 0xF0) ? 2
-                      : (c >= 0xF0 && c < 0xF5) ? 3
-                                                : -1;
-    if (extra < 0) Fail(label, line, "malformed UTF-8 (byte 0x" + Hex(c).substr(2) + ")");
-    unsigned code = c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= in.size()) Fail(label, line, "malformed UTF-8 at the end of the file");
-      const unsigned char t = static_cast<unsigned char>(in[i + k]);
-      if ((t & 0xC0) != 0x80) Fail(label, line, "malformed UTF-8 sequence");
-      code = (code << 6) | (t & 0x3F);
-    }
-    const unsigned smallest[] = {0, 0x80, 0x800, 0x10000};
-    if (code < smallest[extra]) Fail(label, line, "malformed UTF-8 (overlong form)");
-    if (code > 0xFF)
-      Fail(label, line, "character " + Hex(code) + " has no Latin-1 form (the game reads Latin-1)");
-    out.push_back(static_cast<char>(code));
-    i += extra + 1;
-  }
+  std::string problem;
+  std::string out = GameTextFromRepository(in, &problem);
+  if (!problem.empty()) throw std::runtime_error(std::string(label) + ":" + problem);
   return out;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 
+#include "formats/element_kinds.h"
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
@@ -13,39 +14,18 @@
 
 namespace {
 
-struct GameGroup {
-  std::string_view group;
-  std::vector<std::string_view> types;  // empty: any type
-};
-
-// The element groups and types the game builds objects from.
-const std::array<GameGroup, 7> kGameGroups = {{
-    {"Umgebungen", {"Asteroiden", "Lavaasteroiden", "Gase", "Bakterien", "Eisbrocken"}},
-    {"Felder", {"Minen", "Strahlung"}},
-    {"Routen", {"BLAU", "GR\xDCN", "ROT"}},
-    {"Sonnen", {"Wei\xDF"}},
-    {"Planeten", {"Erde", "W\xFCste", "Lava", "Wasser", "Djungel", "Gas", "Eis"}},
-    {"Stationen", {"Kreuz"}},
-    {"Andockringe", {}},
-}};
-
-constexpr std::string_view kDockingRings = "Andockringe";
+constexpr std::string_view kDockingRings = kDockingRingGroup;
 
 void CheckElementKind(CheckContext& context, std::string_view path, int line,
                       const ElementRecord& element) {
-  const GameGroup* known = nullptr;
-  for (const GameGroup& group : kGameGroups) {
-    if (group.group == element.elementGroup) known = &group;
-  }
-  if (!known) {
+  if (!GameKnowsElementGroup(element.elementGroup)) {
     Report(context, path, line,
            "element group " + Quoted(element.elementGroup) +
                " is unknown to the game, which "
                "builds nothing from it");
     return;
   }
-  if (!known->types.empty() && std::find(known->types.begin(), known->types.end(),
-                                         element.elementType) == known->types.end()) {
+  if (!GameKnowsElementType(element.elementGroup, element.elementType)) {
     Report(context, path, line + 1,
            "element type " + Quoted(element.elementType) + " of " + Quoted(element.elementGroup) +
                " is unknown to the game, which skips the element");
