@@ -14,5 +14,6 @@ void ClearDocument(EditorDocument& document) {
   document.groupNotes.clear();
   document.goodsNotes.clear();
   document.editedSystem.clear();
+  document.retiredPlaceNames.clear();
   ResetHistory(document, true);
 }

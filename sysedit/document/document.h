@@ -16,6 +16,9 @@ struct EditorDocument {
   std::string groupNotes;               // Gruppen.txt, lines joined by CR LF
   std::string goodsNotes;               // Waren.txt
   std::string editedSystem;             // EditedSystem: folder name of the last load or save
+  // Place names that a ring was renamed away from since the last load or save: saving into the
+  // same folder removes their files when no place of that name is left.
+  std::vector<std::string> retiredPlaceNames;
   EditHistory history;
 };
 

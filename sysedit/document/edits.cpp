@@ -64,12 +64,84 @@ unsigned AddElement(EditorDocument& document, const EditorElement& element) {
                   }});
 }
 
+namespace {
+
+// Places and people after ring `index` is renamed from `from` to `to`. Rings of one name own the
+// places of that name in order, so the ring's own place is the k-th of them. The people of the
+// place, and those elsewhere that inform about it, follow only when no other ring keeps the old
+// name; otherwise they still belong to that ring's place.
+struct RingRename {
+  std::vector<EditorPlace> places;
+  std::vector<EditorPerson> people;
+  bool placeMoved = false;
+  bool oldNameKept = false;
+};
+
+RingRename RenameRing(const EditorDocument& document, int index, const std::string& from,
+                      const std::string& to) {
+  RingRename rename{document.places, document.people};
+  int ordinal = 0;
+  for (size_t i = 0; i < document.elements.size(); ++i) {
+    const EditorElement& other = document.elements[i];
+    if (static_cast<int>(i) == index || other.elementGroup != kDockingRingGroup ||
+        other.name != from) {
+      continue;
+    }
+    rename.oldNameKept = true;
+    if (static_cast<int>(i) < index) ++ordinal;
+  }
+  for (EditorPlace& place : rename.places) {
+    if (place.name == from && ordinal-- == 0) {
+      place.name = to;
+      rename.placeMoved = true;
+      break;
+    }
+  }
+  if (rename.placeMoved && !rename.oldNameKept) {
+    for (EditorPerson& person : rename.people) {
+      if (person.placeName == from) person.placeName = to;
+      if (person.infoPlace == from) person.infoPlace = to;
+    }
+  }
+  return rename;
+}
+
+void RetirePlaceName(EditorDocument& document, const std::string& name) {
+  std::vector<std::string>& retired = document.retiredPlaceNames;
+  if (std::find(retired.begin(), retired.end(), name) == retired.end()) retired.push_back(name);
+}
+
+}  // namespace
+
 unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element) {
   if (!ValidIndex(document.elements.size(), index)) return 0;
   const EditorElement before = document.elements[index];
-  return Execute(document, {"Element \xe4ndern", "", kPartElements,
-                            [index, element](EditorDocument& d) { d.elements[index] = element; },
-                            [index, before](EditorDocument& d) { d.elements[index] = before; }});
+  const bool ringRenamed = before.elementGroup == kDockingRingGroup &&
+                           element.elementGroup == kDockingRingGroup && before.name != element.name;
+  const RingRename rename =
+      ringRenamed ? RenameRing(document, index, before.name, element.name) : RingRename{};
+  if (!rename.placeMoved) {
+    return Execute(document, {"Element \xe4ndern", "", kPartElements,
+                              [index, element](EditorDocument& d) { d.elements[index] = element; },
+                              [index, before](EditorDocument& d) { d.elements[index] = before; }});
+  }
+  // Whichever name a ring leaves may have a file on disk that no place writes any more.
+  const bool retire = !rename.oldNameKept;
+  return Execute(document,
+                 {"Andockring umbenennen", "", kPartElements | kPartPlaces | kPartPeople,
+                  [index, element, rename, retire, from = before.name](EditorDocument& d) {
+                    d.elements[index] = element;
+                    d.places = rename.places;
+                    d.people = rename.people;
+                    if (retire) RetirePlaceName(d, from);
+                  },
+                  [index, before, places = document.places, people = document.people, retire,
+                   to = element.name](EditorDocument& d) {
+                    d.elements[index] = before;
+                    d.places = places;
+                    d.people = people;
+                    if (retire) RetirePlaceName(d, to);
+                  }});
 }
 
 unsigned RemoveElement(EditorDocument& document, int index) {

@@ -70,6 +70,10 @@ void MarkSaved(EditorDocument& document) {
   document.history.savedDepth = static_cast<int>(document.history.done.size());
 }
 
+void MarkUnsaved(EditorDocument& document) {
+  document.history.savedDepth = -1;
+}
+
 bool IsModified(const EditorDocument& document) {
   return document.history.savedDepth != static_cast<int>(document.history.done.size());
 }

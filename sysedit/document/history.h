@@ -47,4 +47,6 @@ std::string RedoText(const EditorDocument& document);
 // A fresh history whose current state is (or is not) what the files on disk hold.
 void ResetHistory(EditorDocument& document, bool matchesDisk);
 void MarkSaved(EditorDocument& document);
+// After a failed save: no state the history can reach is known to match the files.
+void MarkUnsaved(EditorDocument& document);
 bool IsModified(const EditorDocument& document);

@@ -8,11 +8,19 @@
 
 struct EditorDocument;
 struct EditorCatalogues;
+struct EditorElement;
 
 struct LoadOutcome {
   bool systemFileFound = false;
-  std::vector<std::string> notes;  // "file:line: message" of irregular lines (Latin-1)
+  std::vector<std::string> notes;  // "file:line: message" of irregular lines (Latin-1, German)
+  // Docking rings whose names are no plain file names (Latin-1): kept, but not saved as they are.
+  std::vector<std::string> badPlaceNames;
 };
+
+// What a loaded element tells the author before it can be saved or flown: a docking ring's name
+// that is no plain file name (into badPlaceNames) or longer than the person column, a route
+// longer than the game lays. `line` is the element's first line in System.ini.
+void NoteElementLimits(LoadOutcome& outcome, const EditorElement& element, int line);
 
 // Replaces the lists and notes by the system's files; the loaded state counts as saved.
 LoadOutcome LoadSystem(EditorDocument& document, const EditorCatalogues& catalogues,
@@ -25,11 +33,16 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
 
 struct SaveOutcome {
   bool ok = true;
-  std::vector<std::string> errors;  // one per file that could not be written (UTF-8 paths)
+  bool refused = false;             // nothing was written: the document cannot be stored as it is
+  std::vector<std::string> errors;  // German sentences (UTF-8): each refusal or failed file
 };
 
-// Writes System.ini, Routen.ini, Orte\<place>.ini and the two notes, each file atomically.
-// Every file is attempted; the document counts as saved only when all were written.
+// Refuses, writing nothing, a document with a place name that is no plain file name or a fixed
+// column that would overflow (SaveRefusals). Otherwise writes System.ini, Routen.ini,
+// Orte\<place>.ini and the two notes, each file atomically, and in the folder the document came
+// from removes the files of place names renamed away that no place uses any more. Every file is
+// attempted; the document counts as saved only when all were written, and as unsaved after any
+// failure.
 SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& folder,
                        const std::string& systemName);
 

@@ -8,13 +8,16 @@
 #include "sysedit/document/catalogues.h"
 #include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
+#include "sysedit/document/issue_texts.h"
+#include "sysedit/document/place_names.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
 
 void CollectIssues(LoadOutcome& outcome, const std::string& file, const ReadIssues& issues) {
   for (const ReadIssue& issue : issues) {
-    outcome.notes.push_back(file + ":" + std::to_string(issue.line) + ": " + issue.message);
+    outcome.notes.push_back(file + ":" + std::to_string(issue.line) + ": " +
+                            GermanReadNote(issue.message));
   }
 }
 
@@ -62,6 +65,28 @@ std::string LoadNote(const std::filesystem::path& path) {
 
 }  // namespace
 
+void NoteElementLimits(LoadOutcome& outcome, const EditorElement& element, int line) {
+  const std::string at = "System.ini:" + std::to_string(line) + ": ";
+  if (element.elementGroup == kDockingRingGroup) {
+    const PlaceNameFault fault = CheckPlaceName(element.name);
+    if (fault == PlaceNameFault::kEmpty || fault == PlaceNameFault::kNotAFileName) {
+      outcome.badPlaceNames.push_back(element.name);
+    } else if (fault == PlaceNameFault::kTooLong) {
+      outcome.notes.push_back(at + "Ortsname \xbb" + element.name + "\xab hat " +
+                              std::to_string(element.name.size()) +
+                              " Zeichen; die Spalte \xbbInfo \xfc"
+                              "ber Ort\xab der Leute fasst " +
+                              std::to_string(kPlaceNameColumns));
+    }
+  }
+  if (element.elementGroup == "Routen" &&
+      (element.length < 0 || element.length > kMaxRouteLength)) {
+    outcome.notes.push_back(at + "L\xe4nge " + std::to_string(element.length) +
+                            " liegt nicht in 0.." + std::to_string(kMaxRouteLength) +
+                            " (so viele Wegmarken kann das Spiel nicht anlegen)");
+  }
+}
+
 std::filesystem::path SystemFolder(const std::filesystem::path& folder,
                                    const std::string& systemName) {
   return DataPath(folder, systemName);
@@ -80,8 +105,11 @@ LoadOutcome LoadSystem(EditorDocument& document, const EditorCatalogues& catalog
   const std::vector<ElementRecord> records =
       bytes ? ReadSystemElements(*bytes, &issues) : std::vector<ElementRecord>();
   CollectIssues(outcome, "System.ini", issues);
-  for (const ElementRecord& record : records) {
+  for (size_t k = 0; k < records.size(); ++k) {
+    const ElementRecord& record = records[k];
     document.elements.push_back(ToEditorElement(record, catalogues.elementDefs));
+    NoteElementLimits(outcome, document.elements.back(),
+                      static_cast<int>(k) * kElementRecordLines + 1);
     if (record.elementGroup == kDockingRingGroup) {
       LoadPlaceOf(document, folder, systemName, record.name, outcome);
     }

@@ -1,9 +1,25 @@
 #include "formats/latin1.h"
 #include "formats/legacy_files.h"
+#include "formats/text_rules.h"
 #include "sysedit/document/catalogues.h"
 #include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
+#include "sysedit/document/issue_texts.h"
 #include "sysedit/document/system_io.h"
+
+namespace {
+
+// The offers file names its places in brackets; the names are compared trimmed, as every name of
+// the older layout is read.
+const LegacyOffers* FindOffersOf(const std::vector<LegacyOffers>& offers,
+                                 const std::string& placeName) {
+  for (const LegacyOffers& each : offers) {
+    if (TrimBlanks(each.placeName) == placeName) return &each;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& catalogues,
                           const std::filesystem::path& folder, const std::string& systemName) {
@@ -18,7 +34,8 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
   const std::vector<LegacyElement> records =
       bytes ? ReadLegacySystem(*bytes, &issues) : std::vector<LegacyElement>();
   for (const ReadIssue& issue : issues) {
-    outcome.notes.push_back("System.ini:" + std::to_string(issue.line) + ": " + issue.message);
+    outcome.notes.push_back("System.ini:" + std::to_string(issue.line) + ": " +
+                            GermanReadNote(issue.message));
   }
   const std::vector<LegacyOffers> offers =
       LoadLegacyOffers(systemFolder / "Schiffe-Waren-Waffen.ini");
@@ -28,11 +45,12 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
     ElementRecord element = record.element;
     element.groupName = LegacyGroupName(record.groupIndex, catalogues.groupChoices);
     document.elements.push_back(ToEditorElement(element, catalogues.elementDefs));
+    NoteElementLimits(outcome, document.elements.back(), record.line);
     if (element.elementGroup != kDockingRingGroup) continue;
 
     EditorPlace place;
     place.name = element.name;
-    if (const LegacyOffers* found = FindLegacyOffers(offers, place.name)) {
+    if (const LegacyOffers* found = FindOffersOf(offers, place.name)) {
       place.shipOffers = found->shipOffers;
       place.weaponOffers = found->weaponOffers;
       place.goodsOffers = found->goodsOffers;

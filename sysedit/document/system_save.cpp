@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <system_error>
+
 #include "formats/latin1.h"
 #include "formats/note_file.h"
 #include "formats/place_file.h"
@@ -5,6 +8,9 @@
 #include "formats/system_file.h"
 #include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
+#include "sysedit/document/issue_texts.h"
+#include "sysedit/document/place_names.h"
+#include "sysedit/document/save_checks.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
@@ -12,7 +18,7 @@ namespace {
 void Record(SaveOutcome& outcome, const WriteResult& result) {
   if (result.ok) return;
   outcome.ok = false;
-  outcome.errors.push_back(result.message);
+  outcome.errors.push_back(GermanWriteError(result.message));
 }
 
 PlaceFile PlaceFileOf(const EditorDocument& document, const EditorPlace& place) {
@@ -28,15 +34,45 @@ PlaceFile PlaceFileOf(const EditorDocument& document, const EditorPlace& place) 
   return file;
 }
 
+// A renamed ring's old file would otherwise stay beside the new one, holding the old people.
+void RemoveRetiredPlaceFiles(const EditorDocument& document, const std::filesystem::path& folder,
+                             const std::string& systemName, SaveOutcome& outcome) {
+  for (const std::string& name : document.retiredPlaceNames) {
+    const bool used = std::any_of(document.places.begin(), document.places.end(),
+                                  [&](const EditorPlace& place) { return place.name == name; });
+    if (used || !IsPlainFileName(name)) continue;
+    const std::filesystem::path file = DataPath(folder, PlaceDataPath(systemName, name));
+    std::error_code error;
+    std::filesystem::remove(file, error);
+    if (error) {
+      outcome.ok = false;
+      outcome.errors.push_back(
+          "Die alte Ortsdatei " + file.string() +
+          " lässt sich nicht entfernen: " + GermanSystemReason(error.message()));
+    }
+  }
+}
+
 }  // namespace
 
 SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& folder,
                        const std::string& systemName) {
   SaveOutcome outcome;
+  outcome.errors = SaveRefusals(document);
+  if (!outcome.errors.empty()) {
+    outcome.ok = false;
+    outcome.refused = true;
+    MarkUnsaved(document);
+    return outcome;
+  }
+  const bool sameFolder = systemName == document.editedSystem;
   document.editedSystem = systemName;
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
   Record(outcome, EnsureFolder(systemFolder));
-  if (!outcome.ok) return outcome;
+  if (!outcome.ok) {
+    MarkUnsaved(document);
+    return outcome;
+  }
 
   std::vector<ElementRecord> elements;
   elements.reserve(document.elements.size());
@@ -56,9 +92,15 @@ SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& fo
     Record(outcome, SavePlace(DataPath(folder, PlaceDataPath(systemName, place.name)),
                               PlaceFileOf(document, place)));
   }
+  if (sameFolder) RemoveRetiredPlaceFiles(document, folder, systemName, outcome);
 
   Record(outcome, SaveNoteText(systemFolder / std::string(kGroupNotesFile), document.groupNotes));
   Record(outcome, SaveNoteText(systemFolder / std::string(kGoodsNotesFile), document.goodsNotes));
-  if (outcome.ok) MarkSaved(document);
+  if (outcome.ok) {
+    MarkSaved(document);
+    document.retiredPlaceNames.clear();
+  } else {
+    MarkUnsaved(document);
+  }
   return outcome;
 }

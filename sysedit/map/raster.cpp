@@ -33,53 +33,42 @@ void VerticalRun(Canvas& canvas, int x, int y0, int y1, uint32_t colour) {
 
 namespace {
 
-// Narrows a long line to the part near the canvas so that stepping stays cheap; returns false
-// when nothing of it can be visible.
-bool ClipLongLine(const Canvas& canvas, long long& x0, long long& y0, long long x1, long long y1) {
-  const long long margin = 2;
-  const long long minX = -margin, minY = -margin;
-  const long long maxX = canvas.width + margin, maxY = canvas.height + margin;
-  if ((x0 < minX && x1 < minX) || (x0 > maxX && x1 > maxX) || (y0 < minY && y1 < minY) ||
-      (y0 > maxY && y1 > maxY)) {
-    return false;
-  }
-  const long long steps = std::max(std::llabs(x1 - x0), std::llabs(y1 - y0));
-  if (steps <= 4 * (canvas.width + canvas.height)) return true;
-  // Liang-Barsky entry parameter; start the stepping a little before it.
-  const double dx = static_cast<double>(x1 - x0), dy = static_cast<double>(y1 - y0);
-  double t0 = 0.0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {static_cast<double>(x0 - minX), static_cast<double>(maxX - x0),
-                       static_cast<double>(y0 - minY), static_cast<double>(maxY - y0)};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] < 0) t0 = std::max(t0, q[i] / p[i]);
-  }
-  x0 += static_cast<long long>(std::floor(t0 * dx));
-  y0 += static_cast<long long>(std::floor(t0 * dy));
-  return true;
-}
+// Products of two line extents (each up to about 2^38 pixels for the longest route at the
+// closest zoom) overflow 64 bits.
+__extension__ typedef __int128 WideInt;
 
 }  // namespace
 
+// The step-by-step walk from (x0, y0) towards (x1, y1) advances the longer axis by one pixel per
+// step and the shorter one when its error term says so; after k steps the shorter axis has moved
+// floor((2 minor k + major) / (2 major)) pixels (halves away from the start). So each step's pixel
+// is known on its own, and only the steps whose longer-axis coordinate lies on the canvas are
+// visited: at most one per row or column, whatever the line's length.
 void DrawLine(Canvas& canvas, long long x0, long long y0, long long x1, long long y1,
               uint32_t colour) {
-  if (!ClipLongLine(canvas, x0, y0, x1, y1)) return;
-  const long long dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  long long error = dx + dy;
-  const long long limit = 4LL * (canvas.width + canvas.height) + std::max(dx, -dy);
-  for (long long step = 0; step < limit && (x0 != x1 || y0 != y1); ++step) {
-    if (x0 >= 0 && y0 >= 0 && x0 < canvas.width && y0 < canvas.height) {
-      canvas.pixels[y0 * canvas.stride + x0] = colour;
-    }
-    const long long doubled = 2 * error;
-    if (doubled >= dy) {
-      error += dy;
-      x0 += sx;
-    }
-    if (doubled <= dx) {
-      error += dx;
-      y0 += sy;
+  const long long spanX = x1 > x0 ? x1 - x0 : x0 - x1;
+  const long long spanY = y1 > y0 ? y1 - y0 : y0 - y1;
+  const bool alongX = spanX >= spanY;
+  const long long major = alongX ? spanX : spanY;
+  const long long minor = alongX ? spanY : spanX;
+  if (major == 0) return;  // the end point itself is never drawn
+  const int majorStep = (alongX ? x0 < x1 : y0 < y1) ? 1 : -1;
+  const int minorStep = (alongX ? y0 < y1 : x0 < x1) ? 1 : -1;
+  const long long majorStart = alongX ? x0 : y0, minorStart = alongX ? y0 : x0;
+  const long long majorSize = alongX ? canvas.width : canvas.height;
+
+  // Steps k in 0..major-1 whose longer-axis coordinate majorStart + majorStep k is on the canvas.
+  long long first = majorStep > 0 ? -majorStart : majorStart - (majorSize - 1);
+  long long last = majorStep > 0 ? majorSize - 1 - majorStart : majorStart;
+  first = std::max(first, 0LL);
+  last = std::min(last, major - 1);
+  for (long long k = first; k <= last; ++k) {
+    const WideInt moved = (WideInt(2) * minor * k + major) / (WideInt(2) * major);
+    const long long along = majorStart + majorStep * k;
+    const long long across = minorStart + minorStep * static_cast<long long>(moved);
+    const long long x = alongX ? along : across, y = alongX ? across : along;
+    if (x >= 0 && y >= 0 && x < canvas.width && y < canvas.height) {
+      canvas.pixels[y * canvas.stride + x] = colour;
     }
   }
 }

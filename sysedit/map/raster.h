@@ -17,7 +17,8 @@ void PutPixel(Canvas& canvas, int x, int y, uint32_t colour);
 // Pixels x0..x1 (inclusive) of row y, and y0..y1 of column x.
 void HorizontalRun(Canvas& canvas, int x0, int x1, int y, uint32_t colour);
 void VerticalRun(Canvas& canvas, int x, int y0, int y1, uint32_t colour);
-// From (x0, y0) towards (x1, y1); the end point itself is not drawn.
+// From (x0, y0) towards (x1, y1); the end point itself is not drawn. Only the part over the
+// canvas is walked, so a line of any length costs at most one step per row or column.
 void DrawLine(Canvas& canvas, long long x0, long long y0, long long x1, long long y1,
               uint32_t colour);
 // The disk of the pixels with dx^2 + dy^2 <= r^2 + r; radius 0 is the single centre pixel.

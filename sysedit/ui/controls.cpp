@@ -75,10 +75,10 @@ QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
 }
 
 void MarkField(QLineEdit* field, bool bad, const char* why) {
+  field->setToolTip(bad ? QString::fromUtf8(why) : QString());  // the reason may change
   if (bad == field->property("bad").toBool()) return;
   field->setProperty("bad", bad);
   field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd0d0; }") : QString());
-  field->setToolTip(bad ? QString::fromUtf8(why) : QString());
 }
 
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {
@@ -116,6 +116,16 @@ bool CheckNumberField(QLineEdit* field, NumberForm form, int maxLength) {
   MarkField(field, !ok,
             form == NumberForm::kInteger ? "Hier gehört eine ganze Zahl hin (z. B. -250)."
                                          : "Hier gehört eine Zahl hin (z. B. 1.5).");
+  return ok;
+}
+
+bool CheckIntField(QLineEdit* field, int low, int high) {
+  const std::string text = TrimBlanks(ToLatin1(field->text()));
+  bool ok = text.empty() || (IsStrictInt(text) && ReadInt(text) >= low && ReadInt(text) <= high);
+  if (!field->isEnabled()) ok = true;
+  const QString why =
+      QString::fromUtf8("Hier gehört eine ganze Zahl von %1 bis %2 hin.").arg(low).arg(high);
+  MarkField(field, !ok, why.toUtf8().constData());
   return ok;
 }
 

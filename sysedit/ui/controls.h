@@ -57,6 +57,8 @@ enum class NumberForm { kInteger, kDecimal };
 // Checks an enabled field: empty or a number of the form that fits `maxLength` characters.
 // Marks the field when it is not; returns whether it is fine.
 bool CheckNumberField(QLineEdit* field, NumberForm form, int maxLength = 11);
+// Checks an enabled integer field: empty or an integer in low..high. Marks the field when not.
+bool CheckIntField(QLineEdit* field, int low, int high);
 // The field's number (trimmed; empty or malformed text gives 0).
 int FieldInt(const QLineEdit* field);
 double FieldDecimal(const QLineEdit* field);

@@ -144,6 +144,9 @@ void RefreshElements(EditorApp& app);
 void RefreshRoutes(EditorApp& app);
 void RefreshPlaces(EditorApp& app, unsigned parts);
 void RefreshNotes(EditorApp& app);
+// A system was loaded or started anew: the place boxes, the stock figures and the
+// "Warenortspreis :" box forget the previous system (RefreshPlaces then fills them again).
+void ResetPlacesTab(EditorApp& app);
 void UpdateElementButtons(EditorApp& app);
 void UpdateRouteButtons(EditorApp& app);
 void UpdatePlaceButtons(EditorApp& app);

@@ -6,6 +6,7 @@
 
 #include "formats/text_rules.h"
 #include "sysedit/document/edits.h"
+#include "sysedit/document/place_names.h"
 #include "sysedit/ui/controls.h"
 #include "sysedit/ui/editor_app.h"
 
@@ -98,7 +99,8 @@ EditorElement ElementFromPanel(const EditorApp& app) {
   if (QListWidgetItem* type = tab.typeList->currentItem(); type && type->isSelected()) {
     element.elementType = ToLatin1(type->text());
   }
-  element.name = ToLatin1(tab.name->text());
+  // The files and the game trim names; a blank kept here would name another place file.
+  element.name = TrimBlanks(ToLatin1(tab.name->text()));
   element.groupName = ChoiceText(tab.group);
   element.x = FieldInt(tab.x);
   element.y = FieldInt(tab.y);
@@ -111,25 +113,89 @@ EditorElement ElementFromPanel(const EditorApp& app) {
   return element;
 }
 
-// Number fields hold numbers; a docking ring's name becomes a file name.
+bool ChosenGroupIsRing(const EditorApp& app) {
+  const KindGroup* group = ChosenGroup(app);
+  return group && group->name == kDockingRingGroup;
+}
+
+std::string PanelName(const EditorApp& app) {
+  return TrimBlanks(ToLatin1(app.elements.name->text()));
+}
+
+bool TypeChosen(const ElementsTab& tab) {
+  const QListWidgetItem* type = tab.typeList->currentItem();
+  return type && type->isSelected();
+}
+
+// Number fields hold numbers, the route length one the game can lay; a docking ring's name
+// becomes a file name and fills the place column of the people.
 bool PanelValid(EditorApp& app) {
   ElementsTab& tab = app.elements;
   bool ok = true;
-  for (QLineEdit* field : {tab.x, tab.y, tab.direction, tab.radius, tab.length}) {
+  for (QLineEdit* field : {tab.x, tab.y, tab.direction, tab.radius}) {
     ok = CheckNumberField(field, NumberForm::kInteger) && ok;
   }
+  ok = CheckIntField(tab.length, 0, kMaxRouteLength) && ok;
   ok = CheckNumberField(tab.rotation, NumberForm::kDecimal, 20) && ok;
-  const QString name = tab.name->text();
-  bool nameOk = true;
-  for (const QChar c : name) nameOk = nameOk && c.unicode() >= 0x20 && c.unicode() <= 0xff;
-  const KindGroup* group = ChosenGroup(app);
-  if (group && group->name == kDockingRingGroup) {
-    nameOk = nameOk && !name.contains('/') && !name.contains('\\') && name != "." && name != "..";
+  bool latin1 = true;
+  for (const QChar c : tab.name->text())
+    latin1 = latin1 && c.unicode() >= 0x20 && c.unicode() <= 0xff;
+  const char* why = "Der Name darf nur Zeichen aus Latin-1 enthalten.";
+  bool nameOk = latin1;
+  if (latin1 && ChosenGroupIsRing(app) && tab.name->isEnabled()) {
+    const PlaceNameFault fault = CheckPlaceName(PanelName(app));
+    nameOk = fault == PlaceNameFault::kNone;
+    why = PlaceNameFaultText(fault);
   }
-  MarkField(tab.name, !nameOk,
-            "Der Name darf nur Zeichen aus Latin-1 enthalten; der Name eines Andockrings "
-            "ist ein Dateiname (kein / oder \\).");
+  MarkField(tab.name, !nameOk, why);
   return ok && nameOk;
+}
+
+// Another place of this name would share its file: refused for a new ring, and for a ring
+// renamed to it.
+bool NameTakenByAnotherPlace(const EditorApp& app, const std::string* ownName) {
+  if (!ChosenGroupIsRing(app)) return false;
+  const std::string name = PanelName(app);
+  if (ownName && *ownName == name) return false;
+  for (const EditorPlace& place : app.document.places) {
+    if (place.name == name) return true;
+  }
+  return false;
+}
+
+const EditorElement* SelectedElement(const EditorApp& app) {
+  const int row = SelectedRow(app.elements.list);
+  return row >= 0 && row < static_cast<int>(app.document.elements.size())
+             ? &app.document.elements[row]
+             : nullptr;
+}
+
+// "Ändern" keeps a type the list does not offer (one unknown to the catalogue) while the group
+// stays; a ring renamed keeps the place boxes on its place.
+void ChangeClicked(EditorApp& app) {
+  const int row = SelectedRow(app.elements.list);
+  const EditorElement* selected = SelectedElement(app);
+  if (!selected) return;
+  const EditorElement before = *selected;
+  EditorElement element = ElementFromPanel(app);
+  if (element.elementType.empty() && element.elementGroup == before.elementGroup) {
+    element.elementType = before.elementType;
+    element.colour =
+        ElementColour(app.catalogues.elementDefs, element.elementGroup, element.elementType);
+  }
+  const std::string shownPlace = ChoiceText(app.places.place);
+  const std::string shownInfo = ChoiceText(app.places.infoPlace);
+  AfterChange(app, ChangeElement(app.document, row, element));
+  const bool ringRenamed = before.elementGroup == kDockingRingGroup &&
+                           element.elementGroup == kDockingRingGroup && before.name != element.name;
+  if (!ringRenamed) return;
+  const QString renamed = FromLatin1(element.name);
+  if (shownInfo == before.name) {
+    app.places.infoPlace->setCurrentIndex(app.places.infoPlace->findText(renamed));
+  }
+  if (shownPlace == before.name) {
+    app.places.place->setCurrentIndex(app.places.place->findText(renamed));
+  }
 }
 
 void Connect(EditorApp& app) {
@@ -155,10 +221,7 @@ void Connect(EditorApp& app) {
   });
   QObject::connect(tab.add, &QPushButton::clicked, tab.add,
                    [&app] { AfterChange(app, AddElement(app.document, ElementFromPanel(app))); });
-  QObject::connect(tab.change, &QPushButton::clicked, tab.change, [&app] {
-    AfterChange(app,
-                ChangeElement(app.document, SelectedRow(app.elements.list), ElementFromPanel(app)));
-  });
+  QObject::connect(tab.change, &QPushButton::clicked, tab.change, [&app] { ChangeClicked(app); });
   QObject::connect(tab.remove, &QPushButton::clicked, tab.remove, [&app] {
     const int row = SelectedRow(app.elements.list);
     SelectRow(app.elements.list, -1);
@@ -230,22 +293,25 @@ void UpdateElementButtons(EditorApp& app) {
   for (int k = 0; k < 8 && filled; ++k) {
     if (!MaskUses(tab.mask, k)) continue;
     if (auto* field = qobject_cast<QLineEdit*>(Parameter(tab, k))) {
-      filled = !field->text().isEmpty();
+      filled = !TrimBlanks(ToLatin1(field->text())).empty();
     } else {
       filled = tab.group->currentIndex() >= 0;
     }
   }
-  const bool selected = SelectedRow(tab.list) >= 0;
-  // Two rings of one name would share one place file, the later overwriting the earlier.
-  bool duplicate = false;
-  if (const KindGroup* group = ChosenGroup(app); group && group->name == kDockingRingGroup) {
-    const std::string name = ToLatin1(tab.name->text());
-    for (const EditorPlace& place : app.document.places)
-      duplicate = duplicate || place.name == name;
-  }
-  tab.add->setToolTip(duplicate ? QString::fromUtf8("Einen Ort dieses Namens gibt es schon.")
-                                : QString());
-  tab.add->setEnabled(filled && valid && !duplicate);
-  tab.change->setEnabled(selected && valid);
-  tab.remove->setEnabled(selected);
+  // The game skips an element without a type.
+  const bool typed = TypeChosen(tab);
+  const EditorElement* selected = SelectedElement(app);
+  const bool keepsType = selected && !selected->elementType.empty() && ChosenGroup(app) &&
+                         ChosenGroup(app)->name == selected->elementGroup;
+  const bool addTaken = NameTakenByAnotherPlace(app, nullptr);
+  const bool changeTaken =
+      selected && NameTakenByAnotherPlace(
+                      app, selected->elementGroup == kDockingRingGroup ? &selected->name : nullptr);
+  const QString taken = QString::fromUtf8("Einen Ort dieses Namens gibt es schon.");
+  const QString untyped = QString::fromUtf8("Erst ein Element (die Art) wählen.");
+  tab.add->setToolTip(addTaken ? taken : !typed ? untyped : QString());
+  tab.change->setToolTip(changeTaken ? taken : QString());
+  tab.add->setEnabled(filled && valid && typed && !addTaken);
+  tab.change->setEnabled(selected && valid && (typed || keepsType) && !changeTaken);
+  tab.remove->setEnabled(selected != nullptr);
 }

@@ -18,18 +18,29 @@ const char* kVersion = "0.1";
 void ReportLoad(EditorApp& app, const LoadOutcome& outcome, const char* what) {
   QString text = QString::fromUtf8(what) + " " + FromLatin1(app.document.editedSystem);
   if (!outcome.systemFileFound) text += QString::fromUtf8(": kein System.ini, leeres System");
+  if (!outcome.badPlaceNames.empty()) {
+    // Kept as they are, but each would name a file other than its own: saving refuses them.
+    QStringList names;
+    for (const std::string& name : outcome.badPlaceNames) names << "„" + FromLatin1(name) + "“";
+    text += QString::fromUtf8(" – Ortsnamen, die kein einfacher Dateiname sind: ") +
+            names.join(", ") + QString::fromUtf8(" (vor dem Speichern umbenennen)");
+  }
   if (!outcome.notes.empty()) {
-    text += QString::fromUtf8(" – %1 auffällige Zeilen, z. B. ").arg(outcome.notes.size()) +
-            FromLatin1(outcome.notes.front());
+    text += outcome.notes.size() == 1
+                ? QString::fromUtf8(" – 1 auffällige Zeile: ")
+                : QString::fromUtf8(" – %1 auffällige Zeilen, z. B. ").arg(outcome.notes.size());
+    text += FromLatin1(outcome.notes.front());
   }
   ShowStatus(app, text);
 }
 
-// A new document: rows chosen in the old one would name other records.
+// A new document: rows chosen in the old one would name other records, and places, figures
+// and choices shown for the old one must not be saved into this one.
 void ClearSelections(EditorApp& app) {
   SelectRow(app.elements.list, -1);
   SelectRow(app.routes.routeList, -1);
   SelectRow(app.places.people, -1);
+  ResetPlacesTab(app);
 }
 
 }  // namespace
@@ -91,15 +102,20 @@ bool CommandSave(EditorApp& app) {
   if (!outcome.ok) {
     QString details;
     for (const std::string& error : outcome.errors) details += QString::fromStdString(error) + "\n";
+    const char* what = outcome.refused
+                           ? "Das System „%1“ wurde nicht gespeichert, keine Datei wurde "
+                             "geschrieben. Die Daten gelten weiter als ungespeichert."
+                           : "Das System „%1“ konnte nicht vollständig gespeichert werden. Die "
+                             "Daten gelten weiter als ungespeichert.";
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8("Speichern"),
-                    QString::fromUtf8("Das System „%1“ konnte nicht vollständig gespeichert "
-                                      "werden. Die Daten gelten weiter als ungespeichert.")
-                        .arg(FromLatin1(name)),
-                    QMessageBox::Ok, app.window);
-    box.setObjectName("SaveFailed");
+                    QString::fromUtf8(what).arg(FromLatin1(name)), QMessageBox::Ok, app.window);
+    box.setObjectName(outcome.refused ? "SaveRefused" : "SaveFailed");
     box.setInformativeText(details.trimmed());
     box.exec();
-    ShowStatus(app, QString::fromUtf8("Speichern fehlgeschlagen"));
+    ShowStatus(app, QString::fromUtf8(outcome.refused ? "Nicht gespeichert: "
+                                                      : "Speichern "
+                                                        "fehlgeschlagen: ") +
+                        QString::fromStdString(outcome.errors.empty() ? "" : outcome.errors[0]));
     return false;
   }
   ShowStatus(app, QString::fromUtf8("Gespeichert: ") + FromLatin1(name));

@@ -385,11 +385,13 @@ void RefreshPlaces(EditorApp& app, unsigned parts) {
     const std::vector<std::string> names = PlaceNames(app);
     FillChoice(tab.place, names);
     FillChoice(tab.infoPlace, names);
-    SetChoiceText(tab.infoPlace, info, static_cast<int>(names.size()));
     {
-      // A removed place leaves the box without a choice.
+      // A removed or renamed place leaves the boxes without a choice: they list this system's
+      // places only.
       const QSignalBlocker blocker(tab.place);
+      const QSignalBlocker infoBlocker(tab.infoPlace);
       tab.place->setCurrentIndex(current.isEmpty() ? -1 : tab.place->findText(current));
+      tab.infoPlace->setCurrentIndex(info.isEmpty() ? -1 : tab.infoPlace->findText(info));
     }
     ShowOffers(app);
     ShowStock(app);
@@ -400,6 +402,21 @@ void RefreshPlaces(EditorApp& app, unsigned parts) {
       ShowPerson(app, app.document.people[person]);  // an undone change shows its old values
     }
   }
+}
+
+void ResetPlacesTab(EditorApp& app) {
+  PlacesTab& tab = app.places;
+  FillChoice(tab.place, {});
+  FillChoice(tab.infoPlace, {});
+  SelectRow(tab.stock, -1);
+  for (int row = 0; row < tab.stock->topLevelItemCount(); ++row) {
+    const size_t good = static_cast<size_t>(row);
+    tab.stock->topLevelItem(row)->setText(1, good < app.catalogues.goodsDefaults.size()
+                                                 ? FromLatin1(app.catalogues.goodsDefaults[good])
+                                                 : QString());
+  }
+  const QSignalBlocker blocker(tab.figure);
+  tab.figure->setText("0");
 }
 
 void UpdatePlaceButtons(EditorApp& app) {

@@ -87,11 +87,6 @@ TEST(PlaceRules, DockingRingsBringAndTakeTheirPlaces) {
   AddElement(document, Ring("Werft"));
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
 
-  // Renaming a ring keeps its place under the old name.
-  EditorElement renamed = Ring("Neuhafen");
-  ChangeElement(document, 0, renamed);
-  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
-
   // Removing an element of another group that shares the name also removes the place.
   RemoveElement(document, 1);
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Werft"}));
@@ -99,6 +94,49 @@ TEST(PlaceRules, DockingRingsBringAndTakeTheirPlaces) {
   Undo(document);
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
   EXPECT_EQ(document.elements[1].elementGroup, "Planeten");
+
+  // Renaming a ring carries its place to the new name; renaming the planet touches no place.
+  ChangeElement(document, 0, Ring("Neuhafen"));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Neuhafen", "Werft"}));
+  ChangeElement(document, 1, Planet("Werft II"));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Neuhafen", "Werft"}));
+}
+
+TEST(PlaceRules, ARenamedRingTakesItsPeopleOnlyWhenNoRingKeepsTheOldName) {
+  // Two rings of one name, as a file may hold them: each owns one of the two places.
+  EditorDocument document;
+  AddElement(document, Ring("Hafen"));
+  AddElement(document, Ring("Hafen"));
+  AddOffers(document, "Hafen", OfferKind::kShips, {"Schwalbe"});
+  EditorPerson local, informant;
+  local.placeName = "Hafen";
+  informant.placeName = "Werft";
+  informant.infoPlace = "Hafen";
+  AddPerson(document, local);
+  AddPerson(document, informant);
+
+  // The second ring takes the second place along; the people stay with the ring still named so.
+  ChangeElement(document, 1, Ring("Hafen II"));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Hafen II"}));
+  EXPECT_EQ(document.places[1].shipOffers, MakeOfferRecord("Schwalbe", "-1"));
+  EXPECT_EQ(document.people[0].placeName, "Hafen");
+  EXPECT_EQ(document.people[1].infoPlace, "Hafen");
+  EXPECT_TRUE(document.retiredPlaceNames.empty());  // "Hafen" is still written
+
+  // Now no ring keeps "Hafen": its people and those informing about it follow, and its file
+  // is retired for the next save.
+  ChangeElement(document, 0, Ring("Hafen I"));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen I", "Hafen II"}));
+  EXPECT_EQ(document.people[0].placeName, "Hafen I");
+  EXPECT_EQ(document.people[1].placeName, "Werft");
+  EXPECT_EQ(document.people[1].infoPlace, "Hafen I");
+  EXPECT_EQ(document.retiredPlaceNames, std::vector<std::string>{"Hafen"});
+
+  // Undone, the name left behind is the new one.
+  Undo(document);
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Hafen II"}));
+  EXPECT_EQ(document.people[1].infoPlace, "Hafen");
+  EXPECT_EQ(document.retiredPlaceNames, (std::vector<std::string>{"Hafen", "Hafen I"}));
 }
 
 TEST(PlaceRules, ARingAddedAgainGetsItsPeopleBackButNotItsOffers) {

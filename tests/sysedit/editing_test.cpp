@@ -87,6 +87,7 @@ TEST_F(EditingTest, GroupMaskSwitchesTheFieldsAndTheAddButton) {
   ElementsTab& tab = app->elements;
   ChooseGroup("Sonnen");  // mask 00110010: X, Y and radius
   EXPECT_EQ(tab.typeList->count(), 1);
+  tab.typeList->setCurrentRow(0);  // an element needs its type
   EXPECT_FALSE(tab.name->isEnabled());
   EXPECT_FALSE(tab.group->isEnabled());
   EXPECT_TRUE(tab.x->isEnabled());
@@ -160,25 +161,26 @@ TEST_F(EditingTest, DockingRingsKeepThePlaceBoxesInStep) {
   tab.name->setText(QString::fromUtf8("Hafen Süd"));
   EXPECT_FALSE(tab.add->isEnabled());
 
-  // Renaming keeps the place under its old name.
+  // Renaming carries the place to the new name.
   SelectRow(tab.list, 5);
   Type(tab.name, "Umbenannt");
   Click(tab.change);
-  EXPECT_EQ(Items(app->places.place), three);
+  const std::vector<std::string> renamed = {"Hafen Süd", "Ring Zwei", "Umbenannt"};
+  EXPECT_EQ(Items(app->places.place), renamed);
+  EXPECT_EQ(Items(app->places.infoPlace), renamed);
 
   // Removing the planet-less ring "Ring Zwei" removes its place from both boxes.
   ChoosePlace("Ring Zwei");
   SelectRow(tab.list, 4);
   Click(tab.remove);
-  EXPECT_EQ(Items(app->places.place), (std::vector<std::string>{"Hafen Süd", "Neuer Ring"}));
+  EXPECT_EQ(Items(app->places.place), (std::vector<std::string>{"Hafen Süd", "Umbenannt"}));
   EXPECT_EQ(app->places.place->currentIndex(), -1);  // the chosen place is gone
   EXPECT_EQ(tab.list->topLevelItemCount(), 5);
 
   // Ctrl+Z brings ring and place back; Ctrl+Y removes them again.
   PressShortcut(tab.list, Qt::Key_Z);
   EXPECT_EQ(tab.list->topLevelItemCount(), 6);
-  EXPECT_EQ(Items(app->places.place),
-            (std::vector<std::string>{"Hafen Süd", "Ring Zwei", "Neuer Ring"}));
+  EXPECT_EQ(Items(app->places.place), renamed);
   PressShortcut(tab.list, Qt::Key_Y);
   EXPECT_EQ(tab.list->topLevelItemCount(), 5);
 }

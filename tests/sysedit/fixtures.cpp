@@ -45,8 +45,6 @@ std::string Lines(std::initializer_list<std::string> lines) {
   return text;
 }
 
-namespace {
-
 std::string Pad(const std::string& text, size_t width) {
   return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
@@ -67,8 +65,6 @@ std::string Element(std::initializer_list<std::string> values) {
   }
   return text;
 }
-
-}  // namespace
 
 void WriteTinyUniverse(const std::filesystem::path& ini) {
   WriteBytes(ini / "_Elemente.ini",

@@ -22,6 +22,15 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 // Each line followed by CR LF.
 std::string Lines(std::initializer_list<std::string> lines);
 
+// A field padded with blanks to `width` (a longer text stays whole).
+std::string Pad(const std::string& text, size_t width);
+// A 190-character person line of a place file.
+std::string Person(const std::string& mainKind, const std::string& subKind, const std::string& from,
+                   const std::string& against, const std::string& x, const std::string& y,
+                   const std::string& ships, const std::string& info, const std::string& price);
+// One ten-line element record of System.ini: the group, then the nine values.
+std::string Element(std::initializer_list<std::string> values);
+
 // Catalogues (Latin-1, CR LF) and the system "Testsystem" in the editor's own form.
 void WriteTinyUniverse(const std::filesystem::path& ini);
 

@@ -6,6 +6,7 @@
 #include "sysedit/document/document.h"
 #include "sysedit/map/map_render.h"
 #include "sysedit/map/map_view.h"
+#include "sysedit/map/raster.h"
 
 namespace {
 
@@ -164,6 +165,72 @@ TEST(MapElements, ShapesInTheirMapColours) {
   EXPECT_EQ(map.At(365, 355), kBlack);
 
   EXPECT_EQ(map.At(451, 451), kBlack);  // a group the map does not know draws nothing
+}
+
+// The plain step-by-step walk from one end to the other, every pixel checked against the
+// canvas: what a line must look like wherever it starts.
+std::vector<uint32_t> WalkedLine(long long x0, long long y0, long long x1, long long y1) {
+  std::vector<uint32_t> pixels(kMapSize * kMapSize, 0);
+  const long long dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
+  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  long long error = dx + dy;
+  while (x0 != x1 || y0 != y1) {
+    if (x0 >= 0 && y0 >= 0 && x0 < kMapSize && y0 < kMapSize) pixels[y0 * kMapSize + x0] = 1;
+    const long long doubled = 2 * error;
+    if (doubled >= dy) {
+      error += dy;
+      x0 += sx;
+    }
+    if (doubled <= dx) {
+      error += dx;
+      y0 += sy;
+    }
+  }
+  return pixels;
+}
+
+std::vector<uint32_t> DrawnLine(long long x0, long long y0, long long x1, long long y1) {
+  std::vector<uint32_t> pixels(kMapSize * kMapSize, 0);
+  Canvas canvas{pixels.data(), kMapSize, kMapSize, kMapSize};
+  DrawLine(canvas, x0, y0, x1, y1, 1);
+  return pixels;
+}
+
+TEST(MapLines, AFarStartOrEndDrawsThePixelsOfTheWholeWalk) {
+  // Lines that begin or end far outside the map, in every direction, and short ones inside.
+  const long long ends[][4] = {
+      {-30011, -20017, 700, 530}, {-40000, 123, 900, 401},
+      {250, 250, 88889, -77777},  {-5, 90001, 505, -89999},
+      {123457, 250, -98765, 260}, {251, -60000, 249, 60000},
+      {10, 10, 490, 17},          {480, 3, 12, 499},
+      {-1000, -1000, 1500, 1500}, {77777, 33333, -66666, -123},
+      {3, -99999, 497, 99999},    {250, 250, 250, 250},
+  };
+  for (const auto& line : ends) {
+    EXPECT_EQ(DrawnLine(line[0], line[1], line[2], line[3]),
+              WalkedLine(line[0], line[1], line[2], line[3]))
+        << line[0] << "," << line[1] << " -> " << line[2] << "," << line[3];
+  }
+}
+
+TEST(MapLines, ARouteOfAnyLengthDrawsOnlyWhatTheMapShows) {
+  EditorDocument document;
+  EditorElement lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
+  lane.direction = 30;
+  lane.length = 999999999;
+  document.elements.push_back(lane);
+  for (int position = 0; position < 4; ++position) {
+    const Rendered map = Render(document, Zoom(position), NoMarks());
+    const MapPoint start = WorldToMap(Zoom(position), 50000, 50000);
+    if (start.x >= 0 && start.x < kMapSize && start.y >= 0 && start.y < kMapSize) {
+      EXPECT_EQ(map.At(start.x, start.y), qRgb(255, 255, 255)) << position;
+    }
+    // Along 30 degrees the line leaves through the right or bottom border.
+    int lit = 0;
+    for (int v = 0; v < kMapSize; ++v) lit += map.At(kMapSize - 1, v) == qRgb(255, 255, 255);
+    for (int u = 0; u < kMapSize; ++u) lit += map.At(u, kMapSize - 1) == qRgb(255, 255, 255);
+    EXPECT_GE(lit, 1) << position;
+  }
 }
 
 TEST(MapMarkers, SelectionPlaceRouteAndCrosses) {
