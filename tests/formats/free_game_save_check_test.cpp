@@ -11,7 +11,7 @@
 #include "formats/place_file.h"
 #include "formats/save_check.h"
 #include "formats/system_file.h"
-#include "tests/formats/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/formats/test_text.h"
 
 namespace {

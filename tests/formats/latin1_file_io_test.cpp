@@ -15,7 +15,7 @@
 #include "formats/text_collections.h"
 #include "formats/universe_file.h"
 #include "formats/weapon_catalogue.h"
-#include "tests/formats/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 TEST(Latin1, RoundTripsEveryByte) {
   std::string all;

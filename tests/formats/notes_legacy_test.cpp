@@ -3,7 +3,7 @@
 #include "formats/group_catalogue.h"
 #include "formats/legacy_files.h"
 #include "formats/note_file.h"
-#include "tests/formats/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/formats/test_text.h"
 
 TEST(NoteFile, TextIsStoredExactlyWithoutFinalLineEnd) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/goods_catalogue.h"
-#include "tests/formats/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/formats/test_text.h"
 
 namespace {

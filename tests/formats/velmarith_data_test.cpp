@@ -10,7 +10,7 @@
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
-#include "tests/formats/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/formats/test_text.h"
 #include "tools/velmarith-data/commands.h"
 

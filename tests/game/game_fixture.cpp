@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <vector>
 
 #include <jpeglib.h>
@@ -78,17 +77,6 @@ void WriteWav(const std::filesystem::path& file) {
 }
 
 }  // namespace
-
-FixtureFolder::FixtureFolder() {
-  static std::mt19937 names(std::random_device{}());
-  path = std::filesystem::temp_directory_path() / ("velmarith-test-" + std::to_string(names()));
-  std::filesystem::create_directories(path);
-}
-
-FixtureFolder::~FixtureFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path, ignored);
-}
 
 void WriteFixtureFile(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::create_directories(file.parent_path());

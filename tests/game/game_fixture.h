@@ -5,16 +5,11 @@
 #include <string>
 
 #include "game/shell/game.h"
+#include "tests/support/temp_folder.h"
 
-// A game folder made by a test: every picture of the numbering plan as a small picture, so that
-// start-up runs without the generated assets. Removed again when the folder goes out of scope.
-struct FixtureFolder {
-  std::filesystem::path path;
-  FixtureFolder();
-  ~FixtureFolder();
-  FixtureFolder(const FixtureFolder&) = delete;
-  FixtureFolder& operator=(const FixtureFolder&) = delete;
-};
+// A game folder made by a test (fill it with WriteMediaFixture and the universe fixtures), so that
+// start-up runs without the generated assets. Removed again when it goes out of scope.
+using FixtureFolder = TempFolder;
 
 // Writes every planned picture (and a short sound) into the folder; font pictures get a filled
 // block in every glyph cell so that drawn text shows up in the pixels.

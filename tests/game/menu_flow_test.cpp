@@ -64,10 +64,14 @@ class MenuFlow : public testing::Test {
   }
 
   // The start menu, then flight frames, until the schedule's last frame.
+  // A run that ends before a scheduled frame fails: its checks would silently not have run.
   void Play(int frames) {
     lastFrame = frames;
     OpenStartMenu(*game);
     while (!game->media.quitRequested) RunFrame(*game);
+    if (!schedule.empty()) {
+      EXPECT_GE(frame, schedule.rbegin()->first) << "the run ended before its last check";
+    }
   }
 
   FixtureFolder folder;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "formats/latin1.h"
 #include "game/flight/docking.h"
@@ -92,6 +94,30 @@ TEST(FrameLoop, AnnouncementWaitsForEachClipAndEndsAtTwenty) {
   EXPECT_EQ(game->world.docking.announcementStep, 0);
   AdvanceAnnouncement(game->world.docking, game->media);
   EXPECT_EQ(game->world.docking.announcementStep, 0);
+}
+
+// With the voice clips loaded, each step that starts a clip waits while it plays.
+TEST(FrameLoop, AnnouncementStepWaitsWhileAClipPlays) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  const std::string clip = (folder.path / "WAV" / "Klick.wav").string();
+  for (int number = 10; number <= 13; ++number) ASSERT_TRUE(LoadClip(game->media, number, clip));
+  DockingState& docking = game->world.docking;
+  docking.announcementStep = 1;
+  for (int i = 0; i < 3; ++i) AdvanceAnnouncement(docking, game->media);
+  ASSERT_EQ(docking.announcementStep, 4);  // clip 10 started
+  ASSERT_TRUE(ClipPlaying(game->media));
+  AdvanceAnnouncement(docking, game->media);
+  AdvanceAnnouncement(docking, game->media);
+  EXPECT_EQ(docking.announcementStep, 4);  // held while the clip plays
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (ClipPlaying(game->media) && std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_FALSE(ClipPlaying(game->media));
+  AdvanceAnnouncement(docking, game->media);
+  EXPECT_EQ(docking.announcementStep, 5);
 }
 
 TEST(FrameLoop, F12WritesAScreenshotIntoTheGameFolder) {

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <memory>
-#include <random>
 #include <sstream>
 
 #include <QAbstractButton>
@@ -14,17 +13,6 @@
 #include <QTimer>
 
 #include "formats/latin1.h"
-
-TempFolder::TempFolder() {
-  std::random_device random;
-  path = std::filesystem::temp_directory_path() / ("sysedit-test-" + std::to_string(random()));
-  std::filesystem::create_directories(path);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code error;
-  std::filesystem::remove_all(path, error);
-}
 
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -139,12 +127,7 @@ bool WriteSampleUniverse(const std::filesystem::path& ini) {
   if (!std::filesystem::is_directory(data)) return false;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(data)) {
     if (!entry.is_regular_file()) continue;
-    std::string text = Utf8ToLatin1(ReadBytes(entry.path()));
-    std::string converted;
-    for (char c : text) {
-      if (c == '\n') converted += '\r';
-      converted += c;
-    }
+    const std::string converted = GameTextFromRepository(ReadBytes(entry.path()), nullptr);
     WriteBytes(ini / std::filesystem::relative(entry.path(), data), converted);
   }
   return true;

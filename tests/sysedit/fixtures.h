@@ -6,16 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/temp_folder.h"
+
 class QWidget;
 
-// A fresh folder below the system's temporary folder, removed again at the end of the test.
-struct TempFolder {
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::filesystem::path path;
-};
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);

@@ -19,6 +19,7 @@
 #include "formats/media_plan.h"
 #include "formats/ship_catalogue.h"
 #include "formats/weapon_catalogue.h"
+#include "tests/support/temp_folder.h"
 #include "tools/mkassets/generate.h"
 #include "tools/mkassets/media_extra.h"
 #include "tools/mkassets/text_render.h"
@@ -30,10 +31,6 @@ namespace fs = std::filesystem;
 fs::path DataFolder() {
   const char* source = std::getenv("VELMARITH_SOURCE_DIR");
   return fs::path(source ? source : MKASSETS_TEST_SOURCE_DIR) / "data";
-}
-
-fs::path Scratch(const std::string& name) {
-  return fs::temp_directory_path() / ("mkassets-" + name + "-" + std::to_string(::getpid()));
 }
 
 struct Picture {
@@ -98,9 +95,8 @@ class MkassetsFolder : public testing::Test {
       folder_ = build / "Velmarith";
       return;
     }
-    folder_ = Scratch("folder");
-    owned_ = true;
-    fs::remove_all(folder_);
+    scratch_ = new TempFolder("mkassets-folder");
+    folder_ = scratch_->path;
     GenerateOptions options;
     options.gameDir = folder_;
     options.dataDir = DataFolder();
@@ -109,7 +105,8 @@ class MkassetsFolder : public testing::Test {
     GenerateGameFolder(options, sink);
   }
   static void TearDownTestSuite() {
-    if (owned_) fs::remove_all(folder_);
+    delete scratch_;
+    scratch_ = nullptr;
   }
 
   static fs::path File(const std::string& dataPath) { return DataPath(folder_, dataPath); }
@@ -120,10 +117,10 @@ class MkassetsFolder : public testing::Test {
   }
 
   static fs::path folder_;
-  static bool owned_;
+  static TempFolder* scratch_;  // set when the suite generated its own folder
 };
 fs::path MkassetsFolder::folder_;
-bool MkassetsFolder::owned_ = false;
+TempFolder* MkassetsFolder::scratch_ = nullptr;
 
 TEST_F(MkassetsFolder, EveryPlannedFileLoadsAsTheGameLoadsIt) {
   int pictures = 0, sounds = 0;
@@ -308,8 +305,8 @@ TEST_F(MkassetsFolder, EveryWeaponTypeHasItsTwoPictures) {
 }
 
 TEST_F(MkassetsFolder, ASecondRunWritesTheSameBytes) {
-  const fs::path again = Scratch("again");
-  fs::remove_all(again);
+  const TempFolder scratch("mkassets-again");
+  const fs::path& again = scratch.path;
   GenerateOptions options;
   options.gameDir = again;
   options.dataDir = DataFolder();
@@ -331,13 +328,12 @@ TEST_F(MkassetsFolder, ASecondRunWritesTheSameBytes) {
     ++compared;
   }
   EXPECT_GT(compared, 200);
-  fs::remove_all(again);
 }
 
 TEST(MkassetsVoices, EveryDockingRingGetsItsFourClips) {
   namespace fs = std::filesystem;
-  const fs::path folder = Scratch("voices");
-  fs::remove_all(folder);
+  const TempFolder scratch("mkassets-voices");
+  const fs::path& folder = scratch.path;
   // A one-system universe whose place name has an umlaut and a quote, spoken without a shell.
   fs::create_directories(folder / "INI" / "Heimat");
   std::ofstream(folder / "INI" / "Universum.ini", std::ios::binary)
@@ -349,7 +345,8 @@ TEST(MkassetsVoices, EveryDockingRingGetsItsFourClips) {
   ASSERT_EQ(places.size(), 1u);
   EXPECT_EQ(places[0].systemFolder, "Heimat");
   EXPECT_EQ(places[0].placeName, "Station \"M\xFChle\"");
-  if (!VoiceAvailable()) GTEST_SKIP() << "espeak-ng is not installed";
+  // The install script provides espeak-ng: without it the game folder would have no voices.
+  ASSERT_TRUE(VoiceAvailable()) << "espeak-ng is not installed";
   AssetSink sink;
   sink.gameDir = folder;
   EXPECT_EQ(GenerateVoices(sink, places), 4);
@@ -364,7 +361,6 @@ TEST(MkassetsVoices, EveryDockingRingGetsItsFourClips) {
     EXPECT_GT(length, 2000u) << path;
     SDL_FreeWAV(buffer);
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace

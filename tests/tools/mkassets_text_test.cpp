@@ -5,6 +5,7 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "tests/support/temp_folder.h"
 #include "tools/mkassets/text_data.h"
 
 namespace {
@@ -66,8 +67,8 @@ TEST(MkassetsText, RejectsTextWithoutLatin1FormNamingFileAndLine) {
 
 TEST(MkassetsText, ConvertsTheTreeKeepsUtf8NamesAndForeignFiles) {
   namespace fs = std::filesystem;
-  const fs::path root = fs::temp_directory_path() / ("mkassets-text-" + std::to_string(::getpid()));
-  fs::remove_all(root);
+  const TempFolder scratch("mkassets-text");
+  const fs::path& root = scratch.path;
   WriteFile(root / "data/INI/Alpha/Orte/Kopfgeldb\xC3\xB6rse.ini", "[Schiffe]\nKr\xC3\xB6te\n");
   WriteFile(root / "data/TXT/Gruppen.txt",
             "Gr\xC3\xBC\xC3\x9F"
@@ -90,7 +91,6 @@ TEST(MkassetsText, ConvertsTheTreeKeepsUtf8NamesAndForeignFiles) {
   } catch (const std::runtime_error& error) {
     EXPECT_NE(std::string(error.what()).find("INI/Waren.ini:2"), std::string::npos) << error.what();
   }
-  fs::remove_all(root);
 }
 
 }  // namespace

@@ -13,9 +13,11 @@
 #include "formats/file_io.h"
 #include "formats/group_catalogue.h"
 #include "formats/latin1.h"
+#include "tests/support/temp_folder.h"
 #include "formats/ship_catalogue.h"
 #include "formats/system_file.h"
 #include "formats/text_rules.h"
+#include "formats/traffic_loadouts.h"
 #include "formats/universe_file.h"
 #include "formats/weapon_catalogue.h"
 #include "tools/velmarith-data/prices.h"
@@ -26,14 +28,12 @@ namespace {
 
 // The built game folder when the build has made it; otherwise data/ converted here the way the
 // build converts it (UTF-8 to Latin-1, LF to CR LF).
-fs::path SampleGameFolder() {
+fs::path SampleGameFolder(TempFolder*& scratch) {
   const fs::path build = PRICES_TEST_BUILD_DIR;
   if (fs::exists(build / "Velmarith" / "INI" / "Universum.ini")) return build / "Velmarith";
   const fs::path data = fs::path(PRICES_TEST_SOURCE_DIR) / "data";
-  // ctest runs each test in a process of its own, maybe side by side: one folder each.
-  const fs::path root =
-      fs::temp_directory_path() / ("velmarith_prices_sample_" + std::to_string(::getpid()));
-  fs::remove_all(root);
+  scratch = new TempFolder("prices-sample");
+  const fs::path root = scratch->path;
   for (const char* top : {"INI", "TXT"}) {
     for (const auto& entry : fs::recursive_directory_iterator(data / top)) {
       const fs::path target = root / top / fs::relative(entry.path(), data / top);
@@ -52,41 +52,18 @@ fs::path SampleGameFolder() {
 
 class SampleUniverse : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { folder = new fs::path(SampleGameFolder()); }
+  static void SetUpTestSuite() { folder = new fs::path(SampleGameFolder(scratch)); }
   static void TearDownTestSuite() {
-    if (folder->filename().string().starts_with("velmarith_prices_sample_")) {
-      fs::remove_all(*folder);
-    }
+    delete scratch;
+    scratch = nullptr;
     delete folder;
   }
   static fs::path Ini() { return *folder / "INI"; }
   static fs::path* folder;
+  static TempFolder* scratch;  // set when the suite converted data/ itself
 };
 fs::path* SampleUniverse::folder = nullptr;
-
-// The route traffic's fixed loadouts: group, ship, weapons.
-struct Loadout {
-  const char* group;
-  const char* ship;
-  std::vector<const char*> weapons;
-};
-const std::vector<Loadout> kLoadouts = {
-    {"Die Allianz", "Schwalbe", {"Loku III", "Subune B", "Subune B", "Loku III"}},
-    {"Die freien Händler", "langer Transporter", {"Hiqaqu 2", "Hiqaqu 2"}},
-    {"Die Blacks", "Habicht", {"Ryplo (Prototyp)", "Ryplo", "Ryplo", "Ryplo (Prototyp)"}},
-    {"Die Kopfgeldjäger", "Krebs", {"Bramutey Alpha Typ", "Ryplo", "Ryplo", "Bramutey Alpha Typ"}},
-    {"Die Kopfgeldjäger", "Schwalbe", {"Xiho II", "Xiho I", "Xiho II"}},
-    {"Die Recosus", "Falke", {"Pova (verbessert)", "Pova (verbessert)"}},
-    {"Das Cime-Regime",
-     "Kröte",
-     {"Bramutey Beta Typ", "Wokuni I", "Wokuni I", "Bramutey Beta Typ"}},
-    {"Der Qema-Bund", "Floh", {"Nostla Typ 2", "Nostla Typ 1", "Nostla Typ 2"}},
-    {"Die Händlerkoalition", "Tradership", {"Nicosta (Prototyp)", "Nicosta (Prototyp)"}},
-    {"Die Dajuc", "Krebs", {"Gunexus I", "Gunexus II", "Gunexus II", "Gunexus I"}},
-    {"Die Schmuggler",
-     "Scorpion",
-     {"Spaticel ONE", "Xiho II", "Gunexus III", "Xiho II", "Spaticel ONE"}},
-};
+TempFolder* SampleUniverse::scratch = nullptr;
 
 int SlotClass(const ShipType& ship, int slot) {
   return ReadInt(Columns(ship.slotClasses, 5 * slot + 1, 5 * slot + 5));
@@ -103,16 +80,17 @@ TEST_F(SampleUniverse, CataloguesHoldTheGroupsShipsAndWeaponsOfTheTraffic) {
   ASSERT_GE(ships.shipTypeCount, 12);
   EXPECT_GT(ships.shipTypes[1].cargoCapacity, 0);  // the starting ship can trade
 
-  for (const Loadout& loadout : kLoadouts) {
-    SCOPED_TRACE(loadout.ship);
-    EXPECT_NE(GroupIndex(groups, Utf8ToLatin1(loadout.group)), 0);
-    const int ship = ShipTypeIndex(ships, Utf8ToLatin1(loadout.ship));
+  // The route traffic's fixed loadouts, as the game uses them.
+  for (const TrafficLoadout& loadout : TrafficLoadouts()) {
+    SCOPED_TRACE(Latin1ToUtf8(loadout.shipType));
+    EXPECT_NE(GroupIndex(groups, loadout.group), 0);
+    const int ship = ShipTypeIndex(ships, loadout.shipType);
     ASSERT_NE(ship, 0);
     const ShipType& type = ships.shipTypes[ship];
     ASSERT_GE(type.slotCount, static_cast<int>(loadout.weapons.size()));
     for (size_t slot = 0; slot < loadout.weapons.size(); ++slot) {
       const int weapon = WeaponTypeIndex(weapons, loadout.weapons[slot]);
-      ASSERT_NE(weapon, 0) << loadout.weapons[slot];
+      ASSERT_NE(weapon, 0) << Latin1ToUtf8(loadout.weapons[slot]);
       EXPECT_LE(weapons.weaponTypes[weapon].weaponClass, SlotClass(type, slot));
     }
   }

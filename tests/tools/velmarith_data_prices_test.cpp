@@ -7,6 +7,7 @@
 #include "formats/latin1.h"
 #include "formats/place_file.h"
 #include "formats/text_rules.h"
+#include "tests/support/temp_folder.h"
 #include "tools/velmarith-data/prices.h"
 
 namespace fs = std::filesystem;
@@ -48,10 +49,6 @@ void WritePlace(const fs::path& ini, const std::string& system, const std::strin
 class PricesFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() /
-           ("velmarith_prices_" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root);
     const fs::path ini = root / "INI";
     WriteGameFile(ini / "Universum.ini",
                   {"[Systeme]", "Nord", "0", "0", "[Systeme]", "Süd", "0", "100000"});
@@ -74,9 +71,9 @@ class PricesFixture : public ::testing::Test {
     WritePlace(ini, "Süd", "Alpha", {"Wasser"}, Stock(1000, 60));
     WritePlace(ini, "Süd", "Gamma", {"Wasser", "Erz"}, Stock(150, 40));
   }
-  void TearDown() override { fs::remove_all(root); }
 
-  fs::path root;
+  TempFolder scratch{"prices"};
+  fs::path root = scratch.path;
 };
 
 TEST_F(PricesFixture, PlacesAreReadAsTheGameReadsThem) {
