@@ -64,7 +64,13 @@ int main() {
 
   while (!game->media.quitRequested) RunFrame(*game);
 
-  const int status = script.status;
+  int status = script.status;
+  if (scripted && script.next < script.commands.size()) {
+    // The game ended before the script was done: whatever it still meant to check went unchecked.
+    std::fprintf(stderr, "%s:%d: the run ended at frame %d before this line\n", script.name.c_str(),
+                 script.commands[script.next].line, script.frame);
+    status = 1;
+  }
   ShutdownMedia(game->media);
   return status;
 }

@@ -40,10 +40,16 @@ void ReadInput(Game& game) {
   UpdateMouseButtons(game.ui, game.media);
 }
 
-// Escape opens the pause menu, which returns into this same frame; true when the program ends.
-bool HandleEscape(Game& game) {
-  if (!KeyReleased(game.media, kKeyEscape)) return false;
-  OpenMenu(game, kMainMenu);
+// Escape opens the pause menu and F10 the settings, which return into this same frame; true when
+// the program ends there.
+bool HandleMenuKeys(Game& game) {
+  if (KeyReleased(game.media, kKeyEscape)) {
+    OpenMenu(game, kMainMenu);
+  } else if (KeyReleased(game.media, kKeyF10)) {
+    OpenMenu(game, kSettingsScreen);
+  } else {
+    return false;
+  }
   return game.media.quitRequested;
 }
 
@@ -93,7 +99,7 @@ void RunFrame(Game& game) {
   SpawnRouteTraffic(flight);
   AdvanceAnnouncement(game.world.docking, game.media);
   ReadInput(game);
-  if (HandleEscape(game)) return;
+  if (HandleMenuKeys(game)) return;
   if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
   RunLocalShipPass(flight);
   CarryOutFlightRequests(game, flight.requests);

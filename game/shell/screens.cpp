@@ -81,5 +81,6 @@ bool BuildScreen(Game& game) {
   if (!route) return false;
   if (route->clearsItems) ClearScreenItems(game.menu);
   route->build(game);
+  game.menu.shownScreen = game.menu.screenState;  // builders leave the code of their screen
   return true;
 }

@@ -1,47 +1,8 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "game/shell/script_reader.h"
 
 struct Game;
-
-// A scripted run: timed input, screenshots, state dumps and checks, read from a small text file.
-// One command a line, "#" starts a comment (outside quotes); frames count every finished frame of
-// any loop, from 1:
-//   <frame> key <scancode> down|up
-//   <frame> mouse <x> <y>
-//   <frame> button left|right down|up
-//   <frame> screenshot <file.bmp>
-//   <frame> dump <file.json>
-//   <frame> expect <path> <op> <value>    op: == != < <= > >= contains
-//   <frame> quit
-// An expectation looks at the state dump of that frame: `Ships[0].money == 10000`,
-// `MenuItems contains "Willkommen auf Planet Neue Allianz"`. The first one that fails ends the
-// run with status 1, naming the line, the frame, the path and what it found.
-struct ScriptCommand {
-  int frame = 0;
-  int line = 0;      // in the script file
-  std::string verb;
-  int a = 0;         // scan code, x, or button (1 left, 2 right)
-  int b = 0;         // y, or 1 down / 0 up
-  std::string file;  // screenshot and dump
-  std::string path;  // expect: where in the dump
-  std::string op;
-  std::string value;  // expect: a number, or a text in double quotes (quotes kept)
-};
-
-struct ScriptRun {
-  std::string name;                     // the file, for messages
-  std::vector<ScriptCommand> commands;  // in frame order
-  int frame = 0;                        // the last finished frame
-  size_t next = 0;                      // the first command not yet carried out
-  int status = 0;                       // exit status of the run
-};
-
-// Parses a script; false with a message naming the file and line of the first bad line.
-bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
-                 std::string& error);
-bool LoadScript(const std::string& file, ScriptRun& script, std::string& error);
 
 // Runs the script from now on: the first frame's input is given at once, every finished frame
 // carries out its commands and gives the input of the frame after it.

@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kItemHeight = 36;
+constexpr int kCaptionTop = 8;      // captions are drawn at (x + 10, y + 8)
+constexpr int kCaptionHeight = 20;  // in cells 20 high
 
 bool IsListEntry(int kind) {
   return kind == kSaveEntry || kind == kDealerEntry || kind == kDimmedEntry;
@@ -22,19 +24,21 @@ int CaptionColour(const MenuItemRecord& item, bool hovered) {
   return hovered ? kActiveText : kNormalText;
 }
 
-// A bar of light behind the item, from the nearer screen edge to a little past the caption.
+// A bar of light behind the item, from the nearer screen edge to a little past the caption. Its
+// bright core runs along the foot of the caption's cell (text at y + 8, 20 high), so it lights the
+// item from below instead of striking the letters through.
 void DrawHighlightBar(Media& media, const MenuItemRecord& item, bool hovered) {
   const int alpha = hovered ? 255 : 110;
+  const float top = static_cast<float>(item.y + kCaptionTop + kCaptionHeight - kItemHeight / 2);
   if (item.x < 512) {
     const float width = static_cast<float>(item.x + ItemHitWidth(item) + 40);
     SetQuadSize(media, kPictureHighlightBar, width, kItemHeight);
-    DrawQuad(media, kPictureHighlightBar, 0, static_cast<float>(item.y), alpha);
+    DrawQuad(media, kPictureHighlightBar, 0, top, alpha);
   } else {
     const float width = static_cast<float>(kScreenWidth - item.x + 40);
     SetQuadSize(media, kPictureHighlightBar, width, kItemHeight);
     RotateQuad(media, kPictureHighlightBar, 180);  // mirrored: bright at the right edge
-    DrawQuad(media, kPictureHighlightBar, static_cast<float>(kScreenWidth) - width,
-             static_cast<float>(item.y), alpha);
+    DrawQuad(media, kPictureHighlightBar, static_cast<float>(kScreenWidth) - width, top, alpha);
   }
 }
 
@@ -42,7 +46,7 @@ void DrawItem(Media& media, const MenuItemRecord& item, bool hovered) {
   SetBlend(media, kBlendAdditive);
   DrawHighlightBar(media, item, hovered);
   SetBlend(media, kBlendNormal);
-  DrawText(media, item.caption, item.x + 10, item.y + 8, 5, kAlignLeft,
+  DrawText(media, item.caption, item.x + 10, item.y + kCaptionTop, 5, kAlignLeft,
            CaptionColour(item, hovered));
   if (item.kind == kTextField) {
     DrawText(media, "______________________________", item.x + 10, item.y + 14, 5, kAlignLeft,
@@ -89,7 +93,13 @@ void DrawMenuItems(MenuState& menu, Media& media) {
 
 void HandleMenuClicks(MenuState& menu, const UiState& ui, const Media& media) {
   const int state = ui.leftButtonState;
+  if (state == 0) menu.pressScreen = kNoPress;
+  if (state == 1) menu.pressScreen = menu.shownScreen;
   if (state < 3 || state > 5) return;
+  // A held press repeats its action only on the screen it began on: once it has changed the
+  // screen, it acts no more, its release included (else a slow click on "Zurück" would land on
+  // "Beenden" of the main menu beneath).
+  if (menu.pressScreen != menu.shownScreen) return;
   const int mouseX = MouseX(media);
   const int mouseY = MouseY(media);
   for (const MenuItemRecord& item : menu.menuItems) {

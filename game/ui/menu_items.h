@@ -30,7 +30,8 @@ bool ItemRevealed(int position, int itemCount, int revealCounter);
 // hover sound when the item under the mouse changes.
 void DrawMenuItems(MenuState& menu, Media& media);
 
-// Clicks on items under the mouse set ScreenState to their action.
+// Clicks on items under the mouse set ScreenState to their action. A press held on an item
+// repeats its action while the screen stays the one the press began on.
 void HandleMenuClicks(MenuState& menu, const UiState& ui, const Media& media);
 
 // Edits the screen's text fields while a text entry runs, with the blinking cursor.

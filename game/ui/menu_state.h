@@ -5,6 +5,8 @@
 #include "game/world/cursor_list.h"
 #include "game/world/records.h"
 
+inline constexpr int kNoPress = -1000;  // no press of the left button seen on any screen
+
 // The screen system: the items of the current screen and what is being shown.
 struct MenuState {
   CursorList<MenuItemRecord> menuItems;
@@ -14,6 +16,8 @@ struct MenuState {
   std::string screenTag;
   int noGameInProgress = 1;
   int revealCounter = 0;
-  std::string hint;     // a quiet line under the items (e.g. the key to the settings)
-  int hoveredItem = 0;  // list position of the item under the mouse, 0 none
+  std::string hint;            // a quiet line under the items (e.g. the key to the settings)
+  int hoveredItem = 0;         // list position of the item under the mouse, 0 none
+  int shownScreen = -10;       // the code of the screen built last
+  int pressScreen = kNoPress;  // the screen the held left button was pressed on
 };

@@ -10,6 +10,7 @@
 #include "game/shell/menu_loop.h"
 #include "game/shell/screens.h"
 #include "game/ui/menu_items.h"
+#include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
 #include "game/world/places.h"
 #include "game/world/world_lists.h"
@@ -255,4 +256,23 @@ TEST(MenuItems, HitBoxIsStrictAndRevealFlickers) {
   EXPECT_TRUE(ItemRevealed(2, 3, 21));
   EXPECT_FALSE(ItemRevealed(2, 3, 22));
   EXPECT_TRUE(ItemRevealed(2, 3, 23));
+}
+
+// The hover bar lights the item from below: its middle runs along the foot of the caption's cell
+// (text at y + 8, 20 high), not through the letters.
+TEST(MenuItems, HighlightBarRunsAlongTheFootOfTheCaption) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);  // the fixture's bar picture is lit evenly over its 36 rows
+  GamePtr game = MakeStartedGame(folder.path);
+  game->menu.menuItems.Clear();
+  game->menu.revealCounter = 100;  // long past the reveal
+  AddMenuItem(game->menu.menuItems, kButton, 50, 300, "Neues Spiel", kNewGameScreen);
+  ClearScreen(game->media, 0);
+  BeginQuads(game->media);
+  DrawMenuItems(game->menu, game->media);
+  auto lit = [&](int y) { return (ReadScreenPixel(game->media, 20, y) & 0xFFFFFF) != 0; };
+  EXPECT_FALSE(lit(300 + 4));       // above the caption's cell
+  EXPECT_TRUE(lit(300 + 28));       // the foot of the cell: the bar's middle
+  EXPECT_TRUE(lit(300 + 28 + 16));  // and its lower half below the caption
+  EXPECT_FALSE(lit(300 + 28 + 20));
 }
