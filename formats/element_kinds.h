@@ -49,6 +49,12 @@ inline constexpr std::string_view kSunKind = "Wei\xDF";
 inline constexpr std::string_view kStationKind = "Kreuz";
 inline constexpr std::array<std::string_view, 3> kLaneKinds = {"BLAU", "GR\xDCN", "ROT"};
 
+// The longest route lane ("Länge", in segments) the game lays and the editor takes. The game
+// lays a marker per segment on both lanes, colour² x 1000 units apart, as float positions: 1000
+// segments reach 9 000 000 units on a red lane (90 systems across, still exact as floats) with
+// 2002 markers. The sample lanes have 7 to 63.
+inline constexpr int kMaxRouteLength = 1000;
+
 // The environment of that type, or nullptr.
 const EnvironmentKind* FindEnvironmentKind(std::string_view type);
 // The area kind of a field type, 0 when the game knows none.

@@ -1,8 +1,10 @@
 #include "game/world/routes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/element_kinds.h"
 #include "formats/rounding.h"
 #include "formats/universe_file.h"
 #include "game/world/world_lists.h"
@@ -47,6 +49,8 @@ void AddRoute(World& world, int id, int colour, int x, int y, int angle, int len
                        std::cos(b),
                        std::sin(b),
                        double(colour * colour * 1000)};
+  // A lane longer than any the game can fly would only build markers by the million.
+  length = std::clamp(length, 0, kMaxRouteLength);
   const LaneEnds ends = SplitLaneName(name);
   const int start = 4001 + 10 * colour;
   const int middle = start + 1;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "formats/element_kinds.h"
+
 struct EditorElement {
   std::string elementGroup;
   std::string elementType;
@@ -61,10 +63,5 @@ struct EditorRoute {
 // The used waypoints are the slots before the first slot whose kind is 0.
 int UsedWaypointCount(const EditorRoute& route);
 
-inline constexpr const char* kDockingRingGroup = "Andockringe";
-
-// The longest route lane ("Länge", in segments) the editor takes. The game lays a marker per
-// segment on both lanes, colour² x 1000 units apart, as float positions: 1000 segments reach
-// 9 000 000 units on a red lane (90 systems across, still exact as floats) with 2002 markers.
-// The sample lanes have 7 to 63.
-inline constexpr int kMaxRouteLength = 1000;
+// kDockingRingGroup and kMaxRouteLength, the longest route lane the editor takes, come from the
+// element vocabulary the game shares.

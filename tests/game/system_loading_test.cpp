@@ -5,10 +5,12 @@
 #include <cmath>
 #include <map>
 
+#include "formats/element_kinds.h"
 #include "formats/latin1.h"
 #include "formats/place_file.h"
 #include "formats/system_file.h"
 #include "game/world/places.h"
+#include "game/world/routes.h"
 #include "game/world/world_lists.h"
 #include "game_fixture.h"
 
@@ -238,4 +240,13 @@ TEST(Places, SortedFirstSystemWinsPositionLastFileWinsTexts) {
   EXPECT_EQ(alpha->weaponOffers, MakeOfferRecord("Loku I", "-1"));
   EXPECT_EQ(alpha->goodsPrices.substr(20, 10), "100 " + std::string(6, ' '));
   EXPECT_EQ(FindPlace(world, "Mitte")->known, 0);
+}
+
+// A lane of absurd length (possible in a file) is laid at the longest length the game flies,
+// not as a billion markers.
+TEST_F(SystemLoading, AnAbsurdRouteLengthIsLaidAtTheLongestLength) {
+  AddRoute(world, 9000, 3, 0, 0, 0, 999999999, 0, "A <> B");
+  int markers = 0;
+  for (const SystemObjectRecord& o : world.visit.systemObjects) markers += o.id == 9001;
+  EXPECT_EQ(markers, kMaxRouteLength + 1);
 }
