@@ -1,0 +1,76 @@
+#include "server/options.h"
+
+#include <charconv>
+
+namespace {
+
+bool ParseNumber(const std::string& text, int low, int high, int& value) {
+  int parsed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+}  // namespace
+
+std::string ServerUsage() {
+  return "usage: velmarith-server [options]\n"
+         "  --port N          TCP port (default 7001; 0 picks a free one)\n"
+         "  --listen ADDRESS  numeric address to listen on (default 127.0.0.1; 0.0.0.0 for all)\n"
+         "  --db FILE         database file (default velmarith-server.db beside the program)\n"
+         "  --game FOLDER     game folder: universe and SAVE/Neuer Charakter.sav\n"
+         "                    (default the program's folder)\n"
+         "  --max-clients N   connections at once (default 64)\n"
+         "  --port-file FILE  write the port there once listening\n"
+         "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n";
+}
+
+ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments,
+                                 const std::filesystem::path& programFolder) {
+  ParsedOptions parsed;
+  ServerOptions& options = parsed.options;
+  options.database = programFolder / "velmarith-server.db";
+  options.gameFolder = programFolder;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& name = arguments[i];
+    if (name == "--help" || name == "-h") {
+      parsed.help = true;
+      parsed.message = ServerUsage();
+      return parsed;
+    }
+    if (i + 1 >= arguments.size()) {
+      parsed.message =
+          name.rfind("--", 0) == 0 ? name + " needs a value" : "unknown argument " + name;
+      return parsed;
+    }
+    const std::string& value = arguments[++i];
+    bool good = true;
+    if (name == "--port") {
+      good = ParseNumber(value, 0, 65535, options.port);
+    } else if (name == "--listen") {
+      options.listenAddress = value;
+    } else if (name == "--db") {
+      options.database = value;
+    } else if (name == "--game") {
+      options.gameFolder = value;
+    } else if (name == "--max-clients") {
+      good = ParseNumber(value, 1, 10000, options.maxClients);
+    } else if (name == "--port-file") {
+      options.portFile = value;
+    } else if (name == "--commit-delay-ms") {
+      good = ParseNumber(value, 0, 600000, options.commitDelayMs);
+    } else {
+      parsed.message = "unknown option " + name;
+      return parsed;
+    }
+    if (!good || value.empty()) {
+      parsed.message = "bad value for " + name + ": " + value;
+      return parsed;
+    }
+  }
+  parsed.ok = true;
+  return parsed;
+}
