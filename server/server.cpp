@@ -85,7 +85,12 @@ std::unique_ptr<Server> StartServer(const ServerOptions& options,
 
 void RunServer(Server& server) {
   RunServerLoop(server.loop, server.session);
-  if (server.session.log) server.session.log("shutting down");
+  const ServerLoop& loop = server.loop;
+  if (server.session.log) {
+    server.session.log("shutting down after " + std::to_string(loop.turns) + " turns, " +
+                       std::to_string(loop.sendCalls) + " sends, " + std::to_string(loop.bytesIn) +
+                       " bytes in, " + std::to_string(loop.bytesOut) + " bytes out");
+  }
   CloseServerLoop(server.loop, server.session);
   server.session.storage = nullptr;
   server.storage.reset();
