@@ -1,6 +1,7 @@
 // Soak run of velmarith-server on loopback: simulated players in play, each sending movement at a
 // steady rate, every movement relayed to all the others.
-//   build/bench/bench_server_soak [--clients 100] [--rate 50] [--seconds 60] [--server PATH]
+//   build/bench/bench_server_soak [--clients 100] [--rate 50] [--seconds 60] [--flush-ms 1]
+//                                 [--server PATH]
 // Prints messages a second in and out, the relay delay (send to arrival at each other player),
 // lost messages and connections, the server's memory over time, its CPU time and how its loop
 // coalesced writes. The server runs as its own process on a scratch game folder and database.
@@ -38,6 +39,7 @@ struct Options {
   int clients = 100;
   int rate = 50;  // movements a second per client
   double seconds = 60;
+  std::string flushMs = "1";  // the server's --flush-ms
   std::string server = VELMARITH_SERVER_BINARY;
 };
 
@@ -93,6 +95,7 @@ Options ParseOptions(int argc, char** argv) {
     if (name == "--rate") options.rate = std::atoi(argv[i + 1]);
     if (name == "--seconds") options.seconds = std::atof(argv[i + 1]);
     if (name == "--server") options.server = argv[i + 1];
+    if (name == "--flush-ms") options.flushMs = argv[i + 1];
   }
   return options;
 }
@@ -136,7 +139,9 @@ pid_t StartServer(const Options& options, const std::filesystem::path& scratch, 
                                         "--game",
                                         (scratch / "game").string(),
                                         "--max-clients",
-                                        std::to_string(options.clients + 8)};
+                                        std::to_string(options.clients + 8),
+                                        "--flush-ms",
+                                        options.flushMs};
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
@@ -323,8 +328,9 @@ void Report(const Options& options, const std::vector<Client>& clients, const Ru
   std::ifstream loadavg("/proc/loadavg");
   std::string load;
   std::getline(loadavg, load);
-  std::printf("%d clients, %d movements/s each, %.0f s (load average %s)\n", options.clients,
-              options.rate, result.runSeconds, load.substr(0, load.find(' ')).c_str());
+  std::printf("%d clients, %d movements/s each, %.0f s, server --flush-ms %s (load average %s)\n",
+              options.clients, options.rate, result.runSeconds, options.flushMs.c_str(),
+              load.substr(0, load.find(' ')).c_str());
   std::printf("movements in   %10lld  (%8.0f/s)\n", result.sent, result.sent / result.runSeconds);
   std::printf("relayed out    %10lld  (%8.0f/s), expected %lld, lost %lld\n", received,
               received / result.runSeconds, expected, expected - received);

@@ -18,6 +18,9 @@ struct ServerLoop {
   std::string address;  // bound address and port, for the log
   int port = 0;
   int maxClients = 64;
+  // Least seconds between turns: 0 turns whenever a socket is ready; more lets each turn's reads
+  // and writes carry more messages, for fewer calls at the cost of up to that much delay.
+  double flushInterval = 0;
   std::map<int, int> sockets;  // client id -> socket
   int nextClientId = 1;
   // Counters for benchmarks.

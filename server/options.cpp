@@ -25,6 +25,7 @@ std::string ServerUsage() {
          "                    (default the program's folder)\n"
          "  --max-clients N   connections at once (default 64)\n"
          "  --port-file FILE  write the port there once listening\n"
+         "  --flush-ms N      turn the loop at most every N ms (default 1)\n"
          "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n";
 }
 
@@ -60,6 +61,10 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments,
       good = ParseNumber(value, 1, 10000, options.maxClients);
     } else if (name == "--port-file") {
       options.portFile = value;
+    } else if (name == "--flush-ms") {
+      int flush = 0;
+      good = ParseNumber(value, 0, 100, flush);
+      options.flushMs = flush;
     } else if (name == "--commit-delay-ms") {
       good = ParseNumber(value, 0, 600000, options.commitDelayMs);
     } else {

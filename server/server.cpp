@@ -71,6 +71,7 @@ std::unique_ptr<Server> StartServer(const ServerOptions& options,
                       error)) {
     return nullptr;
   }
+  server->loop.flushInterval = options.flushMs / 1000.0;
   if (!options.portFile.empty() && !WritePortFile(options.portFile, server->loop.port, error)) {
     CloseServerLoop(server->loop, server->session);
     return nullptr;
