@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "formats/file_io.h"
+#include "formats/free_game.h"
 #include "formats/protocol_stream.h"
 
 extern char** environ;
@@ -111,20 +112,9 @@ void WriteGameFolder(const std::filesystem::path& folder) {
   WriteFileAtomically(folder / "INI" / "Heimat" / "System.ini",
                       "[Andockringe]\r\n  Andockring\r\n  Planet\r\n  Die Allianz\r\n"
                       "  45500\r\n  79000\r\n  0\r\n  0\r\n  0\r\n  0\r\n");
-  std::string game = "Planet\r\n";
-  for (int value : {2001, 10, 1, 0, 24, 45001, 79300, 270, 0, 12, 0, 40, 0, 1, 10000}) {
-    AppendWireInt(game, value);
-  }
-  game += "\r\n\r\n";
-  for (int value : {20, 300, 300, 11}) AppendWireInt(game, value);
-  game += "\r\n";
-  for (int value : {100, 100, 0, 500, 500, -1}) AppendWireInt(game, value);
-  game += "\r\n";
-  for (int value : {-1, 0}) AppendWireInt(game, value);
-  game += "1\r\n0.5\r\n";
-  AppendWireInt(game, 1);
-  game += "\r\n";
-  WriteFileAtomically(folder / "SAVE" / "Neuer Charakter.sav", game);
+  // The template a game folder ships with: a fresh free game of this universe.
+  WriteFileAtomically(folder / "SAVE" / "Neuer Charakter.sav",
+                      WriteSavedGame(LoadFreeGameSave(folder)).bytes);
 }
 
 pid_t StartServer(const Options& options, const std::filesystem::path& scratch, int& port) {

@@ -8,10 +8,9 @@
 
 #include "formats/file_io.h"
 #include "formats/latin1.h"
+#include "formats/save_check.h"
 
 namespace {
-
-const char kTemplateGame[] = "SAVE\\Neuer Charakter.sav";
 
 // The loop that SIGINT and SIGTERM stop; set while it runs.
 const Server* gSignalledServer = nullptr;
@@ -33,16 +32,15 @@ bool LoadGameFolder(const ServerOptions& options, Session& session, std::string*
     return false;
   }
   session.universe = LoadUniverseShape(folder);
-  const std::filesystem::path templatePath = DataPath(folder, kTemplateGame);
+  const std::filesystem::path templatePath = DataPath(folder, SaveDataPath(kNewCharacterSaveName));
   const std::optional<std::string> game = ReadFileBytes(templatePath);
   if (!game) {
     *error = "no template game for new characters: " + templatePath.string();
     return false;
   }
-  std::string why;
-  if (!CheckGameFile(session.universe, *game, &why)) {
-    *error =
-        templatePath.string() + " does not fit the universe of " + folder.string() + ": " + why;
+  if (const SaveCheck check = CheckSaveFile(*game, session.universe); !check.fits) {
+    *error = templatePath.string() + " does not fit the universe of " + folder.string() + ": " +
+             check.reason;
     return false;
   }
   session.templateGame = *game;

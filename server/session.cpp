@@ -219,10 +219,10 @@ void HandleReturnedGame(Session& session, SessionClient& client, const NetFile& 
     Log(session, client, "game file ignored: not in play");
     return;
   }
-  std::string why;
-  if (!CheckGameFile(session.universe, file.bytes, &why)) {
+  if (const SaveCheck check = CheckSaveFile(file.bytes, session.universe); !check.fits) {
     Log(session, client,
-        "game of " + LogText(client.character) + " refused (" + why + "); the stored game is kept");
+        "game of " + LogText(client.character) + " refused (" + check.reason +
+            "); the stored game is kept");
   } else {
     const StoreResult stored =
         ReplaceGame(*session.storage, client.account, client.character, file.bytes);

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "formats/protocol_stream.h"
-#include "server/game_check.h"
+#include "formats/save_check.h"
 #include "server/storage.h"
 
 // What the server does with its clients' messages, without sockets: the event loop hands it the
@@ -56,7 +56,7 @@ struct SessionClient {
 struct Session {
   Storage* storage = nullptr;
   std::string templateGame;  // the game of every new character
-  UniverseShape universe;
+  UniverseShape universe;    // a returned game must fit it
   SessionLimits limits;
   std::map<int, SessionClient> clients;
   int nextPlayerNumber = 2;  // 0 is a computer pilot and 1 each client's own ship

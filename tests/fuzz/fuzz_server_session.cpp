@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzRequire(storage != nullptr, "an in-memory store opens");
   Session session;
   session.storage = storage.get();
-  session.universe = {0, 0};
+  session.universe = {.groupCount = -1, .placeCount = 0};
   session.templateGame = std::string(52, '\n');
   AddAccount(*storage, "A");
   AddCharacter(*storage, "A", "K", session.templateGame);

@@ -7,7 +7,7 @@
 namespace {
 
 struct LoopbackTest : testing::Test {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   std::filesystem::path game = scratch.path / "game";
   std::filesystem::path database = scratch.path / "server.db";
 

@@ -115,7 +115,7 @@ void PlayAndReturn(int port, const std::string& game) {
 }  // namespace
 
 TEST(ServerProcess, ListensOnAFreePortAndEndsCleanlyOnSigtermAndSigint) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   WriteServerGameFolder(scratch.path / "game");
   const std::vector<std::string> arguments = {"--game", (scratch.path / "game").string(), "--db",
                                               (scratch.path / "server.db").string()};
@@ -137,7 +137,7 @@ TEST(ServerProcess, ListensOnAFreePortAndEndsCleanlyOnSigtermAndSigint) {
 }
 
 TEST(ServerProcess, RefusesToStartWithoutAUsableGameFolderOrWithBadOptions) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   WriteServerGameFolder(scratch.path / "game");
   const std::string db = (scratch.path / "server.db").string();
   ServerProcess server = Spawn(scratch.path, {"--game", (scratch.path / "none").string()});
@@ -146,7 +146,7 @@ TEST(ServerProcess, RefusesToStartWithoutAUsableGameFolderOrWithBadOptions) {
 
   // A template of another universe.
   WriteFileAtomically(scratch.path / "game" / "SAVE" / "Neuer Charakter.sav",
-                      MakeSaveGame({2, 3}, 1));
+                      MakeSaveGame({.groupCount = 1, .placeCount = 3}, 1));
   server = Spawn(scratch.path, {"--game", (scratch.path / "game").string(), "--db", db});
   EXPECT_EQ(WaitExit(server), 1);
   EXPECT_NE(ReadLog(server).find("does not fit the universe"), std::string::npos);
@@ -157,7 +157,7 @@ TEST(ServerProcess, RefusesToStartWithoutAUsableGameFolderOrWithBadOptions) {
 }
 
 TEST(ServerProcess, KilledWhileStoringAGameItKeepsTheOldOrTheNewOne) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   WriteServerGameFolder(scratch.path / "game");
   const auto database = scratch.path / "server.db";
   const std::string before = MakeSaveGame(kFixtureShape, 1);

@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "formats/file_io.h"
+#include "formats/free_game.h"
 #include "formats/system_file.h"
 
 namespace {
@@ -40,44 +41,33 @@ void WriteServerGameFolder(const std::filesystem::path& folder) {
   WriteFile(folder / "SAVE" / "Neuer Charakter.sav", MakeSaveGame(kFixtureShape, 10000));
 }
 
-std::string MakeSaveGame(const UniverseShape& shape, int money, const std::string& orders,
-                         std::string_view lineEnd) {
-  std::string out;
-  const auto line = [&out, lineEnd](std::string_view text) {
-    out += text;
-    out += lineEnd;
-  };
-  const auto ints = [&out](std::initializer_list<int> values) {
-    for (int value : values) AppendWireInt(out, value);
-  };
-  line("Planet Neue Allianz");
-  ints({2001, 10, 1, 0, 24, 45001, 79300, 270, 0, 12, 0, 40, 0, 1, money});
-  line("0    0    0    0    0    0    ");
-  line("");
-  ints({20, 300, 300, 11});
-  line("");
-  ints({100, 100, 0, 500, 500, -1});
-  line(orders);
-  ints({-1, 0});
-  for (int i = 0; i < shape.attitudeLines; ++i) line(i == 0 ? "1" : "0.5");
+std::string MakeSaveGame(const UniverseShape& shape, int money, const std::string& orders) {
+  SavedGame game;
+  game.dockedPlace = "Planet Neue Allianz";
+  ShipRecord& ship = game.ship;
+  ship = {.type = 2001, .id = kLocalShipId, .controller = kLocalShipController, .radius = 24};
+  ship.x = 45001;
+  ship.y = 79300;
+  ship.heading = 270;
+  ship.maxSpeed = 40;
+  ship.driveFactor = 1;
+  ship.money = money;
+  ship.weapons = ShipWeaponRecord(0) + ShipWeaponRecord(0);
+  ship.cargoCapacity = 20;
+  ship.hull = ship.maxHull = 300;
+  ship.impactSprite = 11;
+  ship.shield = ship.maxShield = 100;
+  ship.energy = ship.maxEnergy = 500;
+  ship.tractorTimer = -1;
+  ship.orders = orders;
+  ship.dockTarget = -1;
+  for (int i = 0; i <= shape.groupCount; ++i) game.attitudes.push_back(i == 0 ? 1.0f : 0.5f);
   for (int i = 0; i < shape.placeCount; ++i) {
-    ints({i % 2});
-    line("Wasser                        500");
+    game.places.push_back({i % 2, "Wasser                        500"});
   }
-  return out;
-}
-
-ScratchFolder::ScratchFolder() {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  path = std::filesystem::path(testing::TempDir()) /
-         ("velmarith-server-" + std::string(test->test_suite_name()) + "-" + test->name());
-  std::filesystem::remove_all(path);
-  std::filesystem::create_directories(path);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path, ignored);
+  const SaveBytes bytes = WriteSavedGame(game);
+  EXPECT_TRUE(bytes.ok) << bytes.error;
+  return bytes.bytes;
 }
 
 TestServer::~TestServer() {

@@ -9,25 +9,17 @@
 #include <vector>
 
 #include "formats/protocol_stream.h"
-#include "server/game_check.h"
+#include "formats/save_check.h"
 #include "server/server.h"
+#include "tests/support/temp_folder.h"
 
 // A game folder as small as the server can use: two groups, one system with two places, and a
 // template game that fits them.
-inline constexpr UniverseShape kFixtureShape{2, 2};
+inline constexpr UniverseShape kFixtureShape{.groupCount = 1, .placeCount = 2};
 void WriteServerGameFolder(const std::filesystem::path& folder);
 
-// A saved game for a universe of `shape`; `money` and `orders` tell games apart. The ship's id
-// is 10, an LF byte inside an int.
-std::string MakeSaveGame(const UniverseShape& shape, int money, const std::string& orders = "",
-                         std::string_view lineEnd = "\r\n");
-
-// A temporary folder for one test, removed afterwards.
-struct ScratchFolder {
-  std::filesystem::path path;
-  ScratchFolder();
-  ~ScratchFolder();
-};
+// A saved game for a universe of `shape`; `money` and `orders` tell games apart.
+std::string MakeSaveGame(const UniverseShape& shape, int money, const std::string& orders = "");
 
 // velmarith-server on a thread of the test, on a free loopback port, logging into `log`.
 struct TestServer {

@@ -8,7 +8,7 @@ namespace {
 
 // The session without sockets: each client's queued bytes are read back with the codec.
 struct SessionTest : testing::Test {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   StorageHandle storage;
   Session session;
   std::vector<std::string> log;
@@ -231,7 +231,7 @@ TEST_F(SessionTest, AReturnedGameIsStoredWhenItFitsAndThePlayerLeaves) {
   // Back in play, a game of another universe is refused and the stored one kept.
   Send(1, NetJoin{a, "Kira"});
   EXPECT_EQ(Take(1), (Messages{NetFile{played}, NetPlayersPresent{{{3, "Jo"}}}}));
-  Send(1, NetFile{MakeSaveGame({2, 3}, 1)});
+  Send(1, NetFile{MakeSaveGame({.groupCount = 1, .placeCount = 3}, 1)});
   ASSERT_EQ(LoadGame(*storage, a, "Kira", game), StoreResult::kDone);
   EXPECT_EQ(game, played);
   EXPECT_EQ(Take(2), (Messages{NetPlayerJoins{4, "Kira"}, NetPlayerLeaves{4}}));

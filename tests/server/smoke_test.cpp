@@ -48,7 +48,7 @@ bool AllArrived(const std::vector<std::unique_ptr<Player>>& players) {
 }  // namespace
 
 TEST(ServerSmoke, AFewPlayersForAFewSecondsLoseNothing) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   WriteServerGameFolder(scratch.path / "game");
   std::unique_ptr<TestServer> server =
       StartTestServer(scratch.path / "game", scratch.path / "server.db");

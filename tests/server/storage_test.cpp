@@ -22,7 +22,7 @@ std::vector<std::string> Names(Storage& storage, std::string_view account) {
 }  // namespace
 
 TEST(ServerStorage, AccountsAndCharactersAreMadeListedAndDeleted) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   StorageHandle storage = Open(scratch.path / "server.db");
   ASSERT_TRUE(storage);
   EXPECT_EQ(FindAccount(*storage, "A1"), StoreResult::kNotFound);
@@ -51,7 +51,7 @@ TEST(ServerStorage, AccountsAndCharactersAreMadeListedAndDeleted) {
 }
 
 TEST(ServerStorage, GamesAreLoadedAndReplacedWholeAsBytes) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   StorageHandle storage = Open(scratch.path / "server.db");
   ASSERT_TRUE(storage);
   const std::string first("\0\x01\r\nfirst\xFF", 10);
@@ -74,7 +74,7 @@ TEST(ServerStorage, GamesAreLoadedAndReplacedWholeAsBytes) {
 }
 
 TEST(ServerStorage, AReopenedDatabaseHoldsEverything) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   const auto file = scratch.path / "server.db";
   {
     StorageHandle storage = Open(file);
@@ -95,7 +95,7 @@ TEST(ServerStorage, AReopenedDatabaseHoldsEverything) {
 }
 
 TEST(ServerStorage, AFileThatIsNoDatabaseIsReported) {
-  ScratchFolder scratch;
+  TempFolder scratch{"server"};
   const auto file = scratch.path / "server.db";
   WriteServerGameFolder(scratch.path / "game");
   std::filesystem::copy_file(scratch.path / "game" / "INI" / "Gruppen.ini", file);
