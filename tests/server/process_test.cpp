@@ -201,3 +201,25 @@ TEST(ServerProcess, KilledWhileStoringAGameItKeepsTheOldOrTheNewOne) {
   EXPECT_EQ(ReceiveAs<NetFile>(client), NetFile{after});
   EXPECT_EQ(Signal(server, SIGTERM), 0);
 }
+
+TEST(ServerProcess, ServesTheAssembledSampleGameFolder) {
+  const std::filesystem::path folder = VELMARITH_TEST_GAME_DIR;
+  const std::optional<std::string> templateGame =
+      ReadFileBytes(folder / "SAVE" / "Neuer Charakter.sav");
+  ASSERT_TRUE(templateGame) << "no template game in " << folder;
+  TempFolder scratch{"server"};
+  ServerProcess server =
+      Spawn(scratch.path, {"--game", folder.string(), "--db", (scratch.path / "s.db").string()});
+  ASSERT_GT(server.port, 0) << ReadLog(server);
+  TestClient client;
+  ASSERT_TRUE(ConnectTestClient(client, server.port));
+  const std::string account = NewAccount(client);
+  SendMessage(client, NetCreateCharacter{account, "Kira"});
+  EXPECT_EQ(ReceiveAs<NetCharacterList>(client), NetCharacterList{{"Kira"}});
+  SendMessage(client, NetJoin{account, "Kira"});
+  EXPECT_EQ(ReceiveAs<NetFile>(client), NetFile{*templateGame});
+  // The game the folder's universe made fits it when it comes back.
+  SendMessage(client, NetFile{*templateGame});
+  EXPECT_TRUE(WaitForLog(server, "game of 'Kira' stored"));
+  EXPECT_EQ(Signal(server, SIGTERM), 0);
+}
