@@ -1,6 +1,6 @@
 // Soak run of velmarith-server on loopback: simulated players in play, each sending movement at a
 // steady rate, every movement relayed to all the others.
-//   build/bench/bench_server_soak [--clients 100] [--rate 50] [--seconds 60] [--flush-ms 1]
+//   build/bench/bench_server_soak [--clients 100] [--rate 50] [--seconds 60] [--flush-ms 0]
 //                                 [--server PATH]
 // Prints messages a second in and out, the relay delay (send to arrival at each other player),
 // lost messages and connections, the server's memory over time, its CPU time and how its loop
@@ -40,7 +40,7 @@ struct Options {
   int clients = 100;
   int rate = 50;  // movements a second per client
   double seconds = 60;
-  std::string flushMs = "1";  // the server's --flush-ms
+  std::string flushMs = "0";  // the server's --flush-ms
   std::string server = VELMARITH_SERVER_BINARY;
 };
 

@@ -25,7 +25,7 @@ std::string ServerUsage() {
          "                    (default the program's folder)\n"
          "  --max-clients N   connections at once (default 64)\n"
          "  --port-file FILE  write the port there once listening\n"
-         "  --flush-ms N      turn the loop at most every N ms (default 1)\n"
+         "  --flush-ms N      turn the loop at most every N ms (default 0)\n"
          "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n";
 }
 

@@ -12,7 +12,7 @@ struct ServerOptions {
   std::filesystem::path gameFolder;  // default: the program's folder
   int maxClients = 64;
   std::filesystem::path portFile;  // when set, the port is written there once listening
-  double flushMs = 1;              // least milliseconds between loop turns
+  double flushMs = 0;              // least milliseconds between loop turns
   int commitDelayMs = 0;           // testing aid: hold every change open this long
 };
 

@@ -10,10 +10,10 @@ TEST(ServerOptions, DefaultsLiveBesideTheProgramAndEveryOptionIsRead) {
   EXPECT_EQ(parsed.options.database, "/opt/Velmarith/velmarith-server.db");
   EXPECT_EQ(parsed.options.gameFolder, "/opt/Velmarith");
   EXPECT_EQ(parsed.options.maxClients, 64);
-  EXPECT_EQ(parsed.options.flushMs, 1);
+  EXPECT_EQ(parsed.options.flushMs, 0);
 
   parsed = ParseServerOptions({"--port", "0", "--listen", "::1", "--db", "x.db", "--game", "g",
-                               "--max-clients", "3", "--port-file", "p", "--flush-ms", "0"},
+                               "--max-clients", "3", "--port-file", "p", "--flush-ms", "2"},
                               "/opt");
   ASSERT_TRUE(parsed.ok) << parsed.message;
   EXPECT_EQ(parsed.options.port, 0);
@@ -22,7 +22,7 @@ TEST(ServerOptions, DefaultsLiveBesideTheProgramAndEveryOptionIsRead) {
   EXPECT_EQ(parsed.options.gameFolder, "g");
   EXPECT_EQ(parsed.options.maxClients, 3);
   EXPECT_EQ(parsed.options.portFile, "p");
-  EXPECT_EQ(parsed.options.flushMs, 0);
+  EXPECT_EQ(parsed.options.flushMs, 2);
 }
 
 TEST(ServerOptions, BadCommandLinesAreRefusedWithTheReason) {
