@@ -23,7 +23,7 @@ std::string ServerUsage() {
          "  --db FILE         database file (default velmarith-server.db beside the program)\n"
          "  --game FOLDER     game folder: universe and SAVE/Neuer Charakter.sav\n"
          "                    (default the program's folder)\n"
-         "  --max-clients N   connections at once (default 64)\n"
+         "  --max-clients N   connections at once (default 64, at most 1000)\n"
          "  --port-file FILE  write the port there once listening\n"
          "  --flush-ms N      turn the loop at most every N ms (default 0)\n"
          "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n";
@@ -58,7 +58,7 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments,
     } else if (name == "--game") {
       options.gameFolder = value;
     } else if (name == "--max-clients") {
-      good = ParseNumber(value, 1, 10000, options.maxClients);
+      good = ParseNumber(value, 1, 1000, options.maxClients);  // within the usual 1024 files
     } else if (name == "--port-file") {
       options.portFile = value;
     } else if (name == "--flush-ms") {

@@ -29,6 +29,7 @@ TEST(ServerOptions, BadCommandLinesAreRefusedWithTheReason) {
   EXPECT_EQ(ParseServerOptions({"--port", "65536"}, "/").message, "bad value for --port: 65536");
   EXPECT_EQ(ParseServerOptions({"--port", "70x"}, "/").message, "bad value for --port: 70x");
   EXPECT_EQ(ParseServerOptions({"--port"}, "/").message, "--port needs a value");
+  EXPECT_FALSE(ParseServerOptions({"--max-clients", "1001"}, "/").ok);
   EXPECT_EQ(ParseServerOptions({"--db", ""}, "/").message, "bad value for --db: ");
   EXPECT_EQ(ParseServerOptions({"--verbose", "1"}, "/").message, "unknown option --verbose");
   EXPECT_FALSE(ParseServerOptions({"extra"}, "/").ok);
