@@ -35,10 +35,20 @@ void SteerBy(ShipRecord& ship, float diff) {
   ship.turnRate = std::clamp(ship.turnRate, -45.0f, 45.0f);
 }
 
+// The speed at which the ship's tightest turn (the full steering of 45) fits into half the
+// distance: a ship no faster than this can still turn onto a target close beside or behind it.
+float TurningSpeed(const ShipRecord& ship, float d) {
+  const double turn = 45.0 / 100 * ship.agility * kRadiansPerDegree;  // radians a frame
+  return static_cast<float>(d / 2 * turn / 0.2);
+}
+
 void Approach(ShipRecord& ship, const SystemObjectRecord& object, float d) {
   const float diff = WrapTurn(BearingDeg(object.x - ship.x, object.y - ship.y) - ship.heading);
   SteerBy(ship, diff);
-  const float wanted = d / 10 - std::fabs(diff / 20) + 10;
+  float wanted = d / 10 - std::fabs(diff / 20) + 10;
+  // Off the nose, the approach speed alone can hold a ship circling its target for ever (a ring
+  // asked for right after the launch lies behind the ship): it slows until it can turn in.
+  if (std::fabs(diff) >= 10 && ship.agility > 0) wanted = std::min(wanted, TurningSpeed(ship, d));
   const bool entry = IsLaneEntry(object.type);
   if (ship.speed > wanted && ship.speed >= 0) ship.speed -= 1;
   if (ship.speed <= wanted && (entry ? ship.speed <= ship.maxSpeed : ship.speed < ship.maxSpeed)) {
