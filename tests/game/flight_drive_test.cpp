@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "flight_fixture.h"
+#include "formats/file_io.h"
 #include "game/flight/drive.h"
 #include "game/flight/motion.h"
 #include "game/flight/player_pass.h"
@@ -190,6 +191,38 @@ TEST_F(Drive, SpaceTogglesSteeringByThePointer) {
   PlayerFrame({});
   EXPECT_EQ(game->world.flight.mouseSteering, 1);
   EXPECT_EQ(ship.turnRate, 45);
+}
+
+TEST_F(Drive, DigitKeysRecordRoutePointsAndF9AndUAct) {
+  FixtureFolder folder;
+  game->folder = folder.path;
+  std::filesystem::create_directories(folder.path / "INI");
+  game->world.visit.currentSystemX = 100000;
+  game->world.visit.currentSystemY = 0;
+  ShipRecord& ship = Local();
+  ship.x = 112345.6f;
+  ship.y = 2000.4f;
+  PlayerFrame({kKey1, kKey2});
+  ReleaseAll({kKey1, kKey2});
+  PlayerFrame({});
+  PlayerFrame({kKey0, kKeyF9});
+  ReleaseAll({kKey0, kKeyF9});
+  PlayerFrame({});
+  const auto text = ReadFileBytes(folder.path / "INI" / "Routenpunkte.txt");
+  ASSERT_TRUE(text);
+  EXPECT_EQ(*text,
+            "     12346      2000    1\r\n"
+            "     12346      2000    2\r\n"
+            "     12346      2000    0\r\n");
+  EXPECT_EQ(game->world.developerInfo, 1);
+
+  // U enters the system the ship is in anew (no universe here: only the ship and its dust).
+  AddSystemObject(game->world.visit.systemObjects, TestObject(4100, 500, 128, 0, 0));
+  PlayerFrame({kKeyU});
+  ReleaseAll({kKeyU});
+  PlayerFrame({});
+  EXPECT_EQ(game->world.visit.systemObjects.Count(), 0);
+  EXPECT_GT(game->world.visit.environmentPieces.Count(), 100);
 }
 
 }  // namespace
