@@ -47,13 +47,16 @@ void RequestDocking(World& world, Media& media, const std::filesystem::path& gam
     return;
   }
   ship->dockTarget = object->id;
-  const std::string& name = object->name;
-  const std::string place =
-      name.size() > kRingNameSuffix ? name.substr(0, name.size() - kRingNameSuffix) : "";
+  const std::string place = PlaceOfRing(object->name);
   // A lane entry is no place: its shortened name only looks for a voice, and must not make the
   // game believe the player is at a station.
   if (object->type == 4100) world.docking.dockedPlace = place;
   if (LoadAnnouncement(world, media, gameFolder, place)) world.docking.announcementStep = 1;
+}
+
+std::string PlaceOfRing(const std::string& ringName) {
+  if (ringName.size() <= kRingNameSuffix) return "";
+  return ringName.substr(0, ringName.size() - kRingNameSuffix);
 }
 
 void AdvanceAnnouncement(DockingState& docking, Media& media) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "game/media/media.h"
 #include "game/world/world_state.h"
@@ -11,6 +12,9 @@
 // or when no ring or lane entry is selected. A new request starts the place's announcement when
 // its voice files exist ("WAV\<system>\<place>.wav").
 void RequestDocking(World& world, Media& media, const std::filesystem::path& gameFolder);
+
+// A docking ring's name without its " - Andockring": the place's name (empty for a shorter name).
+std::string PlaceOfRing(const std::string& ringName);
 
 // The docking announcement: while a docking request runs, the four voice clips 10..13 play one
 // after another; the step advances only in frames in which no clip is playing.

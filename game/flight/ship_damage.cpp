@@ -3,14 +3,13 @@
 #include "formats/media_numbers.h"
 #include "formats/rounding.h"
 #include "formats/text_rules.h"
+#include "game/flight/docking.h"
 #include "game/flight/emitters.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
 #include "game/world/world_lists.h"
 
 namespace {
-
-constexpr int kRingNameSuffix = 13;  // " - Andockring"
 
 int Random(FlightContext& flight, int max) {
   return RandomInt(flight.rng, max);
@@ -70,8 +69,8 @@ std::string LaunchPlace(const World& world) {
       nearest = &object;
     }
   }
-  if (!nearest || nearest->name.size() < kRingNameSuffix) return world.docking.dockedPlace;
-  return nearest->name.substr(0, nearest->name.size() - kRingNameSuffix);
+  if (!nearest) return world.docking.dockedPlace;
+  return PlaceOfRing(nearest->name);
 }
 
 // A running mission ends with the loss: its marker goes and so do the ships it named.

@@ -1,5 +1,5 @@
 // Flying the sample universe as a player: real keys and clicks, frame by frame, through flight and
-// the station screens it opens.
+// the station screens it opens. (Longer flights from the start are scripts in tests/scripts.)
 
 #include <gtest/gtest.h>
 
@@ -35,29 +35,7 @@ class FlightFlow : public testing::Test {
   SampleFlight run;
 };
 
-TEST_F(FlightFlow, WFliesAlongTheHeadingAndAHeldButtonSteersTowardsThePointer) {
-  ShipRecord& ship = run.Ship();
-  const float startHeading = ship.heading;  // 270: up the screen
-  run.Hold(1, 60, kKeyW);
-  run.At(5, [&] { InjectMouseMove(run.game->media, 800, 400); });
-  run.At(5, [&] { InjectMouseButton(run.game->media, 1, true); });
-  run.At(40, [&] { InjectMouseButton(run.game->media, 1, false); });
-  float x90 = 0, y90 = 0, heading90 = 0;
-  run.At(90, [&] {
-    x90 = ship.x;
-    y90 = ship.y;
-    heading90 = ship.heading;
-  });
-  run.Run(100);
-  EXPECT_GT(ship.speed, 100);
-  const float turned = WrapTurn(ship.heading - startHeading);
-  EXPECT_GT(turned, 30);  // to the right (clockwise), towards the pointer
-  EXPECT_LT(turned, 180);
-  const float moved = RoundedDistance(x90, y90, ship.x, ship.y);
-  EXPECT_NEAR(moved, 10 * ship.speed * 0.2, 2);
-  EXPECT_NEAR(WrapTurn(BearingDeg(ship.x - x90, ship.y - y90) - heading90), 0, 1.5);
-}
-
+// Right after the launch the ring lies just behind the ship: the autopilot must turn in, not circle.
 TEST_F(FlightFlow, ClickingTheStartRingAndCtrlDocksThereAgain) {
   const SystemObjectRecord* ring = run.Object("Planet Neue Allianz - Andockring", 4100);
   ASSERT_NE(ring, nullptr);
@@ -76,39 +54,6 @@ TEST_F(FlightFlow, ClickingTheStartRingAndCtrlDocksThereAgain) {
   EXPECT_FLOAT_EQ(run.game->world.launchHeading, 270);  // the ring's way in, turned round
   EXPECT_EQ(run.Ship().speed, 10);
   EXPECT_EQ(run.Ship().dockTarget, -1);
-}
-
-TEST_F(FlightFlow, ARingFarFromTheStartDocksAtItsOwnStation) {
-  const SystemObjectRecord* ring = run.Object("Station Wacht - Andockring", 4100);
-  ASSERT_NE(ring, nullptr);
-  run.PlaceShip(ring->x + 430, ring->y, 180);
-  SelectAndRequest(*ring, 2);
-  run.Run(400);
-  EXPECT_EQ(run.Title(), "Willkommen auf Station Wacht");
-  EXPECT_EQ(run.game->world.launchHeading, 0);
-}
-
-TEST_F(FlightFlow, ABlueLaneCarriesTheShipToItsExitAndStopsThere) {
-  const SystemObjectRecord* entry = run.Object("-> Station Wacht", 4011);
-  ASSERT_NE(entry, nullptr);
-  BeforeEntry(*entry);
-  SelectAndRequest(*entry, 2);
-  float driveMax = 0;
-  for (int frame = 100; frame < 700; frame += 50) {
-    run.At(frame, [&] { driveMax = std::max(driveMax, run.Ship().driveSpeed); });
-  }
-  run.Run(800);
-  EXPECT_EQ(driveMax, 500);
-  const ShipRecord& ship = run.Ship();
-  EXPECT_EQ(ship.dockTarget, -1);
-  EXPECT_EQ(ship.driveSpeed, 0);
-  const SystemObjectRecord* exit = nullptr;
-  for (const SystemObjectRecord& o : run.game->world.visit.systemObjects) {
-    if (o.id == entry->id && o.type == 4013) exit = &o;
-  }
-  ASSERT_NE(exit, nullptr);
-  EXPECT_LT(RoundedDistance(ship.x, ship.y, exit->x, exit->y), 201);
-  EXPECT_EQ(run.game->world.visit.currentSystemFolder, "Kernwelt");
 }
 
 TEST_F(FlightFlow, AGreenLaneLeadsIntoTheNeighbouringSystem) {
@@ -139,27 +84,6 @@ TEST_F(FlightFlow, ARedLaneFromAlpha23LeadsToCimeron) {
   run.Run(600);
   EXPECT_EQ(run.game->world.visit.currentSystemFolder, "Cimeron");
   EXPECT_NEAR(run.Ship().x, 192000 + 9 * 9000, 201);
-}
-
-TEST_F(FlightFlow, FlyingIntoTheSunEndsAtTheLaunchPointsStation) {
-  const SystemObjectRecord* sun = run.Object("Sonne", 4310);
-  ASSERT_NE(sun, nullptr);
-  const float launchX = run.game->world.launchX;
-  const float launchY = run.game->world.launchY;
-  run.PlaceShip(sun->x, sun->y + 1.5f * (sun->radius + run.Ship().radius) + 20, 270);
-  run.Hold(1, 400, kKeyW);
-  bool burning = false;
-  for (int frame = 5; frame < 60; ++frame) {
-    run.At(frame, [&] { burning = burning || run.game->world.flight.heatWarning; });
-  }
-  run.Run(400);
-  EXPECT_TRUE(burning);
-  const ShipRecord& ship = run.Ship();
-  // Put back there; the same frame's motion step then moves it on at speed 10.
-  EXPECT_NEAR(ship.x, launchX + 2 * float(CosDeg(run.game->world.launchHeading)), 1e-3);
-  EXPECT_NEAR(ship.y, launchY + 2 * float(SinDeg(run.game->world.launchHeading)), 1e-3);
-  EXPECT_EQ(ship.hull, ship.maxHull);
-  EXPECT_EQ(run.Title(), "Willkommen auf Planet Neue Allianz");
 }
 
 // The brightest of the pixels in a small square round (x, y): red + green + blue.
