@@ -81,6 +81,24 @@ void HandleFlightKeys(FlightContext& flight, ShipRecord& ship) {
   if (KeyHeld(media, kKeyD)) Strafe(ship, 90, flight.frame.timeFactor);
 }
 
+// The player's keys and mouse (everything but the chat line's typing).
+void HandlePlayerInput(FlightContext& flight, ShipRecord& ship) {
+  World& world = flight.world;
+  Media& media = flight.media;
+  RecordRoutePoints(flight, ship);
+  if (KeyReleased(media, kKeyF5)) flight.requests.quickSave = true;
+  if (KeyReleased(media, kKeyF9)) world.developerInfo = world.developerInfo ? 0 : 1;
+  if (KeyReleased(media, kKeyU) || world.systemChangePending) {
+    world.systemChangePending = 0;
+    EnterSystem(world, SystemContext{flight.rng, flight.gameFolder});
+  }
+  if (ship.driveSpeed < 1) HandleFlightKeys(flight, ship);
+  if (KeyReleased(media, kKeySpace)) world.flight.mouseSteering ^= 1;
+  if (flight.ui.leftButtonState == kHeldLong || world.flight.mouseSteering) {
+    ship.turnRate = MouseTurnRate(MouseX(media), MouseY(media));
+  }
+}
+
 }  // namespace
 
 float MouseTurnRate(int mouseX, int mouseY) {
@@ -99,21 +117,8 @@ void RunLocalShipPass(FlightContext& flight) {
   world.cameraY = ship->y;
   world.playerHeading = ship->heading;
   // While the chat line is typed into, the keys belong to it (a pending jump waits).
-  if (flight.ui.editActive) return;
-
-  Media& media = flight.media;
-  RecordRoutePoints(flight, *ship);
-  if (KeyReleased(media, kKeyF5)) flight.requests.quickSave = true;
-  if (KeyReleased(media, kKeyF9)) world.developerInfo = world.developerInfo ? 0 : 1;
-  if (KeyReleased(media, kKeyU) || world.systemChangePending) {
-    world.systemChangePending = 0;
-    EnterSystem(world, SystemContext{flight.rng, flight.gameFolder});
-  }
-  if (ship->driveSpeed < 1) HandleFlightKeys(flight, *ship);
-  if (KeyReleased(media, kKeySpace)) world.flight.mouseSteering ^= 1;
-  if (flight.ui.leftButtonState == kHeldLong || world.flight.mouseSteering) {
-    ship->turnRate = MouseTurnRate(MouseX(media), MouseY(media));
-  }
+  if (!flight.ui.editActive) HandlePlayerInput(flight, *ship);
+  const Media& media = flight.media;
   if (world.networkGame &&
       (ship->speed != 0 || ship->turnRate != 0 || KeyHeld(media, kKeyA) || KeyHeld(media, kKeyD))) {
     flight.requests.reportMovement = true;
