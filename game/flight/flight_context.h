@@ -29,4 +29,6 @@ struct FlightContext {
   Rng& rng;
   const std::filesystem::path& gameFolder;
   FlightRequests requests{};
+  // False runs the simulation alone, drawing nothing (benchmarks weigh the two apart).
+  bool drawing = true;
 };

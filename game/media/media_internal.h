@@ -65,6 +65,10 @@ struct MediaDevice {
   std::vector<Mix_Chunk*> clips;
   int lastChannel = -1;
   Mix_Chunk* lastChunk = nullptr;
+  // Headless runs time clips by frames shown (20 ms each), not by the sound device's clock, so
+  // that a scripted run replays exactly.
+  std::uint64_t framesShown = 0;
+  std::uint64_t lastClipEndFrame = 0;
   int frameCap = 0;
   std::uint64_t lastFlipTicks = 0;
 };

@@ -121,6 +121,7 @@ static SDL_Rect LetterboxRect(SDL_Renderer* renderer) {
 
 void FlipScreen(Media& media) {
   WaitForFrameSlot(media);
+  media.device->framesShown += 1;
   if (media.device->screenTarget) {
     SDL_SetRenderTarget(media.device->renderer, nullptr);
     SDL_SetRenderDrawColor(media.device->renderer, 0, 0, 0, 255);

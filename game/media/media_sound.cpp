@@ -2,6 +2,8 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include "game/media/media_internal.h"
 
 bool InitAudio(Media& media) {
@@ -42,12 +44,23 @@ void PlayClip(Media& media, int number) {
   if (channel < 0) return;
   media.device->lastChannel = channel;
   media.device->lastChunk = chunk;
+  int rate = 0;
+  int channels = 0;
+  Uint16 format = 0;
+  if (Mix_QuerySpec(&rate, &format, &channels) && rate > 0 && channels > 0) {
+    const std::uint64_t bytesPerSecond =
+        std::uint64_t(rate) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
+    const std::uint64_t frames = (std::uint64_t(chunk->alen) * 50 + bytesPerSecond - 1) /
+                                 std::max<std::uint64_t>(bytesPerSecond, 1);
+    media.device->lastClipEndFrame = media.device->framesShown + frames;
+  }
 }
 
 bool ClipPlaying(const Media& media) {
   // Before any clip was started nothing is playing.
   if (!media.device->audioOpen || media.device->lastChannel < 0 || !media.device->lastChunk)
     return false;
+  if (media.headless) return media.device->framesShown < media.device->lastClipEndFrame;
   return Mix_Playing(media.device->lastChannel) &&
          Mix_GetChunk(media.device->lastChannel) == media.device->lastChunk;
 }

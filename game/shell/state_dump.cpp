@@ -1,5 +1,6 @@
 #include "game/shell/state_dump.h"
 
+#include <map>
 #include <sstream>
 #include "game/shell/game.h"
 
@@ -62,6 +63,44 @@ void WriteCounts(JsonWriter& json, const Game& game) {
   JsonEndObject(json);
 }
 
+// What flight keeps for the local player, and the launch point it respawns at.
+void WriteFlight(JsonWriter& json, const Game& game) {
+  const World& w = game.world;
+  JsonField(json, "SelectedObject", w.flight.selectedObject);
+  JsonField(json, "LaunchX", w.launchX);
+  JsonField(json, "LaunchY", w.launchY);
+  JsonField(json, "LaunchHeading", w.launchHeading);
+  JsonField(json, "HeatWarning", w.flight.heatWarning);
+  JsonField(json, "FieldWarning", w.flight.fieldWarning);
+  JsonField(json, "Afterburner", w.flight.afterburner);
+  JsonField(json, "MouseSteering", w.flight.mouseSteering);
+  JsonField(json, "PiecesNearby", w.flight.piecesNearby);
+  JsonField(json, "DockedRequest", w.docking.dockedRequest);
+}
+
+// How many records of a list have each type code ("1": 40, "1003": 180 ...).
+template <class T, class Code>
+void WriteKinds(JsonWriter& json, const char* key, const CursorList<T>& list, Code code) {
+  std::map<int, int> counts;
+  for (const T& record : list) counts[code(record)] += 1;
+  JsonKey(json, key);
+  JsonBeginObject(json);
+  for (const auto& [kind, count] : counts) JsonField(json, std::to_string(kind), count);
+  JsonEndObject(json);
+}
+
+void WriteKindCounts(JsonWriter& json, const Game& game) {
+  const SystemVisit& v = game.world.visit;
+  JsonKey(json, "kinds");
+  JsonBeginObject(json);
+  WriteKinds(json, "Particles", v.particles, [](const ParticleRecord& p) { return p.sprite; });
+  WriteKinds(json, "EnvironmentPieces", v.environmentPieces,
+             [](const EnvironmentPieceRecord& p) { return p.type; });
+  WriteKinds(json, "FloatingObjects", v.floatingObjects,
+             [](const FloatingObjectRecord& f) { return f.type; });
+  JsonEndObject(json);
+}
+
 }  // namespace
 
 std::string DumpState(const Game& game, int frame) {
@@ -72,11 +111,15 @@ std::string DumpState(const Game& game, int frame) {
   JsonField(json, "mode", game.loop.menuRunning ? "menu" : "flight");
   WriteScalars(json, game);
   WriteCounts(json, game);
+  WriteFlight(json, game);
+  WriteKindCounts(json, game);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);
   JsonField(json, "GroupCount", game.world.groups.groupCount);
   WriteList(json, "Ships", game.world.ships);
   WriteList(json, "SystemObjects", game.world.visit.systemObjects);
+  WriteList(json, "FloatingObjects", game.world.visit.floatingObjects);
+  WriteList(json, "FieldGlows", game.world.visit.fieldGlows);
   WriteList(json, "Places", game.world.places);
   WriteList(json, "MenuItems", game.menu.menuItems);
   JsonEndObject(json);

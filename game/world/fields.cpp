@@ -116,11 +116,11 @@ void GenerateField(World& world, Rng& rng, int kind, int cx, int cy, int r) {
   if (kind >= kLavaRocks && kind <= kIceRocks) AddPieces(world, rng, kind, centreX, centreY, r);
 }
 
-void AddStarField(World& world, Rng& rng) {
+void AddStarField(World& world, Rng& rng, int onlyType) {
   const int cameraX = RoundToInt(world.cameraX);
   const int cameraY = RoundToInt(world.cameraY);
   for (int i = 0; i < 200; ++i) {
-    const int type = 1002 + RandomInt(rng, 5);
+    const int type = onlyType ? onlyType : 1002 + RandomInt(rng, 5);
     const int x = cameraX - 1600 + RandomInt(rng, 3200);
     const int y = cameraY - 1600 + RandomInt(rng, 3200);
     const int depth = 20 + RandomInt(rng, 30);

@@ -19,5 +19,6 @@ enum FieldKind {
 // field or drifting environment pieces.
 void GenerateField(World& world, Rng& rng, int kind, int cx, int cy, int r);
 
-// The 200-piece background star field around the camera.
-void AddStarField(World& world, Rng& rng);
+// The 200-piece background star field around the camera, of the kinds 1002..1007 at random or
+// all of `onlyType` (the dust scattered round a respawned ship).
+void AddStarField(World& world, Rng& rng, int onlyType = 0);

@@ -4,6 +4,7 @@
 
 #include "formats/group_catalogue.h"
 #include "game/world/cursor_list.h"
+#include "game/world/flight_state.h"
 #include "game/world/records.h"
 
 // The world is grouped by how long its parts live, so that entering a system, starting, saving
@@ -69,6 +70,7 @@ struct World {
 
   DockingState docking;
   PendingReward pendingReward;
+  FlightState flight;
   SystemVisit visit;
 };
 

@@ -1,0 +1,9 @@
+# Flight: a busy frame of the start system headless (simulation and drawing apart), and the frame
+# cap held with a window (under Xvfb when there is no display).
+velmarith_add_bench(bench_flight_frames ${CMAKE_CURRENT_LIST_DIR}/flight_frames.cpp)
+target_link_libraries(bench_flight_frames PRIVATE velmarith_game)
+target_compile_definitions(bench_flight_frames PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")
+
+velmarith_add_bench(bench_flight_frame_cap ${CMAKE_CURRENT_LIST_DIR}/flight_frame_cap.cpp)
+target_link_libraries(bench_flight_frame_cap PRIVATE velmarith_game)
+target_compile_definitions(bench_flight_frame_cap PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")

@@ -1,0 +1,94 @@
+#include "game/flight/markers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "formats/angles.h"
+#include "formats/group_catalogue.h"
+#include "game/flight/sprites.h"
+#include "game/ui/bitmap_text.h"
+
+namespace {
+
+constexpr int kClicked = 4;
+constexpr float kMarkerSide = 64;
+
+}  // namespace
+
+int AttitudeCode(const World& world, int group) {
+  const float attitude = GroupRelation(world.groups, 0, group);
+  if (attitude <= -0.5f) return 1;
+  if (attitude >= 0.5f) return 3;
+  return 2;
+}
+
+int MarkingCode(const World& world, int id, int group) {
+  return id == world.flight.selectedObject ? 5 : AttitudeCode(world, group);
+}
+
+bool OnScreen(const ViewPoint& view) {
+  const float x = kShipScreenX + view.viewOffsetX;
+  const float y = kShipScreenY + view.viewOffsetY;
+  return x >= 0 && x <= kScreenWidth && y >= 0 && y <= kScreenHeight;
+}
+
+bool FindEdgePlace(const ViewPoint& view, EdgePlace& place) {
+  const float a = NormaliseAngle(BearingDeg(view.viewOffsetX, view.viewOffsetY));
+  const double t = std::tan(a * kRadiansPerDegree);
+  place.angle = a;
+  if (a > 163 && a < 230) {
+    place.x = -32;
+    place.y = static_cast<float>(580 - 512 * t);
+  } else if (a > 230 && a < 310) {
+    place.x = static_cast<float>(480 - 612 / t);
+    place.y = -32;
+  } else if (a > 310 || a < 17) {
+    place.x = 992;
+    place.y = static_cast<float>(580 + 512 * t);
+  } else if (a > 17 && a < 163) {
+    place.x = static_cast<float>(480 + 156 / t);
+    place.y = 736;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, int alpha,
+                    const std::string& label, int colourSet) {
+  DrawSprite(flight.media, sprite, kMarkerSide, place.angle, place.x, place.y, alpha);
+  if (label.empty()) return;
+  // The label sits inside the screen, beside the half-hidden marker.
+  const float cx = place.x + kMarkerSide / 2;
+  const float cy = place.y + kMarkerSide / 2;
+  const int half = BitmapTextWidth(label, 3) / 2;
+  int x = static_cast<int>(std::clamp(cx, float(half + 4), float(kScreenWidth - half - 4)));
+  int y = static_cast<int>(std::clamp(cy - 10, 4.0f, float(kScreenHeight - 24)));
+  if (place.x < 0) x = 36 + half;
+  if (place.x > kScreenWidth - kMarkerSide) x = kScreenWidth - 36 - half;
+  if (place.y < 0) y = 36;
+  if (place.y > kScreenHeight - kMarkerSide) y = kScreenHeight - 56;
+  DrawText(flight.media, label, x, y, 3, kAlignCentre, colourSet);
+}
+
+std::string ThousandsLabel(float distance) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", distance / 1000.0);
+  return text;
+}
+
+void DrawBracket(FlightContext& flight, const ViewPoint& view, int code, int group) {
+  DrawSprite(flight.media, 520 + code, 128, 0, view.viewOffsetX + 448, view.viewOffsetY + 548, 255);
+  const auto& names = flight.world.groups.groupNames;
+  if (group < 0 || group >= static_cast<int>(names.size())) return;
+  DrawText(flight.media, names[group], static_cast<int>(kShipScreenX + view.viewOffsetX),
+           static_cast<int>(548 + view.viewOffsetY), 3, kAlignCentre, code * 10);
+}
+
+bool ClickedNear(const FlightContext& flight, float x, float y, float within) {
+  if (flight.ui.leftButtonState != kClicked) return false;
+  const float mx = static_cast<float>(MouseX(flight.media));
+  const float my = static_cast<float>(MouseY(flight.media));
+  return std::fabs(mx - x) < within && std::fabs(my - y) < within;
+}

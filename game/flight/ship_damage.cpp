@@ -1,0 +1,144 @@
+#include "game/flight/ship_damage.h"
+
+#include "formats/media_numbers.h"
+#include "formats/rounding.h"
+#include "formats/text_rules.h"
+#include "game/flight/docking.h"
+#include "game/flight/emitters.h"
+#include "game/world/fields.h"
+#include "game/world/geometry.h"
+#include "game/world/world_lists.h"
+
+namespace {
+
+int Random(FlightContext& flight, int max) {
+  return RandomInt(flight.rng, max);
+}
+
+// The index held by a randomly chosen 10-character field of a weapons or cargo text; 0 when the
+// text has no field or the chosen field is blank.
+int RandomFieldIndex(FlightContext& flight, const std::string& fields) {
+  const int count = static_cast<int>(fields.size() / 10);
+  if (count == 0) return 0;
+  const int field = Random(flight, count - 1);
+  return ReadInt(fields.substr(field * 10, 5));
+}
+
+void DropPods(FlightContext& flight, const ShipRecord& ship) {
+  const int attempts = 3 + Random(flight, 4);
+  for (int i = 0; i < attempts; ++i) {
+    const int r = Random(flight, 7);
+    if (r >= 4) continue;
+    int type = 3901;
+    int item = 0;
+    int amount = 1;
+    if (r == 0) {
+      item = RandomFieldIndex(flight, ship.weapons);
+    } else {
+      type = 3910 + r;
+      item = RandomFieldIndex(flight, ship.cargo);
+      amount = 1 + Random(flight, 9);
+    }
+    // A ship with nothing of the kind on board drops nothing of it.
+    if (item <= 0) continue;
+    const float x = ship.x - 50 + Random(flight, 100);
+    const float y = ship.y - 50 + Random(flight, 100);
+    AddFloatingObject(flight.world.visit.floatingObjects,
+                      {.type = type,
+                       .item = item,
+                       .amount = amount,
+                       .radius = 10,
+                       .x = x,
+                       .y = y,
+                       .heading = static_cast<float>(1 + Random(flight, 359)),
+                       .speed = static_cast<float>(1 + Random(flight, 5)),
+                       .spin = static_cast<float>(-5 + Random(flight, 10)),
+                       .life = 1000});
+  }
+}
+
+// The place whose docking ring lies at the launch point: the respawned ship is back there.
+std::string LaunchPlace(const World& world) {
+  const SystemObjectRecord* nearest = nullptr;
+  float best = 1000;
+  for (const SystemObjectRecord& object : world.visit.systemObjects) {
+    if (object.type != 4100) continue;
+    const float d = RoundedDistance(object.x, object.y, world.launchX, world.launchY);
+    if (d < best) {
+      best = d;
+      nearest = &object;
+    }
+  }
+  if (!nearest) return world.docking.dockedPlace;
+  return PlaceOfRing(nearest->name);
+}
+
+// A running mission ends with the loss: its marker goes and so do the ships it named.
+void CancelMission(World& world, ShipRecord& local) {
+  if (local.orders.empty()) return;
+  local.orders.clear();
+  CursorList<ShipRecord>& ships = world.ships;
+  ships.Reset();
+  while (ships.Next()) {
+    if (ships.Current()->group > 200) ships.DeleteCurrent();
+  }
+  ships.MakeCurrent(&local);
+}
+
+void Respawn(FlightContext& flight, ShipRecord& ship) {
+  World& world = flight.world;
+  const auto& types = flight.catalogues.ships.shipTypes;
+  const int index = ship.type - 2000;
+  const int slots = index >= 0 && index < int(types.size()) ? types[index].slotCount : 0;
+  if (ship.weapons.size() > size_t(slots) * 10) ship.weapons.resize(size_t(slots) * 10);
+  ship.cargo.clear();
+  ship.speed = 10;
+  ship.driveSpeed = 0;
+  ship.driveFactor = 1;
+  ship.dockTarget = -1;
+  ship.x = world.cameraX = world.launchX;
+  ship.y = world.cameraY = world.launchY;
+  ship.heading = world.playerHeading = world.launchHeading;
+  ship.hull = static_cast<float>(ship.maxHull);
+  ship.shield = static_cast<float>(ship.maxShield);
+
+  CursorList<EnvironmentPieceRecord>& pieces = world.visit.environmentPieces;
+  pieces.Reset();
+  while (pieces.Next()) {
+    if (pieces.Current()->type == 1003) pieces.DeleteCurrent();
+  }
+  AddStarField(world, flight.rng, 1003);
+  CancelMission(world, ship);
+  world.docking.dockedPlace = LaunchPlace(world);
+  world.docking.dockedRequest = 1;
+}
+
+}  // namespace
+
+bool DestroyShip(FlightContext& flight, ShipRecord& ship) {
+  PlayClip(flight.media, kSoundExplosion);
+  EmitShipExplosion(flight, ship.x, ship.y);
+  DropPods(flight, ship);
+  World& world = flight.world;
+  if (&ship == world.ships.Front()) {
+    Respawn(flight, ship);
+    return false;
+  }
+  if (world.ships.MakeCurrent(&ship)) world.ships.DeleteCurrent();
+  return true;
+}
+
+void AddShieldImpact(ShipRecord& ship, float bearing) {
+  int code = RoundToInt(bearing / 2) - 45;
+  if (code < 0) code += 180;
+  ship.impacts += static_cast<char>(code);
+  ship.impacts += static_cast<char>(250);
+}
+
+void DamageShield(ShipRecord& ship, float amount) {
+  ship.shield -= amount;
+  if (ship.shield < 0) {
+    ship.shieldDownTimer = 100;
+    ship.shield = 0;
+  }
+}

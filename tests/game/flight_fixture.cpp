@@ -1,0 +1,133 @@
+#include "flight_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include "game/shell/frame_loop.h"
+#include "game/shell/game_flow.h"
+#include "game/world/geometry.h"
+#include "game/world/world_lists.h"
+
+ShipRecord TestShip(int id, int controller, float x, float y, float heading) {
+  return ShipRecord{.type = 2001,
+                    .id = id,
+                    .controller = controller,
+                    .group = 0,
+                    .radius = 24,
+                    .x = x,
+                    .y = y,
+                    .heading = heading,
+                    .turnRate = 0,
+                    .agility = 9,
+                    .speed = 0,
+                    .maxSpeed = 110,
+                    .driveSpeed = 0,
+                    .driveFactor = 1,
+                    .money = 1000,
+                    .weapons = "",
+                    .cargo = "",
+                    .cargoCapacity = 20,
+                    .hull = 120,
+                    .maxHull = 120,
+                    .impactSprite = 11,
+                    .impacts = "",
+                    .shield = 100,
+                    .maxShield = 100,
+                    .shieldDownTimer = 0,
+                    .energy = 200,
+                    .maxEnergy = 200,
+                    .tractorTimer = -1,
+                    .orders = "",
+                    .dockTarget = -1};
+}
+
+SystemObjectRecord TestObject(int type, int id, float radius, float x, float y, float angle) {
+  return SystemObjectRecord{.type = type,
+                            .id = id,
+                            .radius = radius,
+                            .x = x,
+                            .y = y,
+                            .angle = angle,
+                            .spin = 0,
+                            .bound = 0,
+                            .group = 0,
+                            .name = ""};
+}
+
+SampleFlight::SampleFlight() {
+  const std::filesystem::path folder = VELMARITH_TEST_GAME_DIR;
+  EXPECT_TRUE(std::filesystem::exists(folder / "BMP")) << "no assembled game folder";
+  game = MakeStartedGame(folder);
+  AddFrameHook(game->hooks, [this] {
+    ++frame_;
+    if (auto it = schedule_.find(frame_); it != schedule_.end()) it->second();
+    if (frame_ >= end_) game->media.quitRequested = true;
+  });
+}
+
+void SampleFlight::StartInFlight() {
+  StartFreeGame(*game);
+  LeaveMenuToFlight(*game);
+  game->frame.screenFade = 0;
+}
+
+void SampleFlight::PlaceShip(float x, float y, float heading) {
+  ShipRecord& ship = Ship();
+  ship.x = game->world.cameraX = x;
+  ship.y = game->world.cameraY = y;
+  ship.heading = game->world.playerHeading = heading;
+  ship.speed = 0;
+  ship.turnRate = 0;
+}
+
+void SampleFlight::At(int frame, std::function<void()> action) {
+  auto previous = std::move(schedule_[frame_ + frame]);
+  schedule_[frame_ + frame] = [previous, action] {
+    if (previous) previous();
+    action();
+  };
+}
+
+void SampleFlight::Click(int frame, int x, int y) {
+  At(frame, [this, x, y] {
+    InjectMouseMove(game->media, x, y);
+    InjectMouseButton(game->media, 1, true);
+  });
+  At(frame + 2, [this] { InjectMouseButton(game->media, 1, false); });
+}
+
+void SampleFlight::Tap(int frame, int scanCode) {
+  Hold(frame, frame + 1, scanCode);
+}
+
+void SampleFlight::Hold(int from, int to, int scanCode) {
+  At(from, [this, scanCode] { InjectKey(game->media, scanCode, true); });
+  At(to, [this, scanCode] { InjectKey(game->media, scanCode, false); });
+}
+
+void SampleFlight::Run(int frames) {
+  end_ = frame_ + frames;
+  game->media.quitRequested = false;
+  while (!game->media.quitRequested) RunFrame(*game);
+  game->media.quitRequested = false;
+  schedule_.clear();
+}
+
+bool SampleFlight::ScreenPoint(const SystemObjectRecord& object, int& x, int& y) const {
+  ViewPoint view;
+  if (!ViewTransform(game->world, object.x, object.y, 8000, view)) return false;
+  x = static_cast<int>(kShipScreenX + view.viewOffsetX);
+  y = static_cast<int>(kShipScreenY + view.viewOffsetY);
+  return true;
+}
+
+const SystemObjectRecord* SampleFlight::Object(const std::string& name, int type) const {
+  for (const SystemObjectRecord& object : game->world.visit.systemObjects) {
+    if (object.name == name && object.type == type) return &object;
+  }
+  return nullptr;
+}
+
+std::string SampleFlight::Title() const {
+  const MenuItemRecord* first = game->menu.menuItems.Front();
+  return first ? first->caption : "";
+}
