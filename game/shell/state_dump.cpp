@@ -1,5 +1,6 @@
 #include "game/shell/state_dump.h"
 
+#include <array>
 #include <sstream>
 #include "game/shell/game.h"
 
@@ -40,6 +41,28 @@ void WriteScalars(JsonWriter& json, const Game& game) {
   JsonField(json, "NoGameInProgress", game.menu.noGameInProgress);
   JsonField(json, "DockedPlace", game.world.docking.dockedPlace);
   JsonField(json, "RevealCounter", game.menu.revealCounter);
+  JsonField(json, "PendingReward", game.world.pendingReward.amount);
+}
+
+template <size_t N>
+void WriteInts(JsonWriter& json, const char* key, const std::array<int, N>& values) {
+  JsonKey(json, key);
+  JsonBeginArray(json);
+  for (int value : values) JsonInt(json, value);
+  JsonEndArray(json);
+}
+
+// The visit to the docked station: the copies of the place's lines the dealers change, the
+// people met there and who of them came, the list positions.
+void WriteStation(JsonWriter& json, const Game& game) {
+  const StationState& station = game.station;
+  JsonField(json, "CurrentShipOffers", station.currentShipOffers);
+  JsonField(json, "CurrentWeaponOffers", station.currentWeaponOffers);
+  JsonField(json, "CurrentGoodsOffers", station.currentGoodsOffers);
+  JsonField(json, "CurrentGoodsPrices", station.currentGoodsPrices);
+  JsonField(json, "SelectedPerson", station.selectedPerson);
+  WriteInts(json, "PresenceRolls", station.presenceRolls);
+  WriteInts(json, "ListScroll", station.listScroll);
 }
 
 void WriteCounts(JsonWriter& json, const Game& game) {
@@ -59,6 +82,7 @@ void WriteCounts(JsonWriter& json, const Game& game) {
   JsonField(json, "MenuStars", game.menu.menuStars.Count());
   JsonField(json, "SaveFileNames", game.menu.saveFileNames.Count());
   JsonField(json, "KeyCharMap", game.ui.keyCharMap.Count());
+  JsonField(json, "StationPeople", game.station.stationPeople.Count());
   JsonEndObject(json);
 }
 
@@ -72,6 +96,7 @@ std::string DumpState(const Game& game, int frame) {
   JsonField(json, "mode", game.loop.menuRunning ? "menu" : "flight");
   WriteScalars(json, game);
   WriteCounts(json, game);
+  WriteStation(json, game);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);
   JsonField(json, "GroupCount", game.world.groups.groupCount);
@@ -79,6 +104,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteList(json, "SystemObjects", game.world.visit.systemObjects);
   WriteList(json, "Places", game.world.places);
   WriteList(json, "MenuItems", game.menu.menuItems);
+  WriteList(json, "StationPeople", game.station.stationPeople);
   JsonEndObject(json);
   return out.str();
 }
