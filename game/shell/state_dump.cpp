@@ -65,6 +65,16 @@ void WriteStation(JsonWriter& json, const Game& game) {
   WriteInts(json, "ListScroll", station.listScroll);
 }
 
+// The player's row of the attitudes: what kills and contracts change.
+void WritePlayerAttitudes(JsonWriter& json, const World& world) {
+  JsonKey(json, "PlayerAttitudes");
+  JsonBeginArray(json);
+  for (int g = 0; g <= world.groups.groupCount; ++g) {
+    JsonNumber(json, GroupRelation(world.groups, 0, g));
+  }
+  JsonEndArray(json);
+}
+
 void WriteCounts(JsonWriter& json, const Game& game) {
   const World& w = game.world;
   JsonKey(json, "counts");
@@ -97,6 +107,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteScalars(json, game);
   WriteCounts(json, game);
   WriteStation(json, game);
+  WritePlayerAttitudes(json, game.world);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);
   JsonField(json, "GroupCount", game.world.groups.groupCount);
