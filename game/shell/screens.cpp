@@ -55,9 +55,12 @@ StationContext StationOf(Game& game) {
   return StationContext{game.menu, game.world, game.station, game.catalogues, game.rng};
 }
 
-// The dealers' and the people's screens and actions; each gets the code being processed.
+// The dealers' and the people's screens and actions; each gets the code being processed. They
+// are screens only while docked with a ship: otherwise their codes leave the items alone.
 template <void (*Run)(StationContext&, int)>
 void RunStationCode(Game& game) {
+  if (!Docked(game.world) || game.world.ships.Empty()) return;
+  ClearScreenItems(game.menu);
   StationContext context = StationOf(game);
   Run(context, game.menu.screenState);
 }
@@ -79,22 +82,23 @@ constexpr ScreenRoute kScreenTable[] = {
     {kNewGameScreen, kNewGameScreen, BuildNewGameScreen, true},
     {kSettingsScreen, kSettingsScreen, BuildSettingsScreen, true},
     {kQuitGame, kQuitGame, QuitGame, false},
-    {kWeaponsDealer, kWeaponsDealer, RunStationCode<RunWeaponsDealer>, true},
+    {kWeaponsDealer, kWeaponsDealer, RunStationCode<RunWeaponsDealer>, false},
     {kSellWeaponFirst, kBuyWeaponFirst + kMaxRecordActions - 1, RunStationCode<RunWeaponsDealer>,
-     true},
-    {kWeaponsLeftUp, kWeaponsLeftDown, RunStationCode<RunWeaponsDealer>, true},
-    {kWeaponsRightUp, kWeaponsRightDown, RunStationCode<RunWeaponsDealer>, true},
-    {kGoodsTrader, kGoodsTrader, RunStationCode<RunGoodsTrader>, true},
-    {kSellGoodsFirst, kBuyGoodsFirst + kMaxRecordActions - 1, RunStationCode<RunGoodsTrader>, true},
-    {kGoodsLeftUp, kGoodsLeftDown, RunStationCode<RunGoodsTrader>, true},
-    {kGoodsRightUp, kGoodsRightDown, RunStationCode<RunGoodsTrader>, true},
-    {kShipDealer, kShipDealer, RunStationCode<RunShipDealer>, true},
-    {kBuyShipFirst, kBuyShipFirst + kMaxRecordActions - 1, RunStationCode<RunShipDealer>, true},
-    {kShipsRightUp, kShipsRightDown, RunStationCode<RunShipDealer>, true},
-    {kPeopleScreen, kPeopleScreen, RunStationCode<RunPeople>, true},
+     false},
+    {kWeaponsLeftUp, kWeaponsLeftDown, RunStationCode<RunWeaponsDealer>, false},
+    {kWeaponsRightUp, kWeaponsRightDown, RunStationCode<RunWeaponsDealer>, false},
+    {kGoodsTrader, kGoodsTrader, RunStationCode<RunGoodsTrader>, false},
+    {kSellGoodsFirst, kBuyGoodsFirst + kMaxRecordActions - 1, RunStationCode<RunGoodsTrader>,
+     false},
+    {kGoodsLeftUp, kGoodsLeftDown, RunStationCode<RunGoodsTrader>, false},
+    {kGoodsRightUp, kGoodsRightDown, RunStationCode<RunGoodsTrader>, false},
+    {kShipDealer, kShipDealer, RunStationCode<RunShipDealer>, false},
+    {kBuyShipFirst, kBuyShipFirst + kMaxRecordActions - 1, RunStationCode<RunShipDealer>, false},
+    {kShipsRightUp, kShipsRightDown, RunStationCode<RunShipDealer>, false},
+    {kPeopleScreen, kPeopleScreen, RunStationCode<RunPeople>, false},
     {kPersonScreenBase + 1, kPersonScreenBase + kMaxPersonPosition, RunStationCode<RunPeople>,
-     true},
-    {kAcceptMission, kSignContract, RunStationCode<RunPeople>, true},
+     false},
+    {kAcceptMission, kSignContract, RunStationCode<RunPeople>, false},
 };
 
 const ScreenRoute* RouteOf(int code) {

@@ -10,7 +10,7 @@
 namespace {
 
 // One line of the group file: number (5), name (25), attitudes towards 0..i (5 each).
-std::string GroupLine(int number, const std::string& name, std::vector<std::string> attitudes) {
+std::string GroupFileLine(int number, const std::string& name, std::vector<std::string> attitudes) {
   std::string line = PadRight(std::to_string(number), 5) + PadRight(name, 25);
   for (const std::string& value : attitudes) line += PadRight(value, 5);
   return line + "\r\n";
@@ -18,10 +18,10 @@ std::string GroupLine(int number, const std::string& name, std::vector<std::stri
 
 // Player 0; A likes B and dislikes C; C stands at -0.99 with the player; D likes itself by half.
 void ThreeGroups(World& world) {
-  world.groups = ReadGroups(GroupLine(0, "Spieler", {"1"}) + GroupLine(1, "A", {"0", "1"}) +
-                            GroupLine(2, "B", {"0.95", "0.5", "1"}) +
-                            GroupLine(3, "C", {"-0.99", "-0.5", "0", "1"}) +
-                            GroupLine(4, "D", {"0", "0", "0", "0", "0.5"}));
+  world.groups = ReadGroups(GroupFileLine(0, "Spieler", {"1"}) + GroupFileLine(1, "A", {"0", "1"}) +
+                            GroupFileLine(2, "B", {"0.95", "0.5", "1"}) +
+                            GroupFileLine(3, "C", {"-0.99", "-0.5", "0", "1"}) +
+                            GroupFileLine(4, "D", {"0", "0", "0", "0", "0.5"}));
 }
 
 float Rel(const World& world, int a, int b) {
