@@ -6,10 +6,23 @@
 #include "formats/place_file.h"
 #include "formats/text_rules.h"
 
+namespace {
+
+std::string_view TrimmedName(std::string_view record) {
+  std::string_view name = record.substr(0, 20);
+  while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return name;
+}
+
+}  // namespace
+
 std::optional<int> LocalStock(std::string_view stockLine, std::string_view goodName) {
+  // Walked in place: the goods trader asks for every row it shows.
   std::optional<int> stock;
-  for (const OfferRecord& record : SplitOffers(stockLine)) {
-    if (record.name == goodName) stock = ReadInt(record.value);
+  for (size_t at = 0; at + kOfferRecordWidth <= stockLine.size(); at += kOfferRecordWidth) {
+    const std::string_view record = stockLine.substr(at, kOfferRecordWidth);
+    if (TrimmedName(record) == goodName) stock = ReadInt(record.substr(20));
   }
   return stock;
 }
