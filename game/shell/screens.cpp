@@ -55,12 +55,9 @@ StationContext StationOf(Game& game) {
   return StationContext{game.menu, game.world, game.station, game.catalogues, game.rng};
 }
 
-// The dealers' and the people's screens and actions; each gets the code being processed. They
-// are screens only while docked with a ship: otherwise their codes leave the items alone.
+// The dealers' and the people's screens and actions; each gets the code being processed.
 template <void (*Run)(StationContext&, int)>
 void RunStationCode(Game& game) {
-  if (!Docked(game.world) || game.world.ships.Empty()) return;
-  ClearScreenItems(game.menu);
   StationContext context = StationOf(game);
   Run(context, game.menu.screenState);
 }
@@ -82,30 +79,40 @@ constexpr ScreenRoute kScreenTable[] = {
     {kNewGameScreen, kNewGameScreen, BuildNewGameScreen, true},
     {kSettingsScreen, kSettingsScreen, BuildSettingsScreen, true},
     {kQuitGame, kQuitGame, QuitGame, false},
-    {kWeaponsDealer, kWeaponsDealer, RunStationCode<RunWeaponsDealer>, false},
-    {kSellWeaponFirst, kBuyWeaponFirst + kMaxRecordActions - 1, RunStationCode<RunWeaponsDealer>,
-     false},
-    {kWeaponsLeftUp, kWeaponsLeftDown, RunStationCode<RunWeaponsDealer>, false},
-    {kWeaponsRightUp, kWeaponsRightDown, RunStationCode<RunWeaponsDealer>, false},
-    {kGoodsTrader, kGoodsTrader, RunStationCode<RunGoodsTrader>, false},
-    {kSellGoodsFirst, kBuyGoodsFirst + kMaxRecordActions - 1, RunStationCode<RunGoodsTrader>,
-     false},
-    {kGoodsLeftUp, kGoodsLeftDown, RunStationCode<RunGoodsTrader>, false},
-    {kGoodsRightUp, kGoodsRightDown, RunStationCode<RunGoodsTrader>, false},
-    {kShipDealer, kShipDealer, RunStationCode<RunShipDealer>, false},
-    {kBuyShipFirst, kBuyShipFirst + kMaxRecordActions - 1, RunStationCode<RunShipDealer>, false},
-    {kShipsRightUp, kShipsRightDown, RunStationCode<RunShipDealer>, false},
-    {kPeopleScreen, kPeopleScreen, RunStationCode<RunPeople>, false},
-    {kPersonScreenBase + 1, kPersonScreenBase + kMaxPersonPosition, RunStationCode<RunPeople>,
-     false},
-    {kAcceptMission, kSignContract, RunStationCode<RunPeople>, false},
 };
 
-const ScreenRoute* RouteOf(int code) {
-  for (const ScreenRoute& route : kScreenTable) {
+// The station's own screens: they are screens only while docked with a ship (otherwise their
+// codes leave the items alone, as codes without a row do).
+constexpr ScreenRoute kStationTable[] = {
+    {kWeaponsDealer, kWeaponsDealer, RunStationCode<RunWeaponsDealer>, true},
+    {kSellWeaponFirst, kBuyWeaponFirst + kMaxRecordActions - 1, RunStationCode<RunWeaponsDealer>,
+     true},
+    {kWeaponsLeftUp, kWeaponsLeftDown, RunStationCode<RunWeaponsDealer>, true},
+    {kWeaponsRightUp, kWeaponsRightDown, RunStationCode<RunWeaponsDealer>, true},
+    {kGoodsTrader, kGoodsTrader, RunStationCode<RunGoodsTrader>, true},
+    {kSellGoodsFirst, kBuyGoodsFirst + kMaxRecordActions - 1, RunStationCode<RunGoodsTrader>, true},
+    {kGoodsLeftUp, kGoodsLeftDown, RunStationCode<RunGoodsTrader>, true},
+    {kGoodsRightUp, kGoodsRightDown, RunStationCode<RunGoodsTrader>, true},
+    {kShipDealer, kShipDealer, RunStationCode<RunShipDealer>, true},
+    {kBuyShipFirst, kBuyShipFirst + kMaxRecordActions - 1, RunStationCode<RunShipDealer>, true},
+    {kShipsRightUp, kShipsRightDown, RunStationCode<RunShipDealer>, true},
+    {kPeopleScreen, kPeopleScreen, RunStationCode<RunPeople>, true},
+    {kPersonScreenBase + 1, kPersonScreenBase + kMaxPersonPosition, RunStationCode<RunPeople>,
+     true},
+    {kAcceptMission, kSignContract, RunStationCode<RunPeople>, true},
+};
+
+const ScreenRoute* RouteIn(const auto& table, int code) {
+  for (const ScreenRoute& route : table) {
     if (route.first <= code && code <= route.last) return &route;
   }
   return nullptr;
+}
+
+const ScreenRoute* RouteOf(const Game& game, int code) {
+  if (const ScreenRoute* route = RouteIn(kScreenTable, code)) return route;
+  if (!Docked(game.world) || game.world.ships.Empty()) return nullptr;
+  return RouteIn(kStationTable, code);
 }
 
 }  // namespace
@@ -113,7 +120,7 @@ const ScreenRoute* RouteOf(int code) {
 bool BuildScreen(Game& game) {
   int& state = game.menu.screenState;
   if (state == kBackToStation) state = kStationScreen;
-  const ScreenRoute* route = RouteOf(state);
+  const ScreenRoute* route = RouteOf(game, state);
   if (!route) return false;
   if (route->clearsItems) ClearScreenItems(game.menu);
   route->build(game);
