@@ -7,6 +7,8 @@
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
 #include "game/shell/screens.h"
+#include "game/stations/dealer_hover.h"
+#include "game/stations/weapons_dealer.h"
 #include "game/ui/buttons.h"
 #include "game/ui/menu_background.h"
 #include "game/ui/menu_items.h"
@@ -48,6 +50,12 @@ void ReadMenuInput(Game& game) {
   if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
 }
 
+// Right clicks on the weapons dealer's list mount and unmount weapons.
+void HandleStationRightClick(Game& game) {
+  StationContext context{game.menu, game.world, game.station, game.catalogues, game.rng};
+  HandleWeaponsRightClick(context, game.ui, MouseX(game.media), MouseY(game.media));
+}
+
 void DrawMenuBackground(Game& game) {
   ClearScreen(game.media, 0);
   BeginQuads(game.media);
@@ -70,7 +78,9 @@ bool RunMenuFrame(Game& game) {
 
   DrawMenuBackground(game);
   DrawMenuItems(game.menu, game.media);
+  DrawDealerHover(game.menu, game.station, game.world, game.catalogues, game.media);
   HandleMenuClicks(game.menu, game.ui, game.media);
+  HandleStationRightClick(game);
   UpdateTextFields(game.menu, game.ui, game.media, game.frame.frameCounter);
   // The settings have no item on the main menu; F10 opens them from any screen.
   if (KeyReleased(game.media, kKeyF10)) game.menu.screenState = kSettingsScreen;

@@ -1,7 +1,12 @@
 #include "game/shell/screens.h"
 
 #include "game/shell/game.h"
+#include "game/stations/goods_trader.h"
+#include "game/stations/people_screens.h"
+#include "game/stations/ship_dealer.h"
+#include "game/stations/station_codes.h"
 #include "game/stations/station_screen.h"
+#include "game/stations/weapons_dealer.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
 
@@ -46,6 +51,17 @@ void QuitGame(Game& game) {
   game.media.quitRequested = true;
 }
 
+StationContext StationOf(Game& game) {
+  return StationContext{game.menu, game.world, game.station, game.catalogues, game.rng};
+}
+
+// The dealers' and the people's screens and actions; each gets the code being processed.
+template <void (*Run)(StationContext&, int)>
+void RunStationCode(Game& game) {
+  StationContext context = StationOf(game);
+  Run(context, game.menu.screenState);
+}
+
 // One row of the screen table: the codes first..last, what they do, and whether they are a screen
 // of their own (its items are cleared before it is built).
 struct ScreenRoute {
@@ -65,11 +81,38 @@ constexpr ScreenRoute kScreenTable[] = {
     {kQuitGame, kQuitGame, QuitGame, false},
 };
 
-const ScreenRoute* RouteOf(int code) {
-  for (const ScreenRoute& route : kScreenTable) {
+// The station's own screens: they are screens only while docked with a ship (otherwise their
+// codes leave the items alone, as codes without a row do).
+constexpr ScreenRoute kStationTable[] = {
+    {kWeaponsDealer, kWeaponsDealer, RunStationCode<RunWeaponsDealer>, true},
+    {kSellWeaponFirst, kBuyWeaponFirst + kMaxRecordActions - 1, RunStationCode<RunWeaponsDealer>,
+     true},
+    {kWeaponsLeftUp, kWeaponsLeftDown, RunStationCode<RunWeaponsDealer>, true},
+    {kWeaponsRightUp, kWeaponsRightDown, RunStationCode<RunWeaponsDealer>, true},
+    {kGoodsTrader, kGoodsTrader, RunStationCode<RunGoodsTrader>, true},
+    {kSellGoodsFirst, kBuyGoodsFirst + kMaxRecordActions - 1, RunStationCode<RunGoodsTrader>, true},
+    {kGoodsLeftUp, kGoodsLeftDown, RunStationCode<RunGoodsTrader>, true},
+    {kGoodsRightUp, kGoodsRightDown, RunStationCode<RunGoodsTrader>, true},
+    {kShipDealer, kShipDealer, RunStationCode<RunShipDealer>, true},
+    {kBuyShipFirst, kBuyShipFirst + kMaxRecordActions - 1, RunStationCode<RunShipDealer>, true},
+    {kShipsRightUp, kShipsRightDown, RunStationCode<RunShipDealer>, true},
+    {kPeopleScreen, kPeopleScreen, RunStationCode<RunPeople>, true},
+    {kPersonScreenBase + 1, kPersonScreenBase + kMaxPersonPosition, RunStationCode<RunPeople>,
+     true},
+    {kAcceptMission, kSignContract, RunStationCode<RunPeople>, true},
+};
+
+const ScreenRoute* RouteIn(const auto& table, int code) {
+  for (const ScreenRoute& route : table) {
     if (route.first <= code && code <= route.last) return &route;
   }
   return nullptr;
+}
+
+const ScreenRoute* RouteOf(const Game& game, int code) {
+  if (const ScreenRoute* route = RouteIn(kScreenTable, code)) return route;
+  if (!Docked(game.world) || game.world.ships.Empty()) return nullptr;
+  return RouteIn(kStationTable, code);
 }
 
 }  // namespace
@@ -77,7 +120,7 @@ const ScreenRoute* RouteOf(int code) {
 bool BuildScreen(Game& game) {
   int& state = game.menu.screenState;
   if (state == kBackToStation) state = kStationScreen;
-  const ScreenRoute* route = RouteOf(state);
+  const ScreenRoute* route = RouteOf(game, state);
   if (!route) return false;
   if (route->clearsItems) ClearScreenItems(game.menu);
   route->build(game);

@@ -1,6 +1,7 @@
 #include "game/shell/state_dump.h"
 
 #include <map>
+#include <array>
 #include <sstream>
 #include "game/shell/game.h"
 
@@ -41,6 +42,38 @@ void WriteScalars(JsonWriter& json, const Game& game) {
   JsonField(json, "NoGameInProgress", game.menu.noGameInProgress);
   JsonField(json, "DockedPlace", game.world.docking.dockedPlace);
   JsonField(json, "RevealCounter", game.menu.revealCounter);
+  JsonField(json, "PendingReward", game.world.pendingReward.amount);
+}
+
+template <size_t N>
+void WriteInts(JsonWriter& json, const char* key, const std::array<int, N>& values) {
+  JsonKey(json, key);
+  JsonBeginArray(json);
+  for (int value : values) JsonInt(json, value);
+  JsonEndArray(json);
+}
+
+// The visit to the docked station: the copies of the place's lines the dealers change, the
+// people met there and who of them came, the list positions.
+void WriteStation(JsonWriter& json, const Game& game) {
+  const StationState& station = game.station;
+  JsonField(json, "CurrentShipOffers", station.currentShipOffers);
+  JsonField(json, "CurrentWeaponOffers", station.currentWeaponOffers);
+  JsonField(json, "CurrentGoodsOffers", station.currentGoodsOffers);
+  JsonField(json, "CurrentGoodsPrices", station.currentGoodsPrices);
+  JsonField(json, "SelectedPerson", station.selectedPerson);
+  WriteInts(json, "PresenceRolls", station.presenceRolls);
+  WriteInts(json, "ListScroll", station.listScroll);
+}
+
+// The player's row of the attitudes: what kills and contracts change.
+void WritePlayerAttitudes(JsonWriter& json, const World& world) {
+  JsonKey(json, "PlayerAttitudes");
+  JsonBeginArray(json);
+  for (int g = 0; g <= world.groups.groupCount; ++g) {
+    JsonNumber(json, GroupRelation(world.groups, 0, g));
+  }
+  JsonEndArray(json);
 }
 
 void WriteCounts(JsonWriter& json, const Game& game) {
@@ -60,6 +93,7 @@ void WriteCounts(JsonWriter& json, const Game& game) {
   JsonField(json, "MenuStars", game.menu.menuStars.Count());
   JsonField(json, "SaveFileNames", game.menu.saveFileNames.Count());
   JsonField(json, "KeyCharMap", game.ui.keyCharMap.Count());
+  JsonField(json, "StationPeople", game.station.stationPeople.Count());
   JsonEndObject(json);
 }
 
@@ -113,6 +147,8 @@ std::string DumpState(const Game& game, int frame) {
   WriteCounts(json, game);
   WriteFlight(json, game);
   WriteKindCounts(json, game);
+  WriteStation(json, game);
+  WritePlayerAttitudes(json, game.world);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);
   JsonField(json, "GroupCount", game.world.groups.groupCount);
@@ -122,6 +158,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteList(json, "FieldGlows", game.world.visit.fieldGlows);
   WriteList(json, "Places", game.world.places);
   WriteList(json, "MenuItems", game.menu.menuItems);
+  WriteList(json, "StationPeople", game.station.stationPeople);
   JsonEndObject(json);
   return out.str();
 }

@@ -4,3 +4,51 @@ void ResetAttitudes(World& world, const std::filesystem::path& groupsFile) {
   world.groups = LoadGroups(groupsFile);
   if (world.groups.groupNames.size() < kGroupSlots) world.groups = EmptyGroupCatalogue();
 }
+
+void SetRelation(World& world, int a, int b, float value) {
+  SetGroupRelation(world.groups, a, b, value);
+  SetGroupRelation(world.groups, b, a, value);
+}
+
+void AddRelation(World& world, int a, int b, float change) {
+  SetGroupRelation(world.groups, a, b, GroupRelation(world.groups, a, b) + change);
+  SetGroupRelation(world.groups, b, a, GroupRelation(world.groups, b, a) + change);
+}
+
+void ChangePlayerStanding(World& world, int g, float change) {
+  if (GroupRelation(world.groups, 0, g) + change >= -1) {
+    AddRelation(world, 0, g, change);
+  } else {
+    SetRelation(world, 0, g, -1);
+  }
+  // g's own attitude to itself takes part here too, so g is moved a second time.
+  for (int i = 1; i <= world.groups.groupCount; ++i) {
+    const float spread = change * GroupRelation(world.groups, g, i);
+    const float standing = GroupRelation(world.groups, 0, i) + spread;
+    if (standing > 1) {
+      SetRelation(world, 0, i, 1);
+    } else if (standing < -1) {
+      SetRelation(world, 0, i, -1);
+    } else {
+      AddRelation(world, 0, i, spread);
+    }
+  }
+}
+
+Attitude AttitudeOf(float relation) {
+  if (relation <= -0.5f) return Attitude::kHostile;
+  if (relation >= 0.5f) return Attitude::kFriendly;
+  return Attitude::kNeutral;
+}
+
+int AttitudeColourSet(float relation) {
+  switch (AttitudeOf(relation)) {
+    case Attitude::kHostile:
+      return 10;
+    case Attitude::kFriendly:
+      return 30;
+    case Attitude::kNeutral:
+      break;
+  }
+  return 20;
+}

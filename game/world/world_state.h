@@ -3,6 +3,7 @@
 #include <string>
 
 #include "formats/group_catalogue.h"
+#include "game/world/computer_loadout.h"
 #include "game/world/cursor_list.h"
 #include "game/world/flight_state.h"
 #include "game/world/records.h"
@@ -71,6 +72,7 @@ struct World {
   DockingState docking;
   PendingReward pendingReward;
   FlightState flight;
+  ComputerLoadout lastLoadout;  // what the last computer ship made got (computer_ships.h)
   SystemVisit visit;
 };
 

@@ -208,6 +208,16 @@ const ProblemCase kProblems[] = {
      },
      "INI/Neue Welt/Orte/Planet Neue Allianz.ini:8: goods-price record 1 is \"Kristalle\", but "
      "good 1 of INI\\Waren.ini is \"Wasser\": the figures must follow the catalogue order"},
+    {"MoreThan39People",
+     [](Tree& t) {
+       t["INI\\Neue Welt\\Orte\\Planet Neue Allianz.ini"] = WritePlace([] {
+         PlaceFile place = StartPlace();
+         place.people.resize(40, place.people.front());
+         return place;
+       }());
+     },
+     "INI/Neue Welt/Orte/Planet Neue Allianz.ini:49: 40 people: only the first 39 can ever be met "
+     "at the station"},
     {"UnknownElementKind",
      [](Tree& t) { Replace(t, "INI\\Zweite\\System.ini", "  Wei\xDF", "  Blau"); },
      "INI/Zweite/System.ini:2: element type \"Blau\" of \"Sonnen\" is unknown to the game, which "

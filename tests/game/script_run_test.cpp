@@ -64,9 +64,10 @@ TEST(Script, FeedsInputDumpsStateAndQuits) {
 TEST(Script, ExpectationsTakeNumbersAndQuotedTextsWithBlanksAndHashes) {
   ScriptRun script;
   std::string error;
-  ASSERT_TRUE(ParseScript("2 expect Ships[0].money >= 10000\n"
-                          "3 expect MenuItems contains \"Willkommen # auf\"  # a comment\n",
-                          "e.txt", script, error))
+  ASSERT_TRUE(
+      ParseScript("2 expect Ships[0].money >= 10000\n"
+                  "3 expect MenuItems contains \"Willkommen # auf\"  # a comment\n",
+                  "e.txt", script, error))
       << error;
   ASSERT_EQ(script.commands.size(), 2u);
   EXPECT_EQ(script.commands[0].path, "Ships[0].money");
@@ -88,12 +89,13 @@ TEST(Script, AFailedExpectationEndsTheRunWithStatusOne) {
   GamePtr game = MakeStartedGame(folder.path);
   ScriptRun script;
   std::string error;
-  ASSERT_TRUE(ParseScript("1 expect TimeFactor == 1\n"
-                          "1 expect counts.MenuStars > 300\n"
-                          "2 expect mode == \"flight\"\n"
-                          "3 expect counts.Ships == 7\n"
-                          "9 quit\n",
-                          "check.txt", script, error))
+  ASSERT_TRUE(
+      ParseScript("1 expect TimeFactor == 1\n"
+                  "1 expect counts.MenuStars > 300\n"
+                  "2 expect mode == \"flight\"\n"
+                  "3 expect counts.Ships == 7\n"
+                  "9 quit\n",
+                  "check.txt", script, error))
       << error;
   AttachScript(*game, script);
   int frames = 0;

@@ -155,4 +155,27 @@ TEST_F(SampleUniverse, StartingShipHasLoopsButNoFortuneInOneTrip) {
   }
 }
 
+TEST_F(SampleUniverse, AFullHoldOnALoopFromTheStartSystemPaysTwiceTheStartWeapon) {
+  const PriceBook book = LoadPriceBook(*folder);
+  const ShipCatalogue ships = LoadShipTypes(Ini() / "Raumschiffe.ini");
+  const WeaponCatalogue weapons = LoadWeaponTypes(Ini() / "Waffen.ini");
+  const std::vector<TradeLoop> loops =
+      ProfitableLoops(ProfitableTrips(book, ships.shipTypes[1].cargoCapacity, kStartingMoney));
+  std::string start;
+  for (const PricePlace& place : book.places) {
+    if (place.name == "Planet Neue Allianz") start = place.systemFolder;
+  }
+  ASSERT_FALSE(start.empty());
+  // A loop has two places: from the start system it reaches one more system at most.
+  long long best = 0;
+  for (const TradeLoop& loop : loops) {
+    if (book.places[loop.out.from].systemFolder == start ||
+        book.places[loop.out.to].systemFolder == start) {
+      best = std::max(best, loop.profit);
+    }
+  }
+  const int startWeapon = weapons.weaponTypes[WeaponTypeIndex(weapons, "Loku I")].price;
+  EXPECT_GT(best, 2 * startWeapon);
+}
+
 }  // namespace

@@ -92,17 +92,22 @@ TEST_F(PricesFixture, PlacesAreReadAsTheGameReadsThem) {
   EXPECT_EQ(book.goods.goods[2].totalStock, 60 + 20 + 40);
 }
 
-TEST_F(PricesFixture, PriceRuleDropsTheFractionAndRefusesAnEmptyStock) {
+TEST_F(PricesFixture, PriceRuleDropsTheFractionAndPricesAnEmptyStockAsOne) {
   const PriceBook book = LoadPriceBook(root);
   const GoodsRecord& water = book.goods.goods[1];  // 100 x 300 / (stock x 3)
-  EXPECT_EQ(GoodsPriceAt(water, 100, 0, 3), 100);
-  EXPECT_EQ(GoodsPriceAt(water, 100, 1, 3), 99);  // 10000 / 101
-  EXPECT_EQ(GoodsPriceAt(water, 50, 0, 3), 200);
-  EXPECT_EQ(GoodsPriceAt(water, 1, 0, 3), 10000);
-  EXPECT_FALSE(GoodsPriceAt(water, 0, 0, 3).has_value());
-  EXPECT_FALSE(GoodsPriceAt(water, -1, 1, 3).has_value());
-  EXPECT_TRUE(GoodsPriceAt(water, -1, 2, 3).has_value());
-  EXPECT_FALSE(GoodsPriceAt(water, 10, 0, 0).has_value());
+  EXPECT_EQ(GoodsPriceAtStock(water, 100, 0, 3), 100);
+  EXPECT_EQ(GoodsPriceAtStock(water, 100, 1, 3), 99);  // 10000 / 101
+  EXPECT_EQ(GoodsPriceAtStock(water, 50, 0, 3), 200);
+  EXPECT_EQ(GoodsPriceAtStock(water, 1, 0, 3), 10000);
+  // The game prices a stock it cannot divide by as a stock of 1 (unlimited -1 included).
+  EXPECT_EQ(GoodsPriceAtStock(water, 0, 0, 3), 10000);
+  EXPECT_EQ(GoodsPriceAtStock(water, -1, 1, 3), 5000);
+  EXPECT_EQ(GoodsPriceAtStock(water, -1, 2, 3), 3333);
+  EXPECT_EQ(GoodsPriceAtStock(water, std::nullopt, 1, 3), 10000);  // not listed: stock 0 + 1
+  // The report's prices are the game's: Gamma holds 150 Wasser, Beta 20 Erz.
+  EXPECT_EQ(PlacePrice(book, 2, 1, 0), 66);
+  EXPECT_EQ(PlacePrice(book, 2, 1, 1), 66);  // 30000 / 453
+  EXPECT_EQ(PlacePrice(book, 1, 2, 1), 6000 / 63);
 }
 
 TEST_F(PricesFixture, TripStopsAtCargoMoneyStockAndWhenAUnitNoLongerPays) {

@@ -8,6 +8,9 @@
 
 namespace {
 
+// People a station can show: their screens are 401..439 (the codes from 440 on are the deals').
+constexpr size_t kMaxMetPeople = 39;
+
 // The main kinds the game offers a deal for.
 constexpr std::array<std::string_view, 3> kDealKinds = {"Auftr\xE4ge", "Informationen",
                                                         "Diplomatien"};
@@ -106,5 +109,10 @@ void CheckPlace(CheckContext& context, std::string_view path, std::string_view b
   for (const PersonRecord& person : place.people) {
     ++context.result.summary.people;
     CheckPerson(context, path, person, systemPlaces);
+  }
+  if (place.people.size() > kMaxMetPeople) {
+    Report(context, path, place.people[kMaxMetPeople].line,
+           FormatInt(static_cast<long long>(place.people.size())) +
+               " people: only the first 39 can ever be met at the station");
   }
 }

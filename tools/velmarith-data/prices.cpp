@@ -25,22 +25,22 @@ std::string Signed(long long value) {
   return (value > 0 ? "+" : "") + FormatInt(value);
 }
 
-std::string PriceText(const std::optional<long long>& price) {
-  return price ? FormatInt(*price) : std::string("-");
-}
-
 void PrintPlaces(const PriceBook& book, std::ostream& out) {
   const int placeCount = static_cast<int>(book.places.size());
   out << "Prices at " << placeCount << " places (buy / sell a unit; \"*\" = sold there):\n";
-  for (const PricePlace& place : book.places) {
+  for (int p = 0; p < placeCount; ++p) {
+    const PricePlace& place = book.places[p];
     out << PlaceLabel(place) << "\n";
     for (int g = 1; g <= book.goods.goodsCount; ++g) {
-      const GoodsRecord& good = book.goods.goods[g];
-      const int stock = LocalStock(place, good.name);
-      out << "  " << GoodName(book, g, 20) << " stock " << PadLeft(FormatInt(stock), 5) << "   buy "
-          << PadLeft(PriceText(GoodsPriceAt(good, stock, 0, placeCount)), 6) << "   sell "
-          << PadLeft(PriceText(GoodsPriceAt(good, stock, 1, placeCount)), 6)
-          << (PlaceSells(place, good.name) ? "  *" : "") << "\n";
+      const std::string& name = book.goods.goods[g].name;
+      const std::optional<int> stock = LocalStock(place.goodsPrices, name);
+      // A stock with nothing to sell has no buying price.
+      const std::string buy =
+          stock && StockSells(*stock) ? FormatInt(PlacePrice(book, p, g, kBuyDelta)) : "-";
+      out << "  " << GoodName(book, g, 20) << " stock " << PadLeft(FormatInt(stock.value_or(0)), 5)
+          << "   buy " << PadLeft(buy, 6) << "   sell "
+          << PadLeft(FormatInt(PlacePrice(book, p, g, kSellDelta)), 6)
+          << (PlaceSells(place, name) ? "  *" : "") << "\n";
     }
   }
 }
@@ -64,18 +64,12 @@ PriceBook LoadPriceBook(const std::filesystem::path& gameFolder) {
 }
 
 int LocalStock(const PricePlace& place, std::string_view goodName) {
-  int stock = 0;
-  for (const OfferRecord& record : SplitOffers(place.goodsPrices)) {
-    if (record.name == goodName) stock = ReadInt(record.value);
-  }
-  return stock;
+  return LocalStock(place.goodsPrices, goodName).value_or(0);
 }
 
-std::optional<long long> GoodsPriceAt(const GoodsRecord& good, int stock, int delta,
-                                      int placeCount) {
-  const long long divisor = (static_cast<long long>(stock) + delta) * placeCount;
-  if (divisor <= 0) return std::nullopt;
-  return static_cast<long long>(good.basePrice) * good.totalStock / divisor;
+int PlacePrice(const PriceBook& book, int place, int good, int delta) {
+  return GoodsPrice(book.goods, good, delta, book.places[place].goodsPrices,
+                    static_cast<int>(book.places.size()));
 }
 
 bool PlaceSells(const PricePlace& place, std::string_view goodName) {
@@ -92,19 +86,25 @@ TradeTrip PlanTrip(const PriceBook& book, int from, int to, int good, int cargo,
   trip.good = good;
   const GoodsRecord& record = book.goods.goods[good];
   const int placeCount = static_cast<int>(book.places.size());
-  const int buyStock = LocalStock(book.places[from], record.name);
-  const int sellStock = LocalStock(book.places[to], record.name);
+  // The stocks move as the game moves them: buying lowers a counted stock and removes its record
+  // at 0, selling raises it or lists the good anew with 1; an unlimited stock never changes.
+  std::optional<int> buyStock = LocalStock(book.places[from].goodsPrices, record.name);
+  std::optional<int> sellStock = LocalStock(book.places[to].goodsPrices, record.name);
   for (int unit = 0; unit < cargo; ++unit) {
-    // The game removes a stock record that buying brings to 0, so the last unit is stock 1.
-    if (buyStock - unit < 1) break;
-    const std::optional<long long> cost = GoodsPriceAt(record, buyStock - unit, 0, placeCount);
-    const std::optional<long long> gain = GoodsPriceAt(record, sellStock + unit, 1, placeCount);
-    if (!cost || !gain) break;
-    if (unit == 0) trip.margin = *gain - *cost;
-    if (*gain <= *cost || money < *cost) break;
-    money -= *cost;
-    trip.profit += *gain - *cost;
+    if (!buyStock || !StockSells(*buyStock)) break;
+    const long long cost = GoodsPriceAtStock(record, buyStock, kBuyDelta, placeCount);
+    const long long gain = GoodsPriceAtStock(record, sellStock, kSellDelta, placeCount);
+    if (unit == 0) trip.margin = gain - cost;
+    if (gain <= cost || money < cost) break;
+    money -= cost;
+    trip.profit += gain - cost;
     ++trip.units;
+    if (*buyStock != kUnlimitedStock && --*buyStock == 0) buyStock.reset();
+    if (!sellStock) {
+      sellStock = 1;
+    } else if (*sellStock != kUnlimitedStock) {
+      ++*sellStock;
+    }
   }
   return trip;
 }

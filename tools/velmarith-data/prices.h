@@ -9,6 +9,7 @@
 
 #include "formats/free_game.h"
 #include "formats/goods_catalogue.h"
+#include "formats/goods_price.h"
 #include "formats/place_scan.h"
 
 // velmarith-data prices: what every good costs and fetches at every place by the game's goods
@@ -34,10 +35,9 @@ PriceBook LoadPriceBook(const std::filesystem::path& gameFolder);
 // The stock of a good at a place: the last goods-price record with that name; 0 when none.
 int LocalStock(const PricePlace& place, std::string_view goodName);
 
-// basePrice x totalStock / ((stock + delta) x placeCount), the fraction dropped. Buying uses
-// delta 0, selling delta 1. No value when the divisor is not positive: the game has no price.
-std::optional<long long> GoodsPriceAt(const GoodsRecord& good, int stock, int delta,
-                                      int placeCount);
+// What the game's goods trader charges (delta 0) or pays (delta 1) for one unit there, by the
+// game's own rule (formats/goods_price.h).
+int PlacePrice(const PriceBook& book, int place, int good, int delta);
 
 // Whether the place offers the good for sale (its name in the goods-offer line).
 bool PlaceSells(const PricePlace& place, std::string_view goodName);
