@@ -9,6 +9,7 @@
 #include "formats/route_points.h"
 #include "game/flight/docking.h"
 #include "game/media/scan_codes.h"
+#include "game/world/missions.h"
 #include "game/world/system_loading.h"
 
 namespace {
@@ -118,6 +119,7 @@ void RunLocalShipPass(FlightContext& flight) {
   world.playerHeading = ship->heading;
   // While the chat line is typed into, the keys belong to it (a pending jump waits).
   if (!flight.ui.editActive) HandlePlayerInput(flight, *ship);
+  PayMissionRewardWhenDone(world);
   const Media& media = flight.media;
   if (world.networkGame &&
       (ship->speed != 0 || ship->turnRate != 0 || KeyHeld(media, kKeyA) || KeyHeld(media, kKeyD))) {

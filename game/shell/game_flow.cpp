@@ -20,6 +20,7 @@ void StartFreeGame(Game& game) {
   game.menu.noGameInProgress = 0;
   world.ships.Clear();
   ClearSystemVisit(world.visit);
+  world.flight = FlightState{};  // no selection or warning of an earlier game
   AddShip(world.ships, NewPlayerShip(game.catalogues.ships, game.catalogues.weapons));
   world.cameraX = world.launchX = kFreeGameStartX;
   world.cameraY = world.launchY = kFreeGameStartY;
