@@ -4,22 +4,12 @@
 
 #include <cmath>
 
-#include "game/media/media_internal.h"
+#include "game/media/cpu_drawing.h"
+#include "game/media/media_backend.h"
 
 namespace {
 
 constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
-
-Uint32 ToPixel(int colour) {
-  return 0xFF000000u | (Uint32(colour & 255) << 16) | (Uint32((colour >> 8) & 255) << 8) |
-         Uint32((colour >> 16) & 255);
-}
-
-void SetDrawColour(Media& media, int colour) {
-  SDL_SetRenderDrawBlendMode(media.device->renderer, SDL_BLENDMODE_NONE);
-  SDL_SetRenderDrawColor(media.device->renderer, colour & 255, (colour >> 8) & 255,
-                         (colour >> 16) & 255, 255);
-}
 
 // The faces the game asks for, drawn with the fonts every Debian desktop has.
 std::string FontFileForFace(const std::string& faceName) {
@@ -45,13 +35,11 @@ void EndDraw(Media& media) {
 
 void FillBox(Media& media, int x, int y, int w, int h, int colour) {
   const SDL_Rect box{x, y, w, h};
-  if (SDL_Surface* target = CpuTarget(media)) {
-    SDL_FillRect(target, &box, ToPixel(colour));
-    return;
+  if (SDL_Surface* target = DrawIntoSurface(*media.device)) {
+    CpuFillBox(target, box, colour);
+  } else {
+    media.device->backend->fillBox(*media.device, box, colour);
   }
-  if (media.device->drawTarget >= 0 || !media.device->renderer) return;
-  SetDrawColour(media, colour);
-  SDL_RenderFillRect(media.device->renderer, &box);
 }
 
 void FillCircle(Media& media, int cx, int cy, int radius, int colour) {
@@ -63,21 +51,11 @@ void FillCircle(Media& media, int cx, int cy, int radius, int colour) {
 }
 
 void DrawLine(Media& media, int x1, int y1, int x2, int y2, int colour) {
-  if (SDL_Surface* target = CpuTarget(media)) {
-    const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
-    const Uint32 pixel = ToPixel(colour);
-    for (int i = 0; i <= steps; ++i) {
-      const int x = steps ? x1 + (x2 - x1) * i / steps : x1;
-      const int y = steps ? y1 + (y2 - y1) * i / steps : y1;
-      if (x < 0 || y < 0 || x >= target->w || y >= target->h) continue;
-      reinterpret_cast<Uint32*>(static_cast<unsigned char*>(target->pixels) +
-                                y * target->pitch)[x] = pixel;
-    }
-    return;
+  if (SDL_Surface* target = DrawIntoSurface(*media.device)) {
+    CpuDrawLine(target, x1, y1, x2, y2, colour);
+  } else {
+    media.device->backend->drawLine(*media.device, x1, y1, x2, y2, colour);
   }
-  if (media.device->drawTarget >= 0 || !media.device->renderer) return;
-  SetDrawColour(media, colour);
-  SDL_RenderDrawLine(media.device->renderer, x1, y1, x2, y2);
 }
 
 int LoadFont(Media& media, const std::string& faceName, int size) {
@@ -104,17 +82,10 @@ void DrawFontText(Media& media, int font, int x, int y, const std::string& text,
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(rendered);
   if (!argb) return;
-  if (SDL_Surface* target = CpuTarget(media)) {
-    Picture glyphs;
-    glyphs.surface = argb;
-    glyphs.keyColour = 0xFFFFFFFFu;  // no key: the glyph edges are blended by their alpha
-    BlitPictureSurface(glyphs, SDL_Rect{0, 0, argb->w, argb->h}, target, x, y, true);
-  } else if (media.device->drawTarget < 0 && media.device->renderer) {
-    if (SDL_Texture* texture = SDL_CreateTextureFromSurface(media.device->renderer, argb)) {
-      const SDL_Rect where{x, y, argb->w, argb->h};
-      SDL_RenderCopy(media.device->renderer, texture, nullptr, &where);
-      SDL_DestroyTexture(texture);
-    }
+  if (SDL_Surface* target = DrawIntoSurface(*media.device)) {
+    CpuBlendGlyphs(argb, target, x, y);
+  } else {
+    media.device->backend->drawText(*media.device, argb, x, y);
   }
   SDL_FreeSurface(argb);
 }

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#include "game/media/media_internal.h"
+#include "game/media/media_backend.h"
 
 namespace {
 
@@ -180,7 +180,7 @@ void PumpEvents(Media& media) {
         break;
       case SDL_MOUSEMOTION: {
         int x = 0, y = 0;
-        WindowToScreen(media, event.motion.x, event.motion.y, x, y);
+        media.device->backend->windowToScreen(*media.device, event.motion.x, event.motion.y, x, y);
         InjectMouseMove(media, x, y);
         break;
       }

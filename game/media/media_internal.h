@@ -1,29 +1,33 @@
 #pragma once
 
-// Helpers shared by the media layer's source files; nothing outside game/shell uses them.
+// Helpers shared by the media layer's source files; outside game/media only its tests use them.
 
 #include <SDL.h>
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "game/media/media.h"
 
 struct Mix_Chunk;
 typedef struct _TTF_Font TTF_Font;
+struct MediaBackend;
 
 struct Picture {
-  SDL_Surface* surface = nullptr;  // always ARGB8888
-  SDL_Texture* texture = nullptr;  // uploaded lazily, again after the surface changed
-  bool textureStale = true;
+  SDL_Surface* surface = nullptr;          // always ARGB8888
   std::vector<std::uint32_t> keyedPixels;  // the surface with the key colour made transparent
   bool keyedStale = true;
-  std::vector<std::uint32_t> paddedPixels;  // the keyed pixels with an edge border (headless)
-  bool paddedStale = true;
   std::uint32_t keyColour = 0;  // RGB of the transparent key, black unless set
   bool clipped = false;         // later draws show only the clip rectangle
   SDL_Rect clip{0, 0, 0, 0};
+  // The windowed back end's copy on the graphics side, uploaded again after the surface changed.
+  SDL_Texture* texture = nullptr;
+  bool textureStale = true;
+  // The headless back end's keyed pixels with an edge border for filtered sampling.
+  std::vector<std::uint32_t> paddedPixels;
+  bool paddedStale = true;
 };
 
 struct Quad {
@@ -48,12 +52,22 @@ struct InputState {
   std::array<bool, 3> buttons{};
 };
 
-struct MediaDevice {
+// The windowed back end's platform objects.
+struct WindowScreen {
   bool fullscreen = true;
   SDL_Window* window = nullptr;
-  SDL_Renderer* renderer = nullptr;       // windowed only
-  SDL_Surface* headlessScreen = nullptr;  // the off-screen frame in headless mode, CPU-drawn
-  SDL_Texture* screenTarget = nullptr;    // the 1024 x 768 frame shown letterboxed in a window
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* target = nullptr;  // the 1024 x 768 frame, shown letterboxed in the window
+  int frameCap = 0;
+  std::uint64_t lastFlipTicks = 0;
+};
+
+struct MediaDevice {
+  // Chosen when the screen opens. Until then the headless back end without a frame: draws to the
+  // screen land nowhere, drawing into pictures works.
+  const MediaBackend* backend;
+  SDL_Surface* headlessFrame = nullptr;  // the headless back end's off-screen frame
+  WindowScreen windowed;
   std::vector<Picture> pictures = std::vector<Picture>(kPictureSlots);
   std::vector<Quad> quads = std::vector<Quad>(kPictureSlots);
   int drawTarget = -1;  // picture receiving shape and text drawing (DrawInto), -1 = screen
@@ -69,12 +83,9 @@ struct MediaDevice {
   // that a scripted run replays exactly.
   std::uint64_t framesShown = 0;
   std::uint64_t lastClipEndFrame = 0;
-  int frameCap = 0;
-  std::uint64_t lastFlipTicks = 0;
-};
 
-// The picture's texture, uploaded (again) when its surface changed since the last upload.
-SDL_Texture* PictureTexture(Media& media, int number);
+  MediaDevice();
+};
 
 // The picture's pixels with the key colour made transparent, remade after the surface changed.
 const std::vector<std::uint32_t>& KeyedPixels(Picture& picture);
@@ -82,20 +93,17 @@ const std::vector<std::uint32_t>& KeyedPixels(Picture& picture);
 // Call after changing a picture's surface or key colour.
 void MarkPictureChanged(Picture& picture);
 
-// The surface that drawing goes to on the CPU: the picture of DrawInto (marked as changed), or
-// the headless screen; nullptr when drawing goes to the window's renderer.
-SDL_Surface* CpuTarget(Media& media);
+// The picture that DrawInto chose, marked as changed; nullptr while drawing goes to the screen.
+SDL_Surface* DrawIntoSurface(MediaDevice& device);
 
 // Replaces picture n with the given ARGB8888 surface (taking ownership).
 void StorePicture(Media& media, int number, SDL_Surface* surface);
 
+// Frees picture n's surface and whatever the back end made of it.
+void FreePicture(MediaDevice& device, Picture& picture);
+
 // A new ARGB8888 surface, cleared to black with opaque alpha.
 SDL_Surface* NewPictureSurface(int width, int height);
-
-// Copies a source rectangle of a picture's surface onto a surface at (x, y), clipped to the
-// destination; key-colour pixels are skipped when keyed.
-void BlitPictureSurface(const Picture& source, const SDL_Rect& sourceRect, SDL_Surface* target,
-                        int x, int y, bool keyed);
 
 // The source rectangle later draws of a picture use: its clip, else the whole picture.
 SDL_Rect PictureSourceRect(const Picture& picture);
@@ -106,6 +114,3 @@ inline bool ValidPictureNumber(int number) {
 
 // Decodes a JPEG file into an ARGB8888 surface; nullptr when the file is missing or not a JPEG.
 SDL_Surface* DecodeJpegFile(const std::string& file);
-
-// Converts a position in the window to the 1024 x 768 screen, clamped to it.
-void WindowToScreen(Media& media, int windowX, int windowY, int& x, int& y);

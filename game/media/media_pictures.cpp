@@ -6,7 +6,8 @@
 #include <cctype>
 #include <vector>
 
-#include "game/media/media_internal.h"
+#include "game/media/cpu_drawing.h"
+#include "game/media/media_backend.h"
 
 namespace {
 
@@ -26,21 +27,6 @@ SDL_Surface* LoadBmpFile(const std::string& file) {
   return converted;
 }
 
-Uint32* PixelRow(SDL_Surface* surface, int y) {
-  return reinterpret_cast<Uint32*>(static_cast<unsigned char*>(surface->pixels) +
-                                   y * surface->pitch);
-}
-
-Uint32 BlendPixel(Uint32 source, Uint32 target) {
-  const Uint32 alpha = source >> 24;
-  if (alpha == 255) return source;
-  auto mix = [alpha](Uint32 s, Uint32 t) { return (s * alpha + t * (255 - alpha)) / 255; };
-  const Uint32 r = mix((source >> 16) & 255, (target >> 16) & 255);
-  const Uint32 g = mix((source >> 8) & 255, (target >> 8) & 255);
-  const Uint32 b = mix(source & 255, target & 255);
-  return (target & 0xFF000000u) | (r << 16) | (g << 8) | b;
-}
-
 }  // namespace
 
 SDL_Surface* NewPictureSurface(int width, int height) {
@@ -52,10 +38,14 @@ SDL_Surface* NewPictureSurface(int width, int height) {
 
 void StorePicture(Media& media, int number, SDL_Surface* surface) {
   Picture& picture = media.device->pictures[number];
-  if (picture.texture) SDL_DestroyTexture(picture.texture);
+  FreePicture(*media.device, picture);
+  picture.surface = surface;
+}
+
+void FreePicture(MediaDevice& device, Picture& picture) {
+  device.backend->forgetPicture(picture);
   if (picture.surface) SDL_FreeSurface(picture.surface);
   picture = Picture{};
-  picture.surface = surface;
 }
 
 bool PictureExists(const Media& media, int number) {
@@ -117,7 +107,8 @@ const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {
   picture.keyedPixels.resize(static_cast<size_t>(surface->w) * surface->h);
   // The key colour becomes transparency; the surface itself keeps its colours.
   for (int y = 0; y < surface->h; ++y) {
-    const Uint32* row = PixelRow(surface, y);
+    const auto* row = reinterpret_cast<const Uint32*>(
+        static_cast<const unsigned char*>(surface->pixels) + y * surface->pitch);
     Uint32* out = &picture.keyedPixels[static_cast<size_t>(y) * surface->w];
     for (int x = 0; x < surface->w; ++x) {
       out[x] = (row[x] & 0x00FFFFFFu) == picture.keyColour ? (row[x] & 0x00FFFFFFu) : row[x];
@@ -127,75 +118,25 @@ const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {
   return picture.keyedPixels;
 }
 
-SDL_Surface* CpuTarget(Media& media) {
-  if (media.device->drawTarget >= 0) {
-    Picture& target = media.device->pictures[media.device->drawTarget];
-    MarkPictureChanged(target);
-    return target.surface;
-  }
-  return media.device->headlessScreen;
-}
-
-SDL_Texture* PictureTexture(Media& media, int number) {
-  if (!PictureExists(media, number) || !media.device->renderer) return nullptr;
-  Picture& picture = media.device->pictures[number];
-  if (!picture.textureStale && picture.texture) return picture.texture;
-  SDL_Surface* surface = picture.surface;
-  if (picture.texture) {
-    int w = 0, h = 0;
-    SDL_QueryTexture(picture.texture, nullptr, nullptr, &w, &h);
-    if (w != surface->w || h != surface->h) {
-      SDL_DestroyTexture(picture.texture);
-      picture.texture = nullptr;
-    }
-  }
-  if (!picture.texture) {
-    picture.texture = SDL_CreateTexture(media.device->renderer, SDL_PIXELFORMAT_ARGB8888,
-                                        SDL_TEXTUREACCESS_STATIC, surface->w, surface->h);
-    if (!picture.texture) return nullptr;
-    SDL_SetTextureBlendMode(picture.texture, SDL_BLENDMODE_BLEND);
-  }
-  SDL_UpdateTexture(picture.texture, nullptr, KeyedPixels(picture).data(), surface->w * 4);
-  SDL_SetTextureScaleMode(picture.texture,
-                          media.device->filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-  picture.textureStale = false;
-  return picture.texture;
-}
-
-void BlitPictureSurface(const Picture& source, const SDL_Rect& sourceRect, SDL_Surface* target,
-                        int x, int y, bool keyed) {
-  const int left = std::max(0, -x);
-  const int top = std::max(0, -y);
-  const int right = std::min(sourceRect.w, target->w - x);
-  const int bottom = std::min(sourceRect.h, target->h - y);
-  for (int row = top; row < bottom; ++row) {
-    const Uint32* from = PixelRow(source.surface, sourceRect.y + row) + sourceRect.x;
-    Uint32* to = PixelRow(target, y + row) + x;
-    for (int column = left; column < right; ++column) {
-      const Uint32 pixel = from[column];
-      if (keyed && (pixel & 0x00FFFFFFu) == source.keyColour) continue;
-      to[column] = keyed ? BlendPixel(pixel, to[column]) : (pixel | 0xFF000000u);
-    }
-  }
+SDL_Surface* DrawIntoSurface(MediaDevice& device) {
+  if (device.drawTarget < 0) return nullptr;
+  Picture& target = device.pictures[device.drawTarget];
+  MarkPictureChanged(target);
+  return target.surface;
 }
 
 static void DrawPicture(Media& media, int number, int x, int y, bool keyed) {
   if (!PictureExists(media, number)) return;
-  const Picture& picture = media.device->pictures[number];
+  MediaDevice& device = *media.device;
+  Picture& picture = device.pictures[number];
   const SDL_Rect source = PictureSourceRect(picture);
   if (source.w <= 0 || source.h <= 0) return;
-  if (media.device->drawTarget == number) return;  // a picture is never drawn into itself
-  if (SDL_Surface* target = CpuTarget(media)) {
-    BlitPictureSurface(picture, source, target, x, y, keyed);
-    return;
+  if (device.drawTarget == number) return;  // a picture is never drawn into itself
+  if (SDL_Surface* target = DrawIntoSurface(device)) {
+    CpuBlit(picture, source, target, x, y, keyed);
+  } else {
+    device.backend->drawPicture(device, picture, source, x, y, keyed);
   }
-  SDL_Texture* texture = PictureTexture(media, number);
-  if (!texture) return;
-  SDL_SetTextureBlendMode(texture, keyed ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
-  SDL_SetTextureAlphaMod(texture, 255);
-  SDL_SetTextureColorMod(texture, 255, 255, 255);
-  const SDL_Rect target{x, y, source.w, source.h};
-  SDL_RenderCopy(media.device->renderer, texture, &source, &target);
 }
 
 void DrawOpaque(Media& media, int picture, int x, int y) {

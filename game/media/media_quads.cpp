@@ -5,8 +5,7 @@
 #include <cmath>
 
 #include "formats/angles.h"
-#include "game/media/media_internal.h"
-#include "game/media/soft_quads.h"
+#include "game/media/media_backend.h"
 
 namespace {
 
@@ -63,39 +62,13 @@ void ShapeQuad(Media& media, int quad, float x1, float y1, float x2, float y2, f
 }
 
 void DrawQuad(Media& media, int quad, float x, float y, int alpha) {
-  if (!ValidQuad(media, quad) || media.device->drawTarget >= 0 || alpha <= 0) return;
+  MediaDevice& device = *media.device;
+  // Quads go to the screen only, never into a picture.
+  if (!ValidQuad(media, quad) || device.drawTarget >= 0 || alpha <= 0) return;
   if (!PictureExists(media, quad)) return;
-  if (media.device->headlessScreen) {
-    Picture& picture = media.device->pictures[quad];
-    const int w = picture.surface->w;
-    const int h = picture.surface->h;
-    if (picture.paddedStale) {
-      picture.paddedPixels = PadWithEdges(KeyedPixels(picture).data(), w, h);
-      picture.paddedStale = false;
-    }
-    std::array<SDL_FPoint, 4> corners = media.device->quads[quad].corners;
-    for (SDL_FPoint& corner : corners) corner = SDL_FPoint{corner.x + x, corner.y + y};
-    const SoftTexture texture{w, h, picture.paddedPixels.data() + (w + 2) + 1, w + 2};
-    DrawSoftQuad(media.device->headlessScreen, texture, corners, std::min(alpha, 255),
-                 media.device->blend == BlendMode::kAdditive, media.device->filtered);
-    return;
-  }
-  SDL_Texture* texture = PictureTexture(media, quad);
-  if (!texture) return;
-  SDL_SetTextureBlendMode(texture, media.device->blend == BlendMode::kAdditive
-                                       ? SDL_BLENDMODE_ADD
-                                       : SDL_BLENDMODE_BLEND);
-  const Quad& q = media.device->quads[quad];
-  const Uint8 a = static_cast<Uint8>(alpha > 255 ? 255 : alpha);
-  static constexpr SDL_FPoint kTexture[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-  SDL_Vertex vertices[4];
-  for (int i = 0; i < 4; ++i) {
-    vertices[i].position = SDL_FPoint{x + q.corners[i].x, y + q.corners[i].y};
-    vertices[i].color = SDL_Color{255, 255, 255, a};
-    vertices[i].tex_coord = kTexture[i];
-  }
-  static constexpr int kIndices[6] = {0, 1, 2, 0, 2, 3};
-  SDL_RenderGeometry(media.device->renderer, texture, vertices, 4, kIndices, 6);
+  std::array<SDL_FPoint, 4> corners = device.quads[quad].corners;
+  for (SDL_FPoint& corner : corners) corner = SDL_FPoint{corner.x + x, corner.y + y};
+  device.backend->drawQuad(device, device.pictures[quad], corners, std::min(alpha, 255));
 }
 
 void SetBlend(Media& media, int source, int destination) {
@@ -106,9 +79,5 @@ void SetBlend(Media& media, int source, int destination) {
 
 void SetQuadFilter(Media& media, bool on) {
   media.device->filtered = on;
-  for (Picture& picture : media.device->pictures) {
-    if (picture.texture) {
-      SDL_SetTextureScaleMode(picture.texture, on ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    }
-  }
+  media.device->backend->applyFilter(*media.device);
 }
