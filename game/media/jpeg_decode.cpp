@@ -1,5 +1,6 @@
 // JPEG pictures through libjpeg's 6b interface. A corrupt file must never end the program from
-// inside the library, so errors jump back here and the picture counts as not loadable.
+// inside the library, so errors jump back here and the picture counts as not loadable; a header
+// that claims more than the game ever shows is refused before anything is allocated for it.
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
@@ -9,6 +10,7 @@
 #include <jpeglib.h>
 
 #include "game/media/media_internal.h"
+#include "game/media/picture_header.h"
 
 namespace {
 
@@ -24,11 +26,36 @@ void OnJpegError(j_common_ptr info) {
 
 void IgnoreJpegMessage(j_common_ptr) {}
 
+void UseJumpingErrors(jpeg_decompress_struct& info, JpegError& error) {
+  info.err = jpeg_std_error(&error.manager);
+  error.manager.error_exit = OnJpegError;
+  error.manager.output_message = IgnoreJpegMessage;
+}
+
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 }  // namespace
+
+bool ReadJpegSize(const std::string& file, int& width, int& height) {
+  std::unique_ptr<std::FILE, FileCloser> input(std::fopen(file.c_str(), "rb"));
+  if (!input) return false;
+  jpeg_decompress_struct info;
+  JpegError error;
+  UseJumpingErrors(info, error);
+  if (setjmp(error.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_stdio_src(&info, input.get());
+  jpeg_read_header(&info, TRUE);
+  width = static_cast<int>(info.image_width);
+  height = static_cast<int>(info.image_height);
+  jpeg_destroy_decompress(&info);
+  return width > 0 && height > 0;
+}
 
 SDL_Surface* DecodeJpegFile(const std::string& file) {
   std::unique_ptr<std::FILE, FileCloser> input(std::fopen(file.c_str(), "rb"));
@@ -36,9 +63,7 @@ SDL_Surface* DecodeJpegFile(const std::string& file) {
 
   jpeg_decompress_struct info;
   JpegError error;
-  info.err = jpeg_std_error(&error.manager);
-  error.manager.error_exit = OnJpegError;
-  error.manager.output_message = IgnoreJpegMessage;
+  UseJumpingErrors(info, error);
   // Owned outside the jump region so that a longjmp leaks nothing.
   SDL_Surface* volatile surface = nullptr;
   std::vector<unsigned char> row;
@@ -51,6 +76,10 @@ SDL_Surface* DecodeJpegFile(const std::string& file) {
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, input.get());
   jpeg_read_header(&info, TRUE);
+  if (info.image_width > kLargestPictureSide || info.image_height > kLargestPictureSide) {
+    jpeg_destroy_decompress(&info);
+    return nullptr;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
 

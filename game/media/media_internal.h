@@ -112,5 +112,9 @@ inline bool ValidPictureNumber(int number) {
   return number >= 0 && number < kPictureSlots;
 }
 
-// Decodes a JPEG file into an ARGB8888 surface; nullptr when the file is missing or not a JPEG.
+// Decodes a JPEG file into an ARGB8888 surface; nullptr when the file is missing, not a JPEG or
+// larger than the game's pictures ever are.
 SDL_Surface* DecodeJpegFile(const std::string& file);
+
+// The size a JPEG file's header claims, read without decoding the pixels.
+bool ReadJpegSize(const std::string& file, int& width, int& height);

@@ -8,6 +8,7 @@
 
 #include "game/media/cpu_drawing.h"
 #include "game/media/media_backend.h"
+#include "game/media/picture_header.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int PictureHeight(const Media& media, int number) {
 
 bool LoadPicture(Media& media, int number, const std::string& file) {
   if (!ValidPictureNumber(number)) return false;
+  if (CheckPictureFile(file) != PictureFileCheck::kFits) return false;
   SDL_Surface* surface = HasJpegExtension(file) ? DecodeJpegFile(file) : LoadBmpFile(file);
   if (!surface) return false;
   StorePicture(media, number, surface);
@@ -149,6 +151,7 @@ void DrawKeyed(Media& media, int picture, int x, int y) {
 
 bool ReadPictureRgb(const std::string& file, int& width, int& height,
                     std::vector<std::uint8_t>& rgb) {
+  if (CheckPictureFile(file) != PictureFileCheck::kFits) return false;
   SDL_Surface* loaded = SDL_LoadBMP(file.c_str());
   if (!loaded) return false;
   SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGB24, 0);
