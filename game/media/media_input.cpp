@@ -163,7 +163,10 @@ void InjectMouseMove(Media& media, int x, int y) {
 }
 
 void InjectMouseButton(Media& media, int button, bool down) {
-  if (button == 1 || button == 2) media.device->input.liveButtons[button] = down;
+  if (button != 1 && button != 2) return;
+  InputState& input = media.device->input;
+  if (down && !input.liveButtons[button]) input.pressedSinceRead[button] = true;
+  input.liveButtons[button] = down;
 }
 
 void PumpEvents(Media& media) {
@@ -227,7 +230,14 @@ void ReadMouse(Media& media) {
   InputState& input = media.device->input;
   input.mouseX = input.liveMouseX;
   input.mouseY = input.liveMouseY;
-  input.buttons = input.liveButtons;
+  // Every press shows as down in at least two samples, so that a quick tap (a touchpad, or a
+  // press and release between two frames) still makes a click.
+  for (int button = 1; button <= 2; ++button) {
+    if (input.pressedSinceRead[button]) input.framesStillDown[button] = 2;
+    input.pressedSinceRead[button] = false;
+    input.buttons[button] = input.liveButtons[button] || input.framesStillDown[button] > 0;
+    if (input.framesStillDown[button] > 0) input.framesStillDown[button] -= 1;
+  }
 }
 
 int MouseX(const Media& media) {

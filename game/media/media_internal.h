@@ -46,7 +46,9 @@ struct InputState {
   std::array<bool, kScanCodes> sampledReleased{};
   int liveMouseX = kScreenWidth / 2;
   int liveMouseY = kScreenHeight / 2;
-  std::array<bool, 3> liveButtons{};  // index 1 left, 2 right
+  std::array<bool, 3> liveButtons{};     // index 1 left, 2 right
+  std::array<bool, 3> pressedSinceRead{};  // went down since the last ReadMouse
+  std::array<int, 3> framesStillDown{};    // samples a short press still shows as down
   int mouseX = kScreenWidth / 2;
   int mouseY = kScreenHeight / 2;
   std::array<bool, 3> buttons{};

@@ -89,3 +89,31 @@ TEST(IconButton, ClickTooltipAfterTenHoverFramesAndStrictBounds) {
   ReadMouse(media);
   EXPECT_FALSE(IconButton(media, ui, 130, 5201, 300, 730, "x"));
 }
+
+// A press shorter than a frame (a touchpad tap: down and up before the frame reads the mouse) is
+// seen down in two frames, so it clicks like any press.
+TEST(ButtonState, ATapBetweenTwoFramesStillClicks) {
+  GamePtr game = MakeHeadlessGame();
+  Media& media = game->media;
+  UiState ui;
+  InjectMouseButton(media, 1, true);
+  InjectMouseButton(media, 1, false);
+  std::vector<int> states;
+  for (int frame = 0; frame < 4; ++frame) {
+    ReadMouse(media);
+    UpdateMouseButtons(ui, media);
+    states.push_back(ui.leftButtonState);
+  }
+  EXPECT_EQ(states, (std::vector<int>{1, 2, 4, 0}));
+
+  // A press held for many frames is unchanged: down while held, then a click on release.
+  InjectMouseButton(media, 2, true);
+  for (int frame = 0; frame < 3; ++frame) {
+    ReadMouse(media);
+    UpdateMouseButtons(ui, media);
+  }
+  InjectMouseButton(media, 2, false);
+  ReadMouse(media);
+  UpdateMouseButtons(ui, media);
+  EXPECT_EQ(ui.rightButtonState, 4);
+}
