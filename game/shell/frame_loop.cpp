@@ -55,7 +55,7 @@ bool HandleMenuKeys(Game& game) {
 
 // What the player pass asked of saved games and the network.
 void CarryOutFlightRequests(Game& game, const FlightRequests& requests) {
-  if (requests.quickSave) QuickSave(game.world, game.folder);
+  if (requests.quickSave) QuickSave(game.save, game.world, game.folder);
   if (requests.reportMovement && game.world.networkGame) SendMovement(game.net, game.world);
 }
 
