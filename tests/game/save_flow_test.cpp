@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "formats/file_io.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/menu_loop.h"
@@ -155,4 +156,31 @@ TEST_F(SaveFlow, EscapeWhileTypingANameOnlyEndsTheEntry) {
   EXPECT_EQ(field, "");
   EXPECT_EQ(game->ui.editActive, 0);
   EXPECT_EQ(game->world.docking.dockedPlace, "Planet Neue Allianz");
+}
+
+TEST_F(SaveFlow, F5InFlightSavesWithoutAScreenAndLoadsIntoANamelessStation) {
+  ClickAt(3, 60, 160);   // "Neues Spiel"
+  ClickAt(10, 60, 210);  // "Freies Spiel"
+  ClickAt(20, 60, 710);  // "Starten"
+  std::string firstLine = "?";
+  At(90, [&] {
+    ASSERT_FALSE(game->loop.menuRunning);
+    game->world.ships.Front()->money = 321;
+    CarryOutFlightRequests(*game, FlightRequests{.quickSave = true});  // F5 before any name
+    const std::string bytes =
+        ReadFileBytes(folder.path / "SAVE" / "Schnellspeicher.sav").value_or("missing");
+    firstLine = bytes.substr(0, bytes.find('\n') + 1);
+    game->world.ships.Front()->money = 5;
+  });
+  TapKey(92, 1);           // Escape: the main menu
+  ClickAt(100, 60, 260);   // "Spiel laden"
+  ClickAt(110, 910, 610);  // "Laden": the field shows the quick save's name
+  std::string title;
+  At(125, [&] { title = game->menu.menuItems.Front()->caption; });
+  Play(126);
+  EXPECT_EQ(firstLine, "\r\n");  // not docked in flight
+  EXPECT_FALSE(std::filesystem::exists(folder.path / "SAVE" / ".sav"));
+  EXPECT_EQ(game->save.saveName, "Schnellspeicher");
+  EXPECT_EQ(title, "Willkommen auf ");
+  EXPECT_EQ(game->world.ships.Front()->money, 321);
 }
