@@ -1,7 +1,7 @@
 #include "game/shell/state_dump.h"
 
-#include <map>
 #include <array>
+#include <map>
 #include <sstream>
 #include "game/shell/game.h"
 
