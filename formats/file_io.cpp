@@ -42,6 +42,11 @@ bool WriteAndSync(std::FILE* file, std::string_view bytes) {
 }  // namespace
 
 WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  return WriteFileAtomically(path, bytes, {});
+}
+
+WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                const std::function<void()>& beforeRename) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path temporary = path;
   temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
@@ -56,6 +61,7 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
     std::filesystem::remove(temporary, ignored);
     return Failure("cannot write", temporary, error);
   }
+  if (beforeRename) beforeRename();
   std::error_code renameError;
   std::filesystem::rename(temporary, path, renameError);
   if (renameError) {

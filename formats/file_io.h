@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ struct WriteResult {
 // flushed and then renamed over the old file, so a reader sees the old or the new file, never
 // half of one. The folder must exist.
 WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// The same, calling `beforeRename` once the temporary file is whole and flushed, just before the
+// rename (tests stop a write there, as a kill at that moment would).
+WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                const std::function<void()>& beforeRename);
 
 // Creates a folder and its parents; an existing folder is fine.
 WriteResult EnsureFolder(const std::filesystem::path& folder);

@@ -53,12 +53,6 @@ bool HandleMenuKeys(Game& game) {
   return game.media.quitRequested;
 }
 
-// What the player pass asked of saved games and the network.
-void CarryOutFlightRequests(Game& game, const FlightRequests& requests) {
-  if (requests.quickSave) QuickSave(game.world, game.folder);
-  if (requests.reportMovement && game.world.networkGame) SendMovement(game.net, game.world);
-}
-
 void BeginWorldDrawing(Game& game) {
   ClearScreen(game.media, 0);
   BeginQuads(game.media);
@@ -78,6 +72,11 @@ bool EnterDockedStation(Game& game) {
 FlightContext FlightOf(Game& game) {
   return FlightContext{game.world, game.media, game.catalogues, game.settings,
                        game.ui,    game.frame, game.rng,        game.folder};
+}
+
+void CarryOutFlightRequests(Game& game, const FlightRequests& requests) {
+  if (requests.quickSave) QuickSave(game.save, game.world, game.folder);
+  if (requests.reportMovement && game.world.networkGame) SendMovement(game.net, game.world);
 }
 
 void FinishFrame(Game& game) {

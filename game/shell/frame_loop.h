@@ -10,6 +10,9 @@ void RunFrame(Game& game);
 // What the flight passes of this frame work on.
 FlightContext FlightOf(Game& game);
 
+// What the player pass asked of saved games (F5) and the network, carried out after the pass.
+void CarryOutFlightRequests(Game& game, const FlightRequests& requests);
+
 // The end of every frame of any loop: the frame hooks (scripted runs, network polling), then the
 // finished picture is shown.
 void FinishFrame(Game& game);

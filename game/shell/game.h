@@ -7,6 +7,7 @@
 #include "game/hud/hud_state.h"
 #include "game/media/media.h"
 #include "game/net/net_state.h"
+#include "game/save/save_state.h"
 #include "game/shell/frame_hooks.h"
 #include "game/stations/station_state.h"
 #include "game/ui/menu_state.h"
@@ -53,6 +54,7 @@ struct Game {
   UiState ui;
   HudState hud;
   StationState station;
+  SaveState save;
   NetState net;
 };
 

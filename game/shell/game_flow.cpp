@@ -4,6 +4,7 @@
 #include "formats/media_numbers.h"
 #include "formats/text_rules.h"
 #include "game/save/save_list.h"
+#include "game/save/save_screens.h"
 #include "game/shell/game.h"
 #include "game/shell/menu_loop.h"
 #include "game/shell/screens.h"
@@ -18,6 +19,7 @@
 void StartFreeGame(Game& game) {
   World& world = game.world;
   game.menu.noGameInProgress = 0;
+  ForgetSaveName(game.save);
   world.ships.Clear();
   ClearSystemVisit(world.visit);
   world.flight = FlightState{};  // no selection or warning of an earlier game
@@ -41,7 +43,7 @@ void PrepareStation(Game& game) {
   ClearScreen(game.media, 0);
   game.menu.screenState = kStationScreen;
   TakeOffersFromPlace(game.station, game.world);
-  ListSaveGames(game.menu.saveFileNames, GameFile(game, "SAVE"));
+  ListSaveGames(game.save.saveFileNames, GameFile(game, "SAVE"));
   if (PlaceRecord* place = FindPlace(game.world, game.world.docking.dockedPlace)) place->known = 1;
   ReadStationPeople(game.station, game.world, game.folder);
   game.station.listScroll.fill(0);

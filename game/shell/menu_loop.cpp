@@ -21,8 +21,9 @@ namespace {
 // False when the loop ends here.
 bool HandleFlow(Game& game) {
   MenuState& menu = game.menu;
-  if ((KeyReleased(game.media, kKeyEscape) && !game.world.ships.Empty()) ||
-      menu.screenState == kLeaveStation) {
+  // Escape during a text entry only ends the entry (the field gets its old text back).
+  const bool escapeLeaves = KeyReleased(game.media, kKeyEscape) && game.ui.editActive == 0;
+  if ((escapeLeaves && !game.world.ships.Empty()) || menu.screenState == kLeaveStation) {
     game.frame.screenFade = -255;
   }
   if (game.frame.screenFade >= -10 && game.frame.screenFade < 0) {
@@ -104,7 +105,7 @@ void OpenMenu(Game& game, int action) {
 }
 
 void PrepareStartMenu(Game& game) {
-  ListSaveGames(game.menu.saveFileNames, GameFile(game, "SAVE"));
+  ListSaveGames(game.save.saveFileNames, GameFile(game, "SAVE"));
   game.menu.noGameInProgress = 1;
   game.menu.revealCounter = 1;
   game.menu.screenState = kStartMenu;

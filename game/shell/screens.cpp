@@ -1,5 +1,7 @@
 #include "game/shell/screens.h"
 
+#include "game/save/save_codes.h"
+#include "game/save/save_screens.h"
 #include "game/shell/game.h"
 #include "game/stations/goods_trader.h"
 #include "game/stations/people_screens.h"
@@ -62,6 +64,19 @@ void RunStationCode(Game& game) {
   Run(context, game.menu.screenState);
 }
 
+// The save and load screens; each gets the code being processed.
+void RunSaveCode(Game& game) {
+  SaveContext context{game.menu, game.ui, game.save, game.world, game.folder, game.rng};
+  RunSaveScreenCode(context, game.menu.screenState);
+}
+
+// Saving at a station: the docked place's offers as this visit has left them so far go into the
+// place first, so the save holds the stock the player sees (leaving writes them again).
+void RunSaveButton(Game& game) {
+  if (Docked(game.world)) ReturnOffersToPlace(game.station, game.world);
+  RunSaveCode(game);
+}
+
 // One row of the screen table: the codes first..last, what they do, and whether they are a screen
 // of their own (its items are cleared before it is built).
 struct ScreenRoute {
@@ -79,6 +94,15 @@ constexpr ScreenRoute kScreenTable[] = {
     {kNewGameScreen, kNewGameScreen, BuildNewGameScreen, true},
     {kSettingsScreen, kSettingsScreen, BuildSettingsScreen, true},
     {kQuitGame, kQuitGame, QuitGame, false},
+    // The save and load screens keep the typed name across their rebuilds, so they clear their
+    // items themselves.
+    {kLoadScreen, kLoadScreen, RunSaveCode, false},
+    {kSaveScreen, kSaveScreen, RunSaveCode, false},
+    {kSaveListUp, kSaveEditName, RunSaveCode, false},
+    {kSaveButton, kSaveButton, RunSaveButton, false},
+    {kGameSaved, kGameNotSaved, RunSaveCode, false},
+    {kLoadListUp, kLoadButton, RunSaveCode, false},
+    {kGameNotLoaded, kGameNotLoaded, RunSaveCode, false},
 };
 
 // The station's own screens: they are screens only while docked with a ship (otherwise their

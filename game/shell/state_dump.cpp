@@ -1,7 +1,7 @@
 #include "game/shell/state_dump.h"
 
-#include <map>
 #include <array>
+#include <map>
 #include <sstream>
 #include "game/shell/game.h"
 
@@ -43,6 +43,8 @@ void WriteScalars(JsonWriter& json, const Game& game) {
   JsonField(json, "DockedPlace", game.world.docking.dockedPlace);
   JsonField(json, "RevealCounter", game.menu.revealCounter);
   JsonField(json, "PendingReward", game.world.pendingReward.amount);
+  JsonField(json, "SaveName", game.save.saveName);
+  JsonField(json, "SaveListScroll", game.save.saveListScroll);
 }
 
 template <size_t N>
@@ -76,6 +78,14 @@ void WritePlayerAttitudes(JsonWriter& json, const World& world) {
   JsonEndArray(json);
 }
 
+// The names the save and load screens offer.
+void WriteSaveFileNames(JsonWriter& json, const Game& game) {
+  JsonKey(json, "SaveFileNames");
+  JsonBeginArray(json);
+  for (const std::string& name : game.save.saveFileNames) JsonText(json, name);
+  JsonEndArray(json);
+}
+
 void WriteCounts(JsonWriter& json, const Game& game) {
   const World& w = game.world;
   JsonKey(json, "counts");
@@ -91,7 +101,7 @@ void WriteCounts(JsonWriter& json, const Game& game) {
   JsonField(json, "Places", w.places.Count());
   JsonField(json, "MenuItems", game.menu.menuItems.Count());
   JsonField(json, "MenuStars", game.menu.menuStars.Count());
-  JsonField(json, "SaveFileNames", game.menu.saveFileNames.Count());
+  JsonField(json, "SaveFileNames", game.save.saveFileNames.Count());
   JsonField(json, "KeyCharMap", game.ui.keyCharMap.Count());
   JsonField(json, "StationPeople", game.station.stationPeople.Count());
   JsonEndObject(json);
@@ -159,6 +169,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteList(json, "Places", game.world.places);
   WriteList(json, "MenuItems", game.menu.menuItems);
   WriteList(json, "StationPeople", game.station.stationPeople);
+  WriteSaveFileNames(json, game);
   JsonEndObject(json);
   return out.str();
 }

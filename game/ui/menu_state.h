@@ -11,7 +11,6 @@ inline constexpr int kNoPress = -1000;  // no press of the left button seen on a
 struct MenuState {
   CursorList<MenuItemRecord> menuItems;
   CursorList<MenuStarRecord> menuStars;
-  CursorList<std::string> saveFileNames;
   int screenState = -10;  // the action being processed / the screen being shown
   std::string screenTag;
   int noGameInProgress = 1;

@@ -96,8 +96,8 @@ TEST_F(MenuFlow, StartMenuHasNoContinueAndNoSave) {
   EXPECT_TRUE(menuAfterEscape);
   EXPECT_EQ(captions,
             (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Spiel laden", "Beenden"}));
-  EXPECT_EQ(game->menu.saveFileNames.Count(), 1);
-  EXPECT_EQ(*game->menu.saveFileNames.Front(), "Erster Flug");
+  EXPECT_EQ(game->save.saveFileNames.Count(), 1);
+  EXPECT_EQ(*game->save.saveFileNames.Front(), "Erster Flug");
 }
 
 TEST_F(MenuFlow, FreeGameCreatesTheShipAndDocksAtTheStartPlace) {

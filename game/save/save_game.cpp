@@ -1,0 +1,101 @@
+#include "game/save/save_game.h"
+
+#include "formats/file_io.h"
+#include "formats/free_game.h"
+#include "formats/latin1.h"
+#include "formats/text_rules.h"
+#include "game/world/system_loading.h"
+#include "game/world/world_lists.h"
+
+namespace {
+
+// C0 controls, DEL and the C1 controls of Latin-1: none of them belongs in a file name.
+bool IsControl(unsigned char c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// The loaded ship replaces the first record; its pilot name is not in the file and stays.
+void PlaceLoadedShip(World& world, const ShipRecord& loaded) {
+  if (world.ships.Empty()) AddShip(world.ships, ShipRecord{});
+  ShipRecord& ship = *world.ships.Front();
+  const std::string pilotName = ship.pilotName;
+  ship = loaded;
+  ship.pilotName = pilotName;
+  world.ships.First();  // the menus work on the local ship as the current record
+}
+
+void ApplySavedGame(World& world, const SavedGame& game) {
+  world.docking.dockedPlace = game.dockedPlace;
+  PlaceLoadedShip(world, game.ship);
+  const ShipRecord& ship = *world.ships.Front();
+  world.launchX = world.cameraX = ship.x;
+  world.launchY = world.cameraY = ship.y;
+  world.launchHeading = world.playerHeading = ship.heading;
+  world.playerShipType = ship.type - 2000;
+  world.nextObjectId = kNextObjectIdAtStart;
+  SetPlayerAttitudes(world.groups, game.attitudes);
+  size_t p = 0;
+  for (PlaceRecord& place : world.places) {
+    place.known = game.places[p].known;
+    place.goodsPrices = game.places[p].info4;
+    ++p;
+  }
+}
+
+}  // namespace
+
+bool IsUsableSaveName(std::string_view name) {
+  if (TrimBlanks(name).empty()) return false;
+  if (name.find_first_of("/\\") != std::string_view::npos) return false;
+  if (name.find("..") != std::string_view::npos) return false;
+  for (const char c : name) {
+    if (IsControl(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
+
+std::filesystem::path SaveFilePath(const std::filesystem::path& gameFolder, std::string_view name) {
+  return DataPath(gameFolder, SaveDataPath(name));
+}
+
+SavedGame CaptureSavedGame(const World& world) {
+  SavedGame game;
+  game.dockedPlace = world.docking.dockedPlace;
+  if (const ShipRecord* ship = world.ships.Front()) game.ship = *ship;
+  game.attitudes = PlayerAttitudes(world.groups);
+  for (const PlaceRecord& place : world.places) {
+    game.places.push_back(SavedPlace{place.known, place.goodsPrices});
+  }
+  return game;
+}
+
+UniverseShape WorldShape(const World& world) {
+  return UniverseShape{world.groups.groupCount, world.places.Count()};
+}
+
+SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
+                     std::string_view name, const BeforeCommit& beforeCommit) {
+  if (!IsUsableSaveName(name)) return {false, "the name cannot be a file name"};
+  if (world.ships.Empty()) return {false, "there is no game to save"};
+  const SaveBytes bytes = WriteSavedGame(CaptureSavedGame(world));
+  if (!bytes.ok) return {false, bytes.error};
+  const WriteResult folder = EnsureFolder(DataPath(gameFolder, "SAVE"));
+  if (!folder.ok) return {false, folder.message};
+  const WriteResult written =
+      WriteFileAtomically(SaveFilePath(gameFolder, name), bytes.bytes, beforeCommit);
+  if (!written.ok) return {false, written.message};
+  return {true, {}};
+}
+
+SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng& rng,
+                     std::string_view name) {
+  if (!IsUsableSaveName(name)) return {false, "the name cannot be a file name"};
+  const std::filesystem::path file = SaveFilePath(gameFolder, name);
+  const std::optional<std::string> bytes = ReadFileBytes(file);
+  if (!bytes) return {false, "cannot read " + file.string()};
+  const SaveRead read = ReadSavedGame(*bytes, WorldShape(world));
+  if (!read.ok) return {false, file.string() + ": " + read.error};
+  ApplySavedGame(world, read.game);
+  EnterSystem(world, SystemContext{rng, gameFolder});
+  return {true, {}};
+}

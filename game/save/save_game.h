@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "formats/save_file.h"
+#include "game/world/random.h"
+#include "game/world/world_state.h"
+
+// Saving and loading one game in the game folder's SAVE\ folder.
+
+// The quick save's name while the game has none yet.
+inline constexpr std::string_view kQuickSaveName = "Schnellspeicher";
+
+// Whether a typed name may become a file in SAVE\: not empty after trimming, no path separator,
+// no "..", no control character. Every other name is a file of SAVE\ and nothing else.
+bool IsUsableSaveName(std::string_view name);
+
+// The file of a save of that name in the game folder.
+std::filesystem::path SaveFilePath(const std::filesystem::path& gameFolder, std::string_view name);
+
+// What the world holds of a saved game, and the universe shape a file must match to load into it.
+SavedGame CaptureSavedGame(const World& world);
+UniverseShape WorldShape(const World& world);
+
+struct SaveOutcome {
+  bool ok = false;
+  std::string error;  // why not, when not ok
+};
+
+// Called between the flushed temporary file and the rename that makes it the save (tests stop a
+// save there as a kill would).
+using BeforeCommit = std::function<void()>;
+
+// Writes the world as the save of that name: SAVE\ is created when missing, the file is written
+// whole to a temporary file, flushed and renamed over the old one, so the previous save survives
+// any failure or interruption.
+SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
+                     std::string_view name, const BeforeCommit& beforeCommit = {});
+
+// Loads the save of that name into the world and enters the system around the ship. The file is
+// read and checked against the universe first; when anything is wrong, the world is untouched.
+SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng& rng,
+                     std::string_view name);
