@@ -95,6 +95,7 @@ void DrawSystemObject(FlightContext& flight, const SystemObjectRecord& o) {
   if (!InBox(o.x, o.y, world.cameraX, world.cameraY, box)) return;
   ViewPoint view;
   if (!ViewTransform(world, o.x, o.y, kObjectRange, view)) return;
+  world.flight.objectsNearby += 1;
   if (flight.drawing && view.viewDistance < o.radius + 800) DrawNear(flight, o, view);
   if (!OnScreen(view)) {
     MarkOffScreen(flight, o, view);

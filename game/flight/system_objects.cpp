@@ -96,6 +96,7 @@ void RunSystemObjects(FlightContext& flight) {
   World& world = flight.world;
   world.flight.heatWarning = 0;
   world.flight.fieldWarning = 0;
+  world.flight.objectsNearby = 0;
   std::vector<int> targets;
   for (const ShipRecord& ship : world.ships) {
     if (ship.dockTarget != -1) targets.push_back(ship.dockTarget);

@@ -27,5 +27,6 @@ constexpr int kKeyD = 32;
 constexpr int kKeyV = 47;
 constexpr int kKeyB = 48;
 constexpr int kKeySpace = 57;
+constexpr int kKeyF1 = 59;
 constexpr int kKeyF5 = 63;
 constexpr int kKeyF9 = 67;

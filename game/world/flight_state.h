@@ -9,4 +9,5 @@ struct FlightState {
   int heatWarning = 0;      // this frame the local ship is burned by a sun or planet
   int fieldWarning = 0;     // this frame the local ship is inside a radiation field
   int piecesNearby = 0;     // environment pieces inside the 2000 box (developer information)
+  int objectsNearby = 0;    // system objects the view took in this frame (developer information)
 };
