@@ -1,0 +1,94 @@
+#include "game/hud/hud_controls.h"
+
+#include <bit>
+#include <cmath>
+
+#include "formats/angles.h"
+#include "formats/media_numbers.h"
+#include "formats/rounding.h"
+#include "game/ui/buttons.h"
+
+namespace {
+
+constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+constexpr int kCloseX = 750;
+constexpr int kCloseY = 150;
+constexpr int kArrowX = 720;
+
+}  // namespace
+
+bool LeftPressed(const HudContext& hud) {
+  return hud.flight.ui.leftButtonState > 2;
+}
+
+bool LeftClicked(const HudContext& hud) {
+  return hud.flight.ui.leftButtonState > 3;
+}
+
+bool MouseInZone(const HudContext& hud, int x0, int x1, int y0, int y1) {
+  const int x = MouseX(hud.flight.media);
+  const int y = MouseY(hud.flight.media);
+  return x0 < x && x < x1 && y0 < y && y < y1;
+}
+
+bool HighlightOn(const HudContext& hud) {
+  return std::sin(hud.flight.frame.frameCounter * 0.04) < 0 || LeftPressed(hud);
+}
+
+bool RowBlinkOn(const HudContext& hud) {
+  return SinDeg(2.0 * hud.flight.frame.frameCounter) < 0;
+}
+
+bool ScrollArrow(HudContext& hud, int y) {
+  if (!MouseInZone(hud, kArrowX, kArrowX + 20, y, y + 20)) return false;
+  if (HighlightOn(hud)) DrawKeyed(hud.flight.media, kPictureSmallHighlight, kArrowX, y);
+  return LeftPressed(hud);
+}
+
+int ScrollThumb(int scroll, int span, int positions) {
+  if (positions <= 0) return 0;
+  return RoundToInt(static_cast<double>(scroll) * span / positions);
+}
+
+void PictureKey::Add(std::string_view bytes) {
+  for (const char c : bytes) {
+    value ^= static_cast<unsigned char>(c);
+    value *= kFnvPrime;
+  }
+  Add(static_cast<int>(bytes.size()));  // so that "ab" + "c" differs from "a" + "bc"
+}
+
+void PictureKey::Add(int number) {
+  for (int shift = 0; shift < 32; shift += 8) {
+    value ^= (static_cast<std::uint32_t>(number) >> shift) & 0xFFu;
+    value *= kFnvPrime;
+  }
+}
+
+void PictureKey::Add(float number) {
+  Add(std::bit_cast<int>(number));
+}
+
+const ShipRecord* LocalShip(const HudContext& hud) {
+  return hud.flight.world.ships.Front();
+}
+
+bool PanelButton(HudContext& hud, int picture, int x, int y, const char* caption, int& shown) {
+  FlightContext& flight = hud.flight;
+  const bool clicked =
+      IconButton(flight.media, flight.ui, flight.frame.frameCounter, picture, x, y, caption);
+  if (clicked) shown = -shown;
+  if (shown > 0) {
+    DrawQuad(flight.media, kPictureButtonHighlight, static_cast<float>(x), static_cast<float>(y),
+             255);
+  }
+  return clicked;
+}
+
+bool PanelCloseButton(HudContext& hud) {
+  FlightContext& flight = hud.flight;
+  return IconButton(flight.media, flight.ui, flight.frame.frameCounter, kPictureCloseButton,
+                    kCloseX, kCloseY,
+                    "Schlie\xDF"
+                    "en");
+}
