@@ -41,8 +41,9 @@ void ReadInput(Game& game) {
 }
 
 // Escape opens the pause menu and F10 the settings, which return into this same frame; true when
-// the program ends there.
+// the program ends there. While the chat line is typed, Escape belongs to it (it drops the line).
 bool HandleMenuKeys(Game& game) {
+  if (game.ui.editActive) return false;
   if (KeyReleased(game.media, kKeyEscape)) {
     OpenMenu(game, kMainMenu);
   } else if (KeyReleased(game.media, kKeyF10)) {
@@ -62,6 +63,7 @@ void BeginWorldDrawing(Game& game) {
 // true when the program ends there.
 bool EnterDockedStation(Game& game) {
   if (!game.world.docking.dockedRequest) return false;
+  game.ui.editActive = 0;  // a chat line still being typed is dropped; the station has the keys
   EnterStation(game);
   game.world.docking.dockedRequest = 0;
   return game.media.quitRequested;
