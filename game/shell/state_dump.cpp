@@ -122,6 +122,30 @@ void WriteFlight(JsonWriter& json, const Game& game) {
   JsonField(json, "DockedRequest", w.docking.dockedRequest);
 }
 
+// The flight overlay: its panel switches and positions, the tooltip, the chat line, and how
+// often its pictures were rendered (they are rendered on change, not every frame).
+void WriteHud(JsonWriter& json, const Game& game) {
+  const HudState& hud = game.hud;
+  JsonField(json, "WeaponListShown", hud.weaponListShown);
+  JsonField(json, "LocationInfoShown", hud.locationInfoShown);
+  JsonField(json, "ReputationShown", hud.reputationShown);
+  JsonField(json, "SystemMapShown", hud.systemMapShown);
+  JsonField(json, "CompassShown", hud.compassShown);
+  JsonField(json, "LocationScroll", hud.locationScroll);
+  JsonField(json, "SelectedPlace", hud.selectedPlace);
+  JsonField(json, "LocationTab", hud.locationTab);
+  JsonField(json, "ItemScroll", hud.itemScroll);
+  JsonField(json, "GroupListScroll", hud.groupListScroll);
+  JsonField(json, "SelectedGroup", hud.selectedGroup);
+  JsonField(json, "HelpPage", hud.helpPage);
+  JsonField(json, "HudPictureRenders", hud.pictureRenders);
+  JsonField(json, "TooltipText", game.ui.tooltipText);
+  JsonField(json, "LastTooltipText", game.ui.lastTooltipText);
+  JsonField(json, "EditActive", game.ui.editActive);
+  JsonField(json, "EditBuffer", game.ui.editBuffer);
+  JsonField(json, "ObjectsNearby", game.world.flight.objectsNearby);
+}
+
 // How many records of a list have each type code ("1": 40, "1003": 180 ...).
 template <class T, class Code>
 void WriteKinds(JsonWriter& json, const char* key, const CursorList<T>& list, Code code) {
@@ -156,6 +180,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteScalars(json, game);
   WriteCounts(json, game);
   WriteFlight(json, game);
+  WriteHud(json, game);
   WriteKindCounts(json, game);
   WriteStation(json, game);
   WritePlayerAttitudes(json, game.world);
@@ -166,6 +191,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteList(json, "SystemObjects", game.world.visit.systemObjects);
   WriteList(json, "FloatingObjects", game.world.visit.floatingObjects);
   WriteList(json, "FieldGlows", game.world.visit.fieldGlows);
+  WriteList(json, "TickerMessages", game.world.tickerMessages);
   WriteList(json, "Places", game.world.places);
   WriteList(json, "MenuItems", game.menu.menuItems);
   WriteList(json, "StationPeople", game.station.stationPeople);
