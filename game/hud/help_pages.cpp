@@ -1,6 +1,7 @@
 #include "game/hud/help_pages.h"
 
 #include "formats/media_numbers.h"
+#include "game/hud/hud_controls.h"
 #include "game/media/scan_codes.h"
 #include "game/ui/bitmap_text.h"
 
@@ -31,9 +32,9 @@ void RunHelpPages(HudContext& hud) {
   const std::string& text = flight.catalogues.briefingTexts.briefingTexts[state.helpPage];
   if (text.empty()) return;
   if (state.helpPageRendered != state.helpPage) {
-    DrawTextBox(flight.media, flight.ui, 0, 0, kPictureHelpPage, text);
+    state.helpArea = DrawTextBox(flight.media, flight.ui, 0, 0, kPictureHelpPage, text);
     state.helpPageRendered = state.helpPage;
     state.pictureRenders += 1;
   }
-  DrawKeyed(flight.media, kPictureHelpPage, kPageX, kPageY);
+  DrawTextBoxPicture(flight.media, kPictureHelpPage, state.helpArea, kPageX, kPageY);
 }

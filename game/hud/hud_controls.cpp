@@ -1,5 +1,6 @@
 #include "game/hud/hud_controls.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -83,6 +84,19 @@ bool PanelButton(HudContext& hud, int picture, int x, int y, const char* caption
              255);
   }
   return clicked;
+}
+
+void DrawTextBoxPicture(Media& media, int picture, const TextBoxArea& area, int x, int y) {
+  const int width = PictureWidth(media, picture);
+  const int height = PictureHeight(media, picture);
+  const int left = std::clamp(area.x, 0, width);
+  const int top = std::clamp(area.y, 0, height);
+  const int right = std::clamp(area.x + area.width, 0, width);
+  const int bottom = std::clamp(area.y + area.height, 0, height);
+  if (right <= left || bottom <= top) return;
+  ClipPicture(media, picture, left, top, right - left, bottom - top);
+  DrawKeyed(media, picture, x + left, y + top);
+  ClipPicture(media, picture, 0, 0, width, height);
 }
 
 bool PanelCloseButton(HudContext& hud) {

@@ -44,5 +44,9 @@ const ShipRecord* LocalShip(const HudContext& hud);
 // shown the button keeps its highlight. True when clicked this frame.
 bool PanelButton(HudContext& hud, int picture, int x, int y, const char* caption, int& shown);
 
+// Draws the part of a text-box picture that holds its box, keyed, as if the whole picture were
+// drawn at (x, y): the rest of such a picture is its key colour.
+void DrawTextBoxPicture(Media& media, int picture, const TextBoxArea& area, int x, int y);
+
 // The close button of the panels drawn in the shared panel picture; true when clicked.
 bool PanelCloseButton(HudContext& hud);

@@ -27,6 +27,7 @@ void NoteOtherLoops(HudContext& hud) {
     state.panelContent = PanelContent::kNone;
     state.weaponListKey = 0;
     state.helpPageRendered = 0;
+    hud.flight.ui.lastTooltipText.clear();
   }
   state.hudRan = true;
   state.lastFrameCounter = frameCounter;
@@ -43,16 +44,17 @@ void RunDockingButton(HudContext& hud) {
   if (ship && ship->dockTarget >= 0) DrawQuad(flight.media, kPictureButtonHighlight, 850, 730, 255);
 }
 
-// The tooltip picture is rendered again only when its text changes.
+// The tooltip picture is rendered again only when its text changes; of the full-screen picture
+// only the box is drawn.
 void DrawTooltip(HudContext& hud) {
   FlightContext& flight = hud.flight;
   UiState& ui = flight.ui;
   if (ui.tooltipText.empty()) return;
   if (ui.tooltipText != ui.lastTooltipText) {
-    DrawTextBox(flight.media, ui, MouseX(flight.media), MouseY(flight.media), kPictureOverlay,
-                ui.tooltipText);
+    hud.hud.tooltipArea = DrawTextBox(flight.media, ui, MouseX(flight.media), MouseY(flight.media),
+                                      kPictureOverlay, ui.tooltipText);
   }
-  DrawKeyed(flight.media, kPictureOverlay, 0, 0);
+  DrawTextBoxPicture(flight.media, kPictureOverlay, hud.hud.tooltipArea, 0, 0);
 }
 
 void DrawMouseCursor(HudContext& hud) {

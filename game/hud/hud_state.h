@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "game/ui/bitmap_text.h"
+
 // Which panel's picture the shared 510 x 510 panel picture holds.
 enum class PanelContent { kNone, kLocation, kReputation, kSystemMap };
 
@@ -27,6 +29,8 @@ struct HudState {
   std::uint64_t panelKey = 0;
   std::uint64_t weaponListKey = 0;
   int helpPageRendered = 0;  // the help text in the help picture; 0 none
+  TextBoxArea helpArea;      // where the box stands in the help picture
+  TextBoxArea tooltipArea;   // and in the tooltip picture
   int lastFrameCounter = 0;  // the frame counter the HUD last ran at
   bool hudRan = false;
   int pictureRenders = 0;  // panel, weapon list and help renders so far (the state dump shows it)

@@ -49,7 +49,8 @@ void DrawText(Media& media, const std::string& text, int x, int y, int size, int
   }
 }
 
-void DrawTextBox(Media& media, UiState& ui, int x, int y, int picture, const std::string& text) {
+TextBoxArea DrawTextBox(Media& media, UiState& ui, int x, int y, int picture,
+                        const std::string& text) {
   DrawInto(media, picture);
   FillBox(media, 0, 0, PictureWidth(media, picture), PictureHeight(media, picture), 0);
 
@@ -78,4 +79,5 @@ void DrawTextBox(Media& media, UiState& ui, int x, int y, int picture, const std
   }
   EndDraw(media);
   ui.lastTooltipText = text;
+  return TextBoxArea{bx, by, w * 10 + 16, n * 20 + 36};
 }

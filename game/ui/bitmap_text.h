@@ -26,6 +26,16 @@ void DrawText(Media& media, const std::string& text, int x, int y, int size, int
 // Width in pixels of a text in the bitmap font of the given size.
 int BitmapTextWidth(const std::string& text, int size);
 
+// Where a text box stands in its picture (the frame included).
+struct TextBoxArea {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // Renders a framed box holding the text (lines split at LF, at most 12) into the picture, moved
-// so that it stays inside the screen, and remembers the text as the last tooltip.
-void DrawTextBox(Media& media, UiState& ui, int x, int y, int picture, const std::string& text);
+// so that it stays inside the screen, and remembers the text as the last tooltip. The rest of the
+// picture is its key colour; the box's area is returned, so a caller may draw just that part.
+TextBoxArea DrawTextBox(Media& media, UiState& ui, int x, int y, int picture,
+                        const std::string& text);

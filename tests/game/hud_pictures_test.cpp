@@ -181,6 +181,8 @@ TEST_F(HudPictures, TheFirstHelpPageShowsOnF1AndComesBackAfterOtherLoopsDrewOver
   const std::vector<int> page = PicturePixels(kPictureHelpPage, spots);
   EXPECT_NE(page[0], 0);  // the box's frame
   EXPECT_EQ(page[3], 0);  // right of the box: nothing
+  run.Run(1);
+  EXPECT_EQ(ReadScreenPixel(media(), 64 + 5, 64 + 5), page[0]);  // drawn at (64, 64)
   // The station draws its data-sheet plate into the same picture while its own loop runs (the
   // frame counter goes on there); the page is rendered again afterwards.
   DrawInto(media(), kPictureHelpPage);
