@@ -1,6 +1,9 @@
 #include "game/hud/chat_line.h"
 
+#include <algorithm>
+
 #include "formats/angles.h"
+#include "game/hud/hud_controls.h"
 #include "game/media/scan_codes.h"
 #include "game/ui/bitmap_text.h"
 #include "game/ui/text_entry.h"
@@ -13,6 +16,8 @@ constexpr int kLineY = 650;
 void DrawChatLine(HudContext& hud) {
   Media& media = hud.flight.media;
   const UiState& ui = hud.flight.ui;
+  const int length = static_cast<int>(ui.editBuffer.size());
+  DrawTextBacking(media, kLineX - 6, kLineY, 6 * std::max(length, ui.editCursor) + 12);
   DrawText(media, ui.editBuffer, kLineX, kLineY, 3, kAlignLeft, kNeutralText);
   if (SinDeg(hud.flight.frame.frameCounter) < 0) {
     DrawText(media, "|", ui.editCursor * 6 + 5, kLineY, 3, kAlignLeft, kActiveText);

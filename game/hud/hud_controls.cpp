@@ -99,6 +99,11 @@ void DrawTextBoxPicture(Media& media, int picture, const TextBoxArea& area, int 
   ClipPicture(media, picture, 0, 0, width, height);
 }
 
+void DrawTextBacking(Media& media, int x, int y, int width) {
+  // The small font's ink lies in rows 4 to 18 of its 20-row cells; lines 15 apart keep apart.
+  FillBox(media, x - 2, y + 4, width + 4, 15, MakeColour(6, 10, 18));
+}
+
 bool PanelCloseButton(HudContext& hud) {
   FlightContext& flight = hud.flight;
   return IconButton(flight.media, flight.ui, flight.frame.frameCounter, kPictureCloseButton,

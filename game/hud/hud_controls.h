@@ -48,5 +48,9 @@ bool PanelButton(HudContext& hud, int picture, int x, int y, const char* caption
 // drawn at (x, y): the rest of such a picture is its key colour.
 void DrawTextBoxPicture(Media& media, int picture, const TextBoxArea& area, int x, int y);
 
+// A dark strip behind a line of the small font at (x, y), `width` pixels long, so that the chat
+// line and the ticker stay readable where they cross the weapon list.
+void DrawTextBacking(Media& media, int x, int y, int width);
+
 // The close button of the panels drawn in the shared panel picture; true when clicked.
 bool PanelCloseButton(HudContext& hud);

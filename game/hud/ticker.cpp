@@ -1,5 +1,6 @@
 #include "game/hud/ticker.h"
 
+#include "game/hud/hud_controls.h"
 #include "game/ui/bitmap_text.h"
 
 namespace {
@@ -20,6 +21,8 @@ void DrawTicker(HudContext& hud) {
     TickerMessageRecord& message = *messages.Current();
     p += 1;
     const int y = kBottomY - kLineHeight * n + kLineHeight * p;
+    const int width = BitmapTextWidth(message.text1, 3) + BitmapTextWidth(message.text2, 3);
+    if (width > 0) DrawTextBacking(media, kTickerX, y, width);
     DrawText(media, message.text1, kTickerX, y, 3, kAlignLeft, message.colour1);
     DrawText(media, message.text2, kTickerX + BitmapTextWidth(message.text1, 3), y, 3, kAlignLeft,
              message.colour2);
