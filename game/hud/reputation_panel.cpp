@@ -7,6 +7,13 @@
 #include "game/hud/shared_panel.h"
 #include "game/ui/bitmap_text.h"
 
+// The panel's picture is the stations' group panel; until that is built, the panel shows its
+// ground only.
+#if __has_include("game/stations/group_panel.h")
+#include "game/stations/group_panel.h"
+#define VELMARITH_GROUP_PANEL 1
+#endif
+
 namespace {
 
 constexpr int kButtonX = 750;
@@ -50,12 +57,15 @@ std::uint64_t ReputationPanelKey(const HudContext& hud) {
 
 void RenderReputationPanel(HudContext& hud) {
   Media& media = hud.flight.media;
+#ifdef VELMARITH_GROUP_PANEL
+  DrawGroupPanel(media, hud.flight.world, hud.flight.catalogues.groupTexts, hud.hud.groupListScroll,
+                 hud.hud.selectedGroup);
+#else
   DrawInto(media, kPicturePanel);
   FillBox(media, 0, 0, PictureWidth(media, kPicturePanel), PictureHeight(media, kPicturePanel), 0);
   DrawOpaque(media, kPictureMapFrame, 0, 0);
   EndDraw(media);
-  // The panel's content (bars, names, scroll marks, the group's text) is the stations' group
-  // panel: DrawGroupPanel draws it into this picture once it exists.
+#endif
 }
 
 void RunReputationPanel(HudContext& hud) {
