@@ -5,6 +5,7 @@
 #include "game/flight/environment.h"
 #include "game/flight/motion.h"
 #include "game/flight/ship_drawing.h"
+#include "game/world/remote_ships.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ bool RunShipTurn(FlightContext& flight, ShipRecord& ship) {
   const bool local = ship.controller == world.localPlayerNumber;
   RunDockingAutopilot(flight, ship);
   RunRouteDrive(flight, ship);
+  if (IsRemoteShip(ship, world.localPlayerNumber)) FollowRemoteOrders(ship);
   MotionStep(ship, flight.frame.timeFactor);
   EmitExhaust(flight, ship);
   const bool docked = RunRingDocking(flight, ship);

@@ -6,6 +6,7 @@
 #include "formats/system_file.h"
 #include "formats/universe_file.h"
 #include "game/world/fields.h"
+#include "game/world/remote_ships.h"
 #include "game/world/routes.h"
 #include "game/world/world_lists.h"
 
@@ -79,13 +80,15 @@ void LoadSystemFile(World& world, const SystemContext& context, const std::strin
 
 void EnterSystem(World& world, const SystemContext& context) {
   ClearSystemVisit(world.visit);
-  // Keep the local ship, the first of the list, and nothing else.
+  // Keep the local ship, the first of the list, and other players' ships: they belong to the
+  // network session (the server tells of each player once), computer ships to the visit.
   if (world.ships.First()) {
-    while (world.ships.Count() > 1) {
-      world.ships.First();
-      world.ships.Next();
-      world.ships.DeleteCurrent();
+    while (world.ships.Next()) {
+      if (!IsRemoteShip(*world.ships.Current(), world.localPlayerNumber)) {
+        world.ships.DeleteCurrent();
+      }
     }
+    world.ships.First();
   }
   const UniverseFile universe = LoadUniverse(context.gameFolder / "INI" / "Universum.ini");
   for (const UniverseRecord& record : universe.records) {

@@ -12,8 +12,9 @@ struct SystemContext {
   std::filesystem::path gameFolder;
 };
 
-// Clears the system lists, keeps only the local ship, creates the objects of every system whose
-// square contains the camera and every universe lane, and scatters the star field.
+// Clears the system lists, keeps only the local ship and other players' ships, creates the objects
+// of every system whose square contains the camera and every universe lane, and scatters the star
+// field.
 void EnterSystem(World& world, const SystemContext& context);
 
 // Reads one system's element file and creates its objects at the current system origin.
