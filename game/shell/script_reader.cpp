@@ -49,8 +49,8 @@ std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& c
   } else if (verb == "screenshot" || verb == "dump") {
     if (args != 1) return "expected: <frame> " + verb + " <file>";
     command.file = words[2];
-  } else if (verb == "expect") {
-    return "expected: <frame> expect <path> <op> <value>";  // handled by ParseExpectation
+  } else if (verb == "expect" || verb == "wait") {
+    return "expected: <frame> " + verb + " <path> <op> <value>";  // handled by ParseExpectation
   } else if (verb == "quit") {
     if (args != 0) return "quit takes no arguments";
   } else {
@@ -74,8 +74,8 @@ std::string WithoutComment(const std::string& line) {
   return line;
 }
 
-// "<frame> expect <path> <op> <value>": the value is the rest of the line, a number or a quoted
-// text that may hold blanks.
+// "<frame> expect|wait <path> <op> <value>": the value is the rest of the line, a number or a
+// quoted text that may hold blanks.
 std::string ParseExpectation(const std::string& line, ScriptCommand& command) {
   std::istringstream in(line);
   std::string frame, verb;
@@ -83,7 +83,7 @@ std::string ParseExpectation(const std::string& line, ScriptCommand& command) {
   std::getline(in, command.value);
   command.value = TrimBlanks(command.value);
   if (command.path.empty() || command.value.empty()) {
-    return "expected: <frame> expect <path> <op> <value>";
+    return "expected: <frame> " + verb + " <path> <op> <value>";
   }
   if (!IsComparison(command.op)) return "unknown comparison \"" + command.op + "\"";
   const bool quoted =
@@ -114,8 +114,9 @@ bool ParseScript(const std::string& text, const std::string& name, ScriptRun& sc
     }
     command.verb = words[1];
     command.line = static_cast<int>(i + 1);
-    const std::string problem =
-        command.verb == "expect" ? ParseExpectation(line, command) : ParseCommand(words, command);
+    const std::string problem = command.verb == "expect" || command.verb == "wait"
+                                    ? ParseExpectation(line, command)
+                                    : ParseCommand(words, command);
     if (!problem.empty()) {
       error = where + problem;
       return false;

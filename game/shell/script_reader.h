@@ -12,10 +12,14 @@
 //   <frame> screenshot <file.bmp>
 //   <frame> dump <file.json>
 //   <frame> expect <path> <op> <value>    op: == != < <= > >= contains
+//   <frame> wait <path> <op> <value>      the script holds until the check holds
 //   <frame> quit
 // An expectation looks at the state dump of that frame: `Ships[0].money == 10000`,
 // `MenuItems contains "Willkommen auf Planet Neue Allianz"`. The first one that fails ends the
-// run with status 1, naming the line, the frame, the path and what it found.
+// run with status 1, naming the line, the frame, the path and what it found. A wait is for what
+// the game does not decide alone (a server's answer): the game runs on, but the script's frame
+// count stands still and no input is given until the check holds after some frame; when it has
+// not held for kScriptWaitSeconds the run fails as an expectation does.
 struct ScriptCommand {
   int frame = 0;
   int line = 0;  // in the script file
@@ -28,12 +32,18 @@ struct ScriptCommand {
   std::string value;  // expect: a number, or a text in double quotes (quotes kept)
 };
 
+// How long a `wait` holds the script before the run fails.
+inline constexpr double kScriptWaitSeconds = 60;
+
 struct ScriptRun {
   std::string name;                     // the file, for messages
   std::vector<ScriptCommand> commands;  // in frame order
-  int frame = 0;                        // the last finished frame
+  int frame = 0;                        // the last finished frame the script counted
   size_t next = 0;                      // the first command not yet carried out
   int status = 0;                       // exit status of the run
+
+  double waitingSince = -1;  // seconds on a steady clock while a `wait` holds, else -1
+  double waitSeconds = kScriptWaitSeconds;  // how long a wait may hold the script
 };
 
 // Parses a script; false with a message naming the file and line of the first bad line.

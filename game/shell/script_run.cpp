@@ -1,7 +1,9 @@
 #include "game/shell/script_run.h"
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
+#include <thread>
 
 #include "formats/file_io.h"
 #include "formats/json_value.h"
@@ -54,14 +56,44 @@ bool Holds(const JsonValue& found, const std::string& op, const std::string& exp
   return a >= b;
 }
 
-bool CheckExpectation(Game& game, const ScriptRun& script, const ScriptCommand& command) {
+// Whether the check holds now; when not, and `report`, says what was found instead.
+bool CheckExpectation(Game& game, const ScriptRun& script, const ScriptCommand& command,
+                      bool report = true) {
   const std::optional<JsonValue> dump = ParseJson(DumpState(game, script.frame));
   const JsonValue* found = dump ? FindJsonPath(*dump, command.path) : nullptr;
   if (found && Holds(*found, command.op, command.value)) return true;
-  std::fprintf(stderr, "%s:%d: frame %d: expected %s %s %s, found %s\n", script.name.c_str(),
-               command.line, script.frame, command.path.c_str(), command.op.c_str(),
-               command.value.c_str(), found ? JsonValueText(*found).c_str() : "nothing there");
+  if (report) {
+    std::fprintf(stderr, "%s:%d: frame %d: %s %s %s %s, found %s\n", script.name.c_str(),
+                 command.line, script.frame,
+                 command.verb == "wait" ? "waited in vain for" : "expected", command.path.c_str(),
+                 command.op.c_str(), command.value.c_str(),
+                 found ? JsonValueText(*found).c_str() : "nothing there");
+  }
   return false;
+}
+
+double SteadySeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// A wait at the head of the script: true while it still holds the script back.
+bool Waiting(Game& game, ScriptRun& script, const ScriptCommand& command) {
+  const bool timedOut =
+      script.waitingSince >= 0 && SteadySeconds() - script.waitingSince > script.waitSeconds;
+  if (CheckExpectation(game, script, command, timedOut)) {
+    script.waitingSince = -1;
+    return false;
+  }
+  if (timedOut) {
+    script.waitingSince = -1;
+    script.status = 1;
+    game.media.quitRequested = true;
+    return false;
+  }
+  if (script.waitingSince < 0) script.waitingSince = SteadySeconds();
+  // The answer comes from elsewhere; the frames need not spin the processor meanwhile.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  return true;
 }
 
 void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
@@ -105,10 +137,15 @@ void AttachScript(Game& game, ScriptRun& script) {
 }
 
 void OnScriptFrame(Game& game, ScriptRun& script) {
-  script.frame += 1;
+  if (script.waitingSince < 0) script.frame += 1;
   while (script.next < script.commands.size() &&
          script.commands[script.next].frame <= script.frame) {
-    CarryOut(game, script, script.commands[script.next]);
+    const ScriptCommand& command = script.commands[script.next];
+    if (command.verb == "wait") {
+      if (Waiting(game, script, command)) return;
+    } else {
+      CarryOut(game, script, command);
+    }
     script.next += 1;
   }
   FeedInput(game, script, script.frame + 1);

@@ -106,3 +106,45 @@ TEST(Script, AFailedExpectationEndsTheRunWithStatusOne) {
   EXPECT_EQ(frames, 3);
   EXPECT_EQ(script.status, 1);
 }
+
+// A wait holds the script's frames (and its input) until its check holds; one that never holds
+// fails the run when its time is up.
+TEST(Script, AWaitHoldsTheScriptUntilItsCheckHolds) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  ScriptRun script;
+  std::string error;
+  ASSERT_TRUE(
+      ParseScript("2 wait FrameCounter >= 200\n"
+                  "3 key 57 down\n"
+                  "4 expect FrameCounter == 220\n"
+                  "5 quit\n",
+                  "wait.txt", script, error))
+      << error;
+  AttachScript(*game, script);
+  int frames = 0;
+  int spaceFrame = 0;
+  while (!game->media.quitRequested && frames < 100) {
+    RunFrame(*game);
+    ++frames;
+    if (!spaceFrame && KeyHeld(game->media, 57)) spaceFrame = frames;
+  }
+  EXPECT_EQ(script.status, 0);
+  EXPECT_EQ(spaceFrame, 21);  // the frame after the wait ended in frame 20
+  EXPECT_EQ(frames, 23);
+
+  ScriptRun never;
+  ASSERT_TRUE(ParseScript("1 wait counts.Ships == 7\n9 quit\n", "never.txt", never, error));
+  never.waitSeconds = 0.05;
+  game->media.quitRequested = false;
+  game->hooks.onFrameEnd.clear();  // the first script is over
+  AttachScript(*game, never);
+  frames = 0;
+  while (!game->media.quitRequested && frames < 100000) {
+    RunFrame(*game);
+    ++frames;
+  }
+  EXPECT_EQ(never.status, 1);
+  EXPECT_LT(never.frame, 9);
+}
