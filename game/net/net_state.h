@@ -1,6 +1,31 @@
 #pragma once
 
+#include <array>
+#include <memory>
+#include <string>
+
+#include "formats/protocol.h"
+#include "formats/protocol_stream.h"
+
+// What ServerConnection holds besides "none" (0).
+inline constexpr int kServerConnected = 1;
+inline constexpr int kNoServerAddress = 11;  // VELMARITH_SERVER names no usable address
+inline constexpr int kConnectFailed = 12;
+
+// The connect thread's one shared value (net_connection.cpp).
+struct ConnectAttempt;
+
 // The game-server client's state for the run: the connection and what the character screens show.
 struct NetState {
-  int serverConnection = 0;  // connection handle; 0 none
+  // 0 none (also while connecting), kServerConnected, kNoServerAddress or kConnectFailed.
+  int serverConnection = 0;
+  int socket = -1;
+  std::shared_ptr<ConnectAttempt> connecting;  // while the connect thread runs
+  NetStreamReader reader = MakeStreamReader(NetDirection::kServerToClient);
+  std::string outgoing;    // bytes waiting for the socket to take them
+  std::string lostReason;  // set when the connection ended by itself, until it has been shown
+
+  std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
+  std::string selectedCharacter;
+  std::string newCharacterName;
 };

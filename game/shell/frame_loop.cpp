@@ -40,12 +40,13 @@ void ReadInput(Game& game) {
   UpdateMouseButtons(game.ui, game.media);
 }
 
-// Escape opens the pause menu and F10 the settings, which return into this same frame; true when
-// the program ends there. While the chat line is typed, Escape belongs to it (it drops the line).
+// Escape opens the pause menu (in a network game the character list, which returns the game to
+// the server first) and F10 the settings, which return into this same frame; true when the
+// program ends there. While the chat line is typed, Escape belongs to it (it drops the line).
 bool HandleMenuKeys(Game& game) {
   if (game.ui.editActive) return false;
   if (KeyReleased(game.media, kKeyEscape)) {
-    OpenMenu(game, kMainMenu);
+    OpenMenu(game, game.world.networkGame ? kCharacterList : kMainMenu);
   } else if (KeyReleased(game.media, kKeyF10)) {
     OpenMenu(game, kSettingsScreen);
   } else {
@@ -124,7 +125,7 @@ void RunFrame(Game& game) {
   // The overlay, the station, the network and the chat.
   RunHud(hud);
   if (EnterDockedStation(game)) return;
-  if (game.world.networkGame) ReceiveFlightMessages(game.net, game.world);
+  if (game.world.networkGame) ReceiveFlightMessages(game.net, game.world, game.catalogues);
   if (const auto line = RunChatLine(hud)) SendChatLine(game.net, *line);
   DrawTicker(hud);
   DrawScreenFade(game.media, game.frame);

@@ -6,6 +6,7 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
+#include "game/shell/network_play.h"
 #include "game/shell/screens.h"
 #include "game/stations/dealer_hover.h"
 #include "game/stations/weapons_dealer.h"
@@ -85,6 +86,7 @@ bool RunMenuFrame(Game& game) {
   UpdateTextFields(game.menu, game.ui, game.media, game.frame.frameCounter);
   // The settings have no item on the main menu; F10 opens them from any screen.
   if (KeyReleased(game.media, kKeyF10)) game.menu.screenState = kSettingsScreen;
+  PollNetwork(game);
   if (game.menu.screenState >= 0) BuildScreen(game);
   DrawListDecorations(game.menu, game.media);
   DrawMenuPointer(game.media);

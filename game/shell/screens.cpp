@@ -1,8 +1,11 @@
 #include "game/shell/screens.h"
 
+#include "game/net/character_screens.h"
+#include "game/net/net_codes.h"
 #include "game/save/save_codes.h"
 #include "game/save/save_screens.h"
 #include "game/shell/game.h"
+#include "game/shell/network_play.h"
 #include "game/stations/goods_trader.h"
 #include "game/stations/people_screens.h"
 #include "game/stations/ship_dealer.h"
@@ -20,8 +23,11 @@ bool GameInProgress(const Game& game) {
 
 void BuildMainMenu(Game& game) {
   MenuState& menu = game.menu;
+  // The main menu ends network play.
+  LeaveNetworkPlay(game.net, game.world);
   AddItem(menu, kTextLine, 50, 50, "Hauptmen\xFC", -1);
   AddItem(menu, kButton, 50, 150, "Neues Spiel", kNewGameScreen);
+  AddItem(menu, kButton, 50, 200, "Mehrspieler", kConnectionScreen);
   AddItem(menu, kButton, 50, 250, "Spiel laden", kLoadScreen);
   if (GameInProgress(game) && Docked(game.world)) {
     AddItem(menu, kButton, 50, 300, "Spiel speichern", kSaveScreen);
@@ -103,6 +109,14 @@ constexpr ScreenRoute kScreenTable[] = {
     {kGameSaved, kGameNotSaved, RunSaveCode, false},
     {kLoadListUp, kLoadButton, RunSaveCode, false},
     {kGameNotLoaded, kGameNotLoaded, RunSaveCode, false},
+    // The network screens keep their items while a field is edited, so they clear them themselves.
+    {kConnectionScreen, kConnectionScreen, RunNetScreen, false},
+    {kCharacterList, kNoConnectionScreen, RunNetScreen, false},
+    {kSelectCharacterFirst, kSelectCharacterLast, RunNetScreen, false},
+    {kCreateScreen, kJoinCharacter, RunNetScreen, false},
+    {kEditAccountId, kEditAccountId, RunNetScreen, false},
+    {kEditNewName, kSendCreate, RunNetScreen, false},
+    {kNameTakenScreen, kNameTakenScreen, RunNetScreen, false},
 };
 
 // The station's own screens: they are screens only while docked with a ship (otherwise their

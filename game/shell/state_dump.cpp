@@ -107,6 +107,20 @@ void WriteCounts(JsonWriter& json, const Game& game) {
   JsonEndObject(json);
 }
 
+// The game-server client: the connection (0 none, 1 open, 11 no address, 12 failed) and what the
+// character screens show.
+void WriteNetwork(JsonWriter& json, const Game& game) {
+  const NetState& net = game.net;
+  JsonField(json, "ServerConnection", net.serverConnection);
+  JsonField(json, "MyAccountId", game.settings.myAccountId);
+  JsonKey(json, "CharacterNames");
+  JsonBeginArray(json);
+  for (const std::string& name : net.characterNames) JsonText(json, name);
+  JsonEndArray(json);
+  JsonField(json, "SelectedCharacter", net.selectedCharacter);
+  JsonField(json, "NewCharacterName", net.newCharacterName);
+}
+
 // What flight keeps for the local player, and the launch point it respawns at.
 void WriteFlight(JsonWriter& json, const Game& game) {
   const World& w = game.world;
@@ -183,6 +197,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteHud(json, game);
   WriteKindCounts(json, game);
   WriteStation(json, game);
+  WriteNetwork(json, game);
   WritePlayerAttitudes(json, game.world);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);

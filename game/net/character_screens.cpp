@@ -1,0 +1,184 @@
+#include "game/net/character_screens.h"
+
+#include "formats/latin1.h"
+#include "formats/text_rules.h"
+#include "game/net/net_codes.h"
+#include "game/net/net_connection.h"
+#include "game/net/server_address.h"
+#include "game/ui/menu_items.h"
+#include "game/ui/screen_codes.h"
+#include "game/ui/screen_items.h"
+#include "game/ui/text_entry.h"
+
+namespace {
+
+void AddLine(MenuState& menu, int y, const std::string& text) {
+  AddItem(menu, kTextLine, 50, y, text, -1);
+}
+
+// The text of the screen's text field, as typed so far.
+std::string FieldText(const MenuState& menu) {
+  for (const MenuItemRecord& item : menu.menuItems) {
+    if (item.kind == kTextField) return item.caption;
+  }
+  return {};
+}
+
+void BuildConnectionScreen(NetContext& c) {
+  ClearScreenItems(c.menu);
+  c.menu.screenTag = kTagConnecting;
+  c.world.networkGame = 1;
+  SaveSettings(c.settings, DataPath(c.gameFolder, "Konfigurationen.ini"));
+  if (const std::optional<ServerAddress> address = ConfiguredServerAddress()) {
+    StartConnecting(c.net, *address);
+  } else {
+    CloseServerConnection(c.net);
+    c.net.serverConnection = kNoServerAddress;
+  }
+  AddLine(c.menu, 50, "Mehrspieler");
+  AddLine(c.menu, 150, kConnectingCaption);
+  AddItem(c.menu, kButton, 50, 700, kBackCaption, kMainMenu);
+}
+
+void BuildAccountScreen(NetContext& c) {
+  ClearScreenItems(c.menu);
+  c.menu.screenTag = kTagAccount;
+  AddLine(c.menu, 50, "Account-ID");
+  AddLine(c.menu, 150, "Ihnen wurde eine neue Account-ID gegeben,");
+  AddLine(c.menu, 200, "weil sie entweder zum ersten mal Spielen");
+  AddLine(c.menu, 250, "oder die derzeitige Account-ID falsch ist.");
+  AddLine(c.menu, 300, "Falls sie noch eine alte Account-ID besitzen,");
+  AddLine(c.menu, 350, "kann diese hier eingetragen werden.");
+  AddLine(c.menu, 450, "Ihr Account-ID ist:");
+  AddItem(c.menu, kTextField, 50, 500, c.settings.myAccountId, kEditAccountId);
+  AddItem(c.menu, kButton, 50, 700, "Weiter", kConnectionScreen);
+  c.menu.screenState = kAccountScreen;
+}
+
+void BuildCharacterList(NetContext& c) {
+  ClearScreenItems(c.menu);
+  c.menu.screenTag = kTagList;
+  AddLine(c.menu, 50, "Charakterliste");
+  for (int slot = 1; slot <= kMaxListedCharacters; ++slot) {
+    const std::string& name = c.net.characterNames[slot - 1];
+    if (!name.empty()) {
+      AddItem(c.menu, kTextLine, 50, 100 + 50 * slot, name, kSelectCharacterFirst - 1 + slot);
+    }
+  }
+  AddRightAlignedButton(c.menu, 450, "Charakter erstellen", kCreateScreen);
+  AddRightAlignedButton(c.menu, 500, "Charakter l\xF6schen", kDeleteCharacter);
+  AddLine(c.menu, 600, "Charakter : " + c.net.selectedCharacter);
+  AddItem(c.menu, kButton, 50, 700, kBackCaption, kMainMenu);
+  AddRightAlignedButton(c.menu, 700, "Beitreten", kJoinCharacter);
+  c.menu.screenState = kCharacterList;
+}
+
+void BuildCreateScreen(NetContext& c) {
+  ClearScreenItems(c.menu);
+  c.menu.screenTag = kTagCreate;
+  AddLine(c.menu, 50, "Charakter erstellen");
+  AddLine(c.menu, 150, "Name : ");
+  AddItem(c.menu, kTextField, 50, 200, c.net.newCharacterName, kEditNewName);
+  AddItem(c.menu, kButton, 50, 700, kBackCaption, kCharacterList);
+  AddRightAlignedButton(c.menu, 700, "Erstellen", kSendCreate);
+  c.menu.screenState = kCreateScreen;
+}
+
+// Starts editing the screen's text field where it stands; the screen stays as it is.
+void EditField(NetContext& c, int screen) {
+  BeginTextEntry(c.ui, FieldText(c.menu));
+  c.menu.screenState = screen;
+}
+
+// "Erstellen": the name typed in the field (not whatever was typed last anywhere) is sent.
+void SendCreate(NetContext& c) {
+  c.menu.screenState = kCreateScreen;
+  const std::string name = FieldText(c.menu);
+  if (TrimBlanks(name).empty()) return;
+  c.net.newCharacterName = name;
+  SendToServer(c.net, NetCreateCharacter{c.settings.myAccountId, name});
+}
+
+// "Charakter löschen" and "Beitreten" ask the server about the selected character; the list
+// stays on the screen until the answer comes.
+void AskAboutSelected(NetContext& c, const std::string& tag, bool join) {
+  c.menu.screenState = kCharacterList;
+  if (c.net.selectedCharacter.empty()) return;
+  c.menu.screenTag = tag;
+  if (join) {
+    SendToServer(c.net, NetJoin{c.settings.myAccountId, c.net.selectedCharacter});
+  } else {
+    SendToServer(c.net, NetDeleteCharacter{c.settings.myAccountId, c.net.selectedCharacter});
+  }
+}
+
+void SelectCharacter(NetContext& c, int slot) {
+  const std::string& name = c.net.characterNames[slot - 1];
+  if (!name.empty()) c.net.selectedCharacter = name;
+  BuildCharacterList(c);
+}
+
+}  // namespace
+
+bool IsNetScreenCode(int code) {
+  switch (code) {
+    case kConnectionScreen:
+    case kCharacterList:
+    case kAccountScreen:
+    case kNoServerAddressScreen:
+    case kNoConnectionScreen:
+    case kCreateScreen:
+    case kDeleteCharacter:
+    case kJoinCharacter:
+    case kEditAccountId:
+    case kEditNewName:
+    case kSendCreate:
+    case kNameTakenScreen:
+      return true;
+    default:
+      return code >= kSelectCharacterFirst && code <= kSelectCharacterLast;
+  }
+}
+
+void RunNetScreenCode(NetContext& c, int code) {
+  if (code >= kSelectCharacterFirst && code <= kSelectCharacterLast) {
+    return SelectCharacter(c, code - kSelectCharacterFirst + 1);
+  }
+  switch (code) {
+    case kConnectionScreen:
+      return BuildConnectionScreen(c);
+    case kCharacterList:
+      return BuildCharacterList(c);
+    case kAccountScreen:
+      return BuildAccountScreen(c);
+    case kEditAccountId:
+      return EditField(c, kAccountScreen);
+    case kCreateScreen:
+      return BuildCreateScreen(c);
+    case kEditNewName:
+      return EditField(c, kCreateScreen);
+    case kSendCreate:
+      return SendCreate(c);
+    case kDeleteCharacter:
+      return AskAboutSelected(c, kTagDelete, false);
+    case kJoinCharacter:
+      return AskAboutSelected(c, kTagJoin, true);
+    case kNameTakenScreen:
+      ShowErrorScreen(c.menu, {"Der Name  " + c.net.newCharacterName, "existiert bereits."},
+                      kCreateScreen);
+      return;
+    case kNoServerAddressScreen:
+      ShowErrorScreen(c.menu, {"Es ist keine Server-IP abfragen m\xF6glich!"}, kMainMenu);
+      return;
+    case kNoConnectionScreen:
+      ShowErrorScreen(c.menu, {"Verbindung mit dem Server nicht m\xF6glich!"}, kMainMenu);
+      return;
+    default:
+      return;
+  }
+}
+
+void LeaveNetworkPlay(NetState& net, World& world) {
+  CloseServerConnection(net);
+  world.networkGame = 0;
+}

@@ -1,0 +1,140 @@
+#include "game/net/menu_polling.h"
+
+#include <cstdio>
+
+#include "formats/latin1.h"
+#include "formats/text_rules.h"
+#include "game/net/character_screens.h"
+#include "game/net/flight_messages.h"
+#include "game/net/game_transfer.h"
+#include "game/net/net_codes.h"
+#include "game/net/net_connection.h"
+#include "game/net/player_messages.h"
+#include "game/ui/menu_items.h"
+#include "game/ui/screen_codes.h"
+
+namespace {
+
+constexpr size_t kMaxConnectingCaption = 30;
+
+bool OnCharacterScreen(const MenuState& menu) {
+  const std::string& tag = menu.screenTag;
+  return tag == kTagList || tag == kTagCreate || tag == kTagDelete || tag == kTagJoin;
+}
+
+bool GameInProgress(const NetContext& c) {
+  return c.menu.noGameInProgress == 0 && !c.world.ships.Empty();
+}
+
+// "Verbindungsaufbau ." grows a dot now and then while the connection is made.
+void AnimateConnecting(NetContext& c) {
+  for (MenuItemRecord& item : c.menu.menuItems) {
+    if (item.caption.rfind("Verb", 0) != 0) continue;
+    if (RandomInt(c.rng, 10) == 0) item.caption += ".";
+    if (item.caption.size() > kMaxConnectingCaption) item.caption = kConnectingCaption;
+  }
+}
+
+// The names of a character list: slots 1..5, the rest free. A selected character that is no
+// longer listed (it was deleted) is no longer selected.
+void TakeCharacterList(NetContext& c, const NetCharacterList& list) {
+  NetState& net = c.net;
+  net.characterNames.fill("");
+  bool selectedListed = false;
+  for (size_t i = 0; i < list.names.size() && i < net.characterNames.size(); ++i) {
+    const std::string name = TrimBlanks(list.names[i]);
+    if (name.empty()) break;
+    net.characterNames[i] = list.names[i];
+    selectedListed = selectedListed || list.names[i] == net.selectedCharacter;
+  }
+  if (!selectedListed) net.selectedCharacter.clear();
+  c.menu.screenState = kCharacterList;
+}
+
+// The server gave a new account id: it is kept at once (the account exists from now on).
+void TakeNewAccount(NetContext& c, const NetNewAccount& account) {
+  c.settings.myAccountId = account.accountId;
+  SaveSettings(c.settings, DataPath(c.gameFolder, "Konfigurationen.ini"));
+  c.menu.screenState = kAccountScreen;
+}
+
+// Handles one message for the screen shown; true when it changed the screen.
+bool HandleMenuMessage(NetContext& c, const NetMessage& message) {
+  const std::string& tag = c.menu.screenTag;
+  if (tag == kTagConnecting) {
+    if (const auto* list = std::get_if<NetCharacterList>(&message)) {
+      TakeCharacterList(c, *list);
+      return true;
+    }
+    if (const auto* account = std::get_if<NetNewAccount>(&message)) {
+      TakeNewAccount(c, *account);
+      return true;
+    }
+    return false;
+  }
+  if (OnCharacterScreen(c.menu)) {
+    if (const auto* list = std::get_if<NetCharacterList>(&message)) {
+      TakeCharacterList(c, *list);
+      return true;
+    }
+    if (std::holds_alternative<NetNameTaken>(message) && tag != kTagList) {
+      c.menu.screenState = kNameTakenScreen;
+      return true;
+    }
+    if (const auto* file = std::get_if<NetFile>(&message)) {
+      AcceptGameFile(c, file->bytes);
+      return true;
+    }
+    return false;
+  }
+  if (GameInProgress(c)) HandlePlayerMessage(c.world, c.catalogues, message);
+  return false;
+}
+
+// The account screen's field gives the id once its entry has ended.
+void TakeTypedAccountId(NetContext& c) {
+  if (c.menu.screenTag != kTagAccount || c.ui.editActive != 0) return;
+  for (const MenuItemRecord& item : c.menu.menuItems) {
+    if (item.kind == kTextField) c.settings.myAccountId = item.caption;
+  }
+}
+
+void ShowLostConnection(NetContext& c) {
+  std::fprintf(stderr, "network: connection lost: %s\n", c.net.lostReason.c_str());
+  c.net.lostReason.clear();
+  const std::string& tag = c.menu.screenTag;
+  if (tag == kTagConnecting || tag == kTagAccount || OnCharacterScreen(c.menu)) {
+    c.menu.screenState = kNoConnectionScreen;
+  } else if (GameInProgress(c)) {
+    RemoveRemoteShips(c.world);
+    AddNetworkTickerLine(c.world, 10, kConnectionLostText, 10, "");
+  }
+}
+
+}  // namespace
+
+void PollNetworkMenu(NetContext& c) {
+  if (!c.world.networkGame) return;
+  NetState& net = c.net;
+  if (TakeConnectResult(net)) SendToServer(net, NetHello{c.settings.myAccountId});
+  TakeTypedAccountId(c);
+  if (c.menu.screenTag == kTagConnecting) {
+    AnimateConnecting(c);
+    if (net.serverConnection == kNoServerAddress || net.serverConnection == kConnectFailed) {
+      c.menu.screenState =
+          net.serverConnection == kNoServerAddress ? kNoServerAddressScreen : kNoConnectionScreen;
+      net.serverConnection = 0;
+      return;
+    }
+  }
+  PumpConnection(net);
+  bool changed = false;
+  while (!changed) {
+    const NetStreamItem item = NextServerMessage(net);
+    if (item.status == NetStreamStatus::kNeedMore || item.status == NetStreamStatus::kMalformed) {
+      break;
+    }
+    if (item.status == NetStreamStatus::kMessage) changed = HandleMenuMessage(c, item.message);
+  }
+  if (!changed && !net.lostReason.empty()) ShowLostConnection(c);
+}

@@ -1,0 +1,160 @@
+#include "game/net/net_connection.h"
+
+#include <sys/socket.h>
+
+#include <atomic>
+#include <chrono>
+#include <system_error>
+#include <thread>
+
+#include "game/net/net_socket.h"
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 10000;
+// What one frame reads at most; the rest waits in the socket for the next frame.
+constexpr std::size_t kReadPerFrame = 256 * 1024;
+// A server that takes nothing of this much is not reading: the connection is given up.
+constexpr std::size_t kMaxOutgoing = 4 * 1024 * 1024;
+// How long closing waits for the socket to take what is still queued (a returned game).
+constexpr int kCloseFlushMs = 1000;
+
+// The connect thread's result: a socket, or one of these.
+constexpr int kPending = -1;
+constexpr int kFailed = -2;
+constexpr int kAbandoned = -3;
+
+}  // namespace
+
+struct ConnectAttempt {
+  std::atomic<int> result{kPending};
+};
+
+namespace {
+
+// Ends the connection at once, without sending what is queued (the peer is gone or broken).
+void DropConnection(NetState& net, const std::string& why) {
+  CloseSocket(net.socket);
+  net.socket = -1;
+  net.serverConnection = 0;
+  net.outgoing.clear();
+  net.lostReason = why;
+}
+
+void AbandonConnecting(NetState& net) {
+  if (!net.connecting) return;
+  // The thread closes the socket itself if it connects after this.
+  const int old = net.connecting->result.exchange(kAbandoned);
+  if (old >= 0) CloseSocket(old);
+  net.connecting.reset();
+}
+
+bool Flush(NetState& net) {
+  while (!net.outgoing.empty()) {
+    const long sent = SendSome(net.socket, net.outgoing);
+    if (sent < 0) return false;
+    if (sent == 0) break;
+    net.outgoing.erase(0, static_cast<std::size_t>(sent));
+  }
+  return true;
+}
+
+}  // namespace
+
+void StartConnecting(NetState& net, const ServerAddress& address) {
+  CloseServerConnection(net);
+  net.lostReason.clear();
+  auto attempt = std::make_shared<ConnectAttempt>();
+  try {
+    std::thread([attempt, address] {
+      const int socket = OpenClientSocket(address, kConnectTimeoutMs);
+      int expected = kPending;
+      if (!attempt->result.compare_exchange_strong(expected, socket >= 0 ? socket : kFailed) &&
+          socket >= 0) {
+        CloseSocket(socket);
+      }
+    }).detach();
+  } catch (const std::system_error&) {
+    attempt->result.store(kFailed);
+  }
+  net.connecting = std::move(attempt);
+}
+
+bool TakeConnectResult(NetState& net) {
+  if (!net.connecting) return false;
+  const int result = net.connecting->result.load();
+  if (result == kPending) return false;
+  net.connecting.reset();
+  if (result < 0 || !SetNonBlocking(result)) {
+    if (result >= 0) CloseSocket(result);
+    net.serverConnection = kConnectFailed;
+    return false;
+  }
+  net.socket = result;
+  net.serverConnection = kServerConnected;
+  net.reader = MakeStreamReader(NetDirection::kServerToClient);
+  net.outgoing.clear();
+  return true;
+}
+
+bool Connected(const NetState& net) {
+  return net.socket >= 0;
+}
+
+void SendToServer(NetState& net, const NetMessage& message) {
+  if (Connected(net)) AppendMessage(net.outgoing, message);
+}
+
+void SendFileToServer(NetState& net, std::string_view fileBytes) {
+  if (Connected(net)) net.outgoing += EncodeFileUnit(fileBytes);
+}
+
+bool PumpConnection(NetState& net) {
+  if (!Connected(net)) return true;
+  if (!Flush(net)) {
+    DropConnection(net, "sending failed");
+    return false;
+  }
+  if (net.outgoing.size() > kMaxOutgoing) {
+    DropConnection(net, "the server takes nothing");
+    return false;
+  }
+  std::string arrived;
+  const ReceiveStatus status = ReceiveSome(net.socket, arrived, kReadPerFrame);
+  FeedStream(net.reader, arrived);
+  if (status == ReceiveStatus::kClosed || status == ReceiveStatus::kFailed) {
+    DropConnection(net,
+                   status == ReceiveStatus::kClosed ? "closed by the server" : "receiving failed");
+    return false;
+  }
+  return true;
+}
+
+NetStreamItem NextServerMessage(NetState& net) {
+  NetStreamItem item = NextStreamMessage(net.reader);
+  if (item.status == NetStreamStatus::kMalformed && Connected(net)) {
+    DropConnection(net, "a message past the bounds (code " + std::to_string(item.code) + ")");
+  }
+  return item;
+}
+
+void CloseServerConnection(NetState& net) {
+  AbandonConnecting(net);
+  if (Connected(net)) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kCloseFlushMs);
+    while (Flush(net) && !net.outgoing.empty() && std::chrono::steady_clock::now() < deadline) {
+      WaitWritable(net.socket, 50);
+    }
+    // Saying goodbye before closing: a close with unread bytes would reset the connection, and
+    // the server could lose what it had not read yet.
+    shutdown(net.socket, SHUT_WR);
+    std::string unread;
+    ReceiveSome(net.socket, unread, kReadPerFrame);
+    CloseSocket(net.socket);
+    net.socket = -1;
+  }
+  net.outgoing.clear();
+  net.serverConnection = 0;
+  net.reader = MakeStreamReader(NetDirection::kServerToClient);
+}

@@ -1,0 +1,41 @@
+#include "game/shell/network_play.h"
+
+#include "game/net/character_screens.h"
+#include "game/net/game_transfer.h"
+#include "game/net/menu_polling.h"
+#include "game/net/net_codes.h"
+#include "game/shell/game.h"
+#include "game/stations/station_screen.h"
+#include "game/ui/screen_codes.h"
+
+namespace {
+
+bool GameInProgress(const Game& game) {
+  return game.menu.noGameInProgress == 0 && !game.world.ships.Empty();
+}
+
+}  // namespace
+
+NetContext NetOf(Game& game) {
+  return NetContext{game.net,      game.world,      game.menu, game.ui,    game.save,
+                    game.settings, game.catalogues, game.rng,  game.folder};
+}
+
+void RunNetScreen(Game& game) {
+  NetContext context = NetOf(game);
+  int code = game.menu.screenState;
+  if (code == kCharacterList && game.world.networkGame && GameInProgress(game)) {
+    // At a station the offers as this visit left them go into the place first, so the game
+    // returned holds the stock the player saw.
+    if (Docked(game.world)) ReturnOffersToPlace(game.station, game.world);
+    if (!ReturnGameToServer(context)) code = kNoConnectionScreen;
+  } else if (code == kConnectionScreen && GameInProgress(game)) {
+    EndGameInProgress(game.world, game.menu);
+  }
+  RunNetScreenCode(context, code);
+}
+
+void PollNetwork(Game& game) {
+  NetContext context = NetOf(game);
+  PollNetworkMenu(context);
+}
