@@ -1,0 +1,3 @@
+# The network client: handling a frame's worth of other players' messages.
+velmarith_add_bench(bench_net_messages ${CMAKE_CURRENT_LIST_DIR}/net_messages.cpp)
+target_link_libraries(bench_net_messages PRIVATE game_net)
