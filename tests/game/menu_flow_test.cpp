@@ -94,8 +94,8 @@ TEST_F(MenuFlow, StartMenuHasNoContinueAndNoSave) {
   At(40, [&] { menuAfterEscape = game->loop.menuRunning && game->frame.screenFade == 0; });
   Play(41);
   EXPECT_TRUE(menuAfterEscape);
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Spiel laden", "Beenden"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Mehrspieler",
+                                                "Spiel laden", "Beenden"}));
   EXPECT_EQ(game->save.saveFileNames.Count(), 1);
   EXPECT_EQ(*game->save.saveFileNames.Front(), "Erster Flug");
 }
@@ -160,8 +160,8 @@ TEST_F(MenuFlow, EscapeOpensThePauseMenuAndContinueReturnsToFlight) {
   bool menuAfter = true;
   At(180, [&] { menuAfter = game->loop.menuRunning; });
   Play(181);
-  EXPECT_EQ(captions, (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Spiel laden",
-                                                "Beenden", "Weiterspielen"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Hauptmen\xFC", "Neues Spiel", "Mehrspieler",
+                                                "Spiel laden", "Beenden", "Weiterspielen"}));
   EXPECT_FALSE(menuAfter);
   EXPECT_EQ(game->world.docking.dockedPlace, "");
 }
