@@ -20,8 +20,11 @@ void ReceiveFlightMessages(NetState& net, World& world, const Catalogues& catalo
     if (item.status == NetStreamStatus::kNeedMore || item.status == NetStreamStatus::kMalformed) {
       break;
     }
-    if (item.status == NetStreamStatus::kMessage)
-      HandlePlayerMessage(world, catalogues, item.message);
+    if (item.status != NetStreamStatus::kMessage) continue;
+    HandlePlayerMessage(world, catalogues, item.message);
+    // Positions are reported only while a ship moves: a newcomer learns where a ship standing
+    // still is from this one report.
+    if (std::holds_alternative<NetPlayerJoins>(item.message)) SendMovement(net, world);
   }
   if (!net.lostReason.empty()) {
     std::fprintf(stderr, "network: connection lost in flight: %s\n", net.lostReason.c_str());

@@ -87,7 +87,11 @@ bool HandleMenuMessage(NetContext& c, const NetMessage& message) {
     }
     return false;
   }
-  if (GameInProgress(c)) HandlePlayerMessage(c.world, c.catalogues, message);
+  if (GameInProgress(c)) {
+    HandlePlayerMessage(c.world, c.catalogues, message);
+    // A newcomer learns where the docked ship is (reports come only while a ship moves).
+    if (std::holds_alternative<NetPlayerJoins>(message)) SendMovement(c.net, c.world);
+  }
   return false;
 }
 

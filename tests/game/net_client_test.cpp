@@ -370,3 +370,26 @@ TEST_F(NetFixture, NoServerAndNoAddressShowTheirScreens) {
 }
 
 }  // namespace
+
+namespace {
+
+// Positions go out only while a ship moves; a newcomer still learns where a ship stands.
+TEST_F(NetFixture, AShipStandingStillIsReportedToANewcomer) {
+  ASSERT_TRUE(JoinWith(CharacterGame(5)));
+  ShipRecord& ship = *game->world.ships.Front();
+  ship.speed = 0;
+  ship.turnRate = 0;
+  for (int frame = 0; frame < 3; ++frame) RunFrame(*game);
+  PumpFakeServer(server);
+  while (TakeMessage(server)) {
+  }
+  for (int frame = 0; frame < 5; ++frame) RunFrame(*game);
+  PumpFakeServer(server);
+  EXPECT_FALSE(TakeMessage(server).has_value());  // standing still: nothing to say
+  SendMessage(server, NetPlayerJoins{4, "Eva"});
+  const NetMessage report = AwaitMessage(true);
+  ASSERT_TRUE(std::holds_alternative<NetMovement>(report));
+  EXPECT_EQ(std::get<NetMovement>(report).x, RoundToInt(ship.x));
+}
+
+}  // namespace
