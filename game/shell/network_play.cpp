@@ -21,14 +21,27 @@ NetContext NetOf(Game& game) {
                     game.settings, game.catalogues, game.rng,  game.folder};
 }
 
+namespace {
+
+// A network game in progress goes back to the server; false when there was no connection. At a
+// station the offers as this visit left them go into the place first, so the game returned holds
+// the stock the player saw.
+bool ReturnNetworkGame(Game& game, NetContext& context) {
+  if (Docked(game.world)) ReturnOffersToPlace(game.station, game.world);
+  return ReturnGameToServer(context);
+}
+
+bool NetworkGameInProgress(const Game& game) {
+  return game.world.networkGame && GameInProgress(game);
+}
+
+}  // namespace
+
 void RunNetScreen(Game& game) {
   NetContext context = NetOf(game);
   int code = game.menu.screenState;
-  if (code == kCharacterList && game.world.networkGame && GameInProgress(game)) {
-    // At a station the offers as this visit left them go into the place first, so the game
-    // returned holds the stock the player saw.
-    if (Docked(game.world)) ReturnOffersToPlace(game.station, game.world);
-    if (!ReturnGameToServer(context)) code = kNoConnectionScreen;
+  if (code == kCharacterList && NetworkGameInProgress(game)) {
+    if (!ReturnNetworkGame(game, context)) code = kNoConnectionScreen;
   } else if (code == kConnectionScreen && GameInProgress(game)) {
     EndGameInProgress(game.world, game.menu);
   }
@@ -38,4 +51,14 @@ void RunNetScreen(Game& game) {
 void PollNetwork(Game& game) {
   NetContext context = NetOf(game);
   PollNetworkMenu(context);
+}
+
+void EndNetworkPlay(Game& game) {
+  // However the main menu is reached (the settings lead there too), a character's game is not
+  // kept here: it goes back to the server before the connection closes.
+  if (NetworkGameInProgress(game)) {
+    NetContext context = NetOf(game);
+    ReturnNetworkGame(game, context);
+  }
+  LeaveNetworkPlay(game.net, game.world);
 }

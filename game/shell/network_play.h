@@ -16,3 +16,7 @@ void RunNetScreen(Game& game);
 
 // The menus' network step, before the screen is built.
 void PollNetwork(Game& game);
+
+// The main menu ends network play: a network game in progress is returned to the server first,
+// then the connection closes and later games are single play.
+void EndNetworkPlay(Game& game);

@@ -1,6 +1,5 @@
 #include "game/shell/screens.h"
 
-#include "game/net/character_screens.h"
 #include "game/net/net_codes.h"
 #include "game/save/save_codes.h"
 #include "game/save/save_screens.h"
@@ -23,8 +22,7 @@ bool GameInProgress(const Game& game) {
 
 void BuildMainMenu(Game& game) {
   MenuState& menu = game.menu;
-  // The main menu ends network play.
-  LeaveNetworkPlay(game.net, game.world);
+  EndNetworkPlay(game);
   AddItem(menu, kTextLine, 50, 50, "Hauptmen\xFC", -1);
   AddItem(menu, kButton, 50, 150, "Neues Spiel", kNewGameScreen);
   AddItem(menu, kButton, 50, 200, "Mehrspieler", kConnectionScreen);

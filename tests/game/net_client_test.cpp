@@ -211,6 +211,7 @@ TEST_F(NetFixture, OtherPlayersJoinMoveChatAndLeaveInFlight) {
   AppendMessage(burst, NetPlayerMovement{6, {2001, 1000, 2000, 90, 1500, 30}});
   AppendMessage(burst, NetPlayerMovement{6, {2001, 1100, 2000, 90, 1500, 30}});  // 100 away
   AppendMessage(burst, NetPlayerMovement{9, {2001, 5, 5, 0, 0, 0}});             // nobody's
+  AppendMessage(burst, NetPlayerMovement{1, {2001, 5, 5, 0, 0, 0}});  // the local ship's number
   AppendMessage(burst, NetPlayerLeaves{1});
   AppendMessage(burst, NetPlayerLeaves{5});
   AppendMessage(burst, NetChatLine{30, "Finn: ", 20, "Hallo"});
@@ -221,6 +222,8 @@ TEST_F(NetFixture, OtherPlayersJoinMoveChatAndLeaveInFlight) {
   const ShipRecord& local = *game->world.ships.Front();
   EXPECT_EQ(local.controller, 1);
   EXPECT_EQ(local.money, 100);
+  EXPECT_EQ(local.orders, "");
+  EXPECT_GT(local.x, 1000);
   const ShipRecord& finn = *std::next(game->world.ships.begin());
   EXPECT_EQ(finn.controller, 6);
   EXPECT_EQ(finn.pilotName, "Finn");
@@ -369,10 +372,6 @@ TEST_F(NetFixture, NoServerAndNoAddressShowTheirScreens) {
   EXPECT_TRUE(Has(Captions(), "Es ist keine Server-IP abfragen m\xF6glich!"));
 }
 
-}  // namespace
-
-namespace {
-
 // Positions go out only while a ship moves; a newcomer still learns where a ship stands.
 TEST_F(NetFixture, AShipStandingStillIsReportedToANewcomer) {
   ASSERT_TRUE(JoinWith(CharacterGame(5)));
@@ -390,6 +389,24 @@ TEST_F(NetFixture, AShipStandingStillIsReportedToANewcomer) {
   const NetMessage report = AwaitMessage(true);
   ASSERT_TRUE(std::holds_alternative<NetMovement>(report));
   EXPECT_EQ(std::get<NetMovement>(report).x, RoundToInt(ship.x));
+}
+
+// The settings lead to the main menu from flight too: the game goes back before the line closes.
+TEST_F(NetFixture, TheMainMenuReturnsAGameInProgressBeforeHangingUp) {
+  ASSERT_TRUE(JoinWith(CharacterGame(9)));
+  Act(kMainMenu);
+  EXPECT_EQ(game->world.networkGame, 0);
+  EXPECT_TRUE(game->world.ships.Empty());
+  EXPECT_EQ(Item("Weiterspielen"), nullptr);
+  std::optional<NetFile> file;
+  ASSERT_TRUE(MenuUntil([&] {
+    while (auto message = TakeMessage(server)) {
+      if (auto* unit = std::get_if<NetFile>(&*message)) file = *unit;
+    }
+    return server.clientClosed;
+  }));
+  ASSERT_TRUE(file.has_value());
+  EXPECT_EQ(file->bytes, SavedNetworkGame());
 }
 
 }  // namespace

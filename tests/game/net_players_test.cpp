@@ -112,21 +112,6 @@ TEST(RemoteShips, EnteringASystemKeepsOtherPlayersButNotComputerShips) {
   EXPECT_EQ(world.ships.Current(), world.ships.Front());
 }
 
-TEST(PlayerMessages, NumbersZeroAndOneAreNeverAnotherPlayers) {
-  Players p;
-  EXPECT_TRUE(p.Handle(NetPlayerJoins{0, "Pilot"}));
-  p.Handle(NetPlayerJoins{1, "Ich"});
-  p.Handle(NetPlayersPresent{{{0, "A"}, {1, "B"}}});
-  EXPECT_EQ(p.world.ships.Count(), 1);
-  p.Handle(NetPlayerMovement{1, {2001, 500, 500, 10, 0, 0}});
-  EXPECT_EQ(p.world.ships.Front()->x, 0);
-  EXPECT_EQ(p.world.ships.Front()->orders, "");
-  p.Handle(NetPlayerLeaves{1});
-  EXPECT_EQ(p.world.ships.Count(), 1);
-  EXPECT_EQ(p.world.tickerMessages.Count(), 0);
-  EXPECT_FALSE(p.Handle(NetCharacterList{{"x"}}));  // not a message of flight
-}
-
 TEST(PlayerMessages, OneShipPerPlayerAddedBehindTheCursorsRecord) {
   Players p;
   p.world.ships.First();  // a menu works on the local ship as the current record
