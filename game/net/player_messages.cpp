@@ -1,6 +1,7 @@
 #include "game/net/player_messages.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "formats/free_game.h"
@@ -61,7 +62,8 @@ void AppendShip(World& world, ShipRecord ship) {
 bool AddPlayerShip(World& world, const Catalogues& catalogues, int playerNumber,
                    const std::string& name) {
   if (!IsOtherPlayer(world, playerNumber) || HasShipOf(world, playerNumber)) return false;
-  if (CountRemoteShips(world) >= kMaxRemoteShips) return false;
+  // However often players come and go, the id counter must not run over.
+  if (CountRemoteShips(world) >= kMaxRemoteShips || world.nextObjectId > INT_MAX - 10) return false;
   ShipRecord ship = NewPlayerShip(catalogues.ships, catalogues.weapons);
   world.nextObjectId += 10;
   ship.type = kRemoteShipType;

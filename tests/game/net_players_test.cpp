@@ -165,6 +165,9 @@ TEST(PlayerMessages, AServerCannotAddShipsWithoutEnd) {
   EXPECT_EQ(p.world.ships.Count(), 1 + kMaxRemoteShips);
   RemoveRemoteShips(p.world);
   EXPECT_EQ(p.world.ships.Count(), 1);
+  p.world.nextObjectId = INT32_MAX - 5;  // after very many comings and goings
+  p.Handle(NetPlayerJoins{4, "Eva"});
+  EXPECT_EQ(p.world.ships.Count(), 1);
 }
 
 }  // namespace
