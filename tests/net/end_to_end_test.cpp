@@ -1,6 +1,6 @@
 // Network play as players meet it: the real game server on a free port and two headless games,
-// each driven by a script of clicks, keys and checks, play together; the server keeps what they
-// bring back.
+// each driven by a script of clicks, keys and checks, see each other fly and chat; the server
+// keeps the games they bring back.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "formats/file_io.h"
