@@ -7,3 +7,8 @@ target_compile_definitions(bench_flight_frames PRIVATE VELMARITH_GAME_DIR="${VEL
 velmarith_add_bench(bench_flight_frame_cap ${CMAKE_CURRENT_LIST_DIR}/flight_frame_cap.cpp)
 target_link_libraries(bench_flight_frame_cap PRIVATE velmarith_game)
 target_compile_definitions(bench_flight_frame_cap PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")
+
+# A system that lives: five minutes of the start system's traffic, what became of every ship.
+velmarith_add_bench(bench_traffic_life ${CMAKE_CURRENT_LIST_DIR}/traffic_life.cpp)
+target_link_libraries(bench_traffic_life PRIVATE velmarith_game)
+target_compile_definitions(bench_traffic_life PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")

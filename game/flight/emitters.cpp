@@ -87,7 +87,65 @@ bool StreamOf(int type, PlasmaStream& stream) {
   }
 }
 
+// One kind's trail: how many particles a sub-step leaves and how each looks. Sizes, headings,
+// speeds and alphas are a base plus random 0..spread.
+struct TrailLook {
+  int count, countSpread;  // count + random 0..countSpread (none below 1)
+  int size, sizeSpread;
+  float turn;  // heading offset from the projectile's
+  int turnSpread;
+  int speedSpread;
+  int alpha, alphaSpread;
+  float life;
+};
+
+bool TrailOf(int kind, TrailLook& look) {
+  switch (kind) {
+    case 1:
+      look = {-5, 7, 6, 2, 0, 0, 0, 100, 100, 10};
+      return true;
+    case 2:
+      look = {-1, 5, 6, 2, -210, 60, 5, 150, 100, 5};
+      return true;
+    case 3:
+      look = {-2, 5, 3, 5, 0, 0, 30, 100, 100, 5};
+      return true;
+    case 4:
+      look = {-4, 5, 2, 6, -180, 0, 0, 100, 100, 10};
+      return true;
+    case 5:
+      look = {1, 0, 4, 2, 0, 0, 0, 150, 100, 0.2f};
+      return true;
+    case 6:
+      look = {1, 0, 6, 2, 0, 0, 0, 150, 100, 0.2f};
+      return true;
+    case 7:
+      look = {1, 0, 6, 2, 0, 0, 0, 150, 100, 2};
+      return true;
+    case 9:
+      look = {-6, 7, 4, 2, 0, 0, 0, 150, 100, 5};
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
+
+void EmitTrail(FlightContext& flight, const ProjectileRecord& p) {
+  TrailLook look;
+  if (!TrailOf(p.kind, look)) return;
+  const int count = look.count + (look.countSpread > 0 ? Random(flight, look.countSpread) : 0);
+  for (int i = 0; i < count; ++i) {
+    const float size = static_cast<float>(look.size + Random(flight, look.sizeSpread));
+    float heading = p.heading + look.turn;
+    if (look.turnSpread > 0) heading += static_cast<float>(Random(flight, look.turnSpread));
+    const float speed =
+        look.speedSpread > 0 ? static_cast<float>(Random(flight, look.speedSpread)) : 0.0f;
+    const int alpha = look.alpha + Random(flight, look.alphaSpread);
+    Add(flight, p.sprite + 100, size, p.x, p.y, heading, speed, alpha, look.life);
+  }
+}
 
 void EmitExhaust(FlightContext& flight, const ShipRecord& ship) {
   if (ship.type >= 4000) return;

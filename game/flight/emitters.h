@@ -12,6 +12,10 @@ void EmitExhaust(FlightContext& flight, const ShipRecord& ship);
 // The plasma of a route marker or docking ring in use: a glow on it and a stream along it.
 void EmitRoutePlasma(FlightContext& flight, const SystemObjectRecord& object);
 
+// The trail a projectile leaves on one sub-step of its flight, by its weapon kind (torpedoes
+// leave none); the particles take the projectile's picture + 100.
+void EmitTrail(FlightContext& flight, const ProjectileRecord& projectile);
+
 // A drifting body breaking up: 20 particles of the given sprite (14 rock dust, 11 fire).
 void EmitBurst(FlightContext& flight, float x, float y, int sprite);
 

@@ -8,6 +8,7 @@
 #include "formats/rounding.h"
 #include "formats/route_points.h"
 #include "game/flight/docking.h"
+#include "game/flight/weapons.h"
 #include "game/media/scan_codes.h"
 #include "game/world/missions.h"
 #include "game/world/system_loading.h"
@@ -119,6 +120,8 @@ void RunLocalShipPass(FlightContext& flight) {
   world.playerHeading = ship->heading;
   // While the chat line is typed into, the keys belong to it (a pending jump waits).
   if (!flight.ui.editActive) HandlePlayerInput(flight, *ship);
+  // The right button fires even while the chat line is typed into.
+  if (flight.ui.rightButtonState > 0) FirePlayerWeapons(flight, *ship);
   PayMissionRewardWhenDone(world);
   const Media& media = flight.media;
   if (world.networkGame &&

@@ -7,6 +7,7 @@
 #include "game/flight/emitters.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
+#include "game/world/missions.h"
 #include "game/world/world_lists.h"
 
 namespace {
@@ -73,18 +74,6 @@ std::string LaunchPlace(const World& world) {
   return PlaceOfRing(nearest->name);
 }
 
-// A running mission ends with the loss: its marker goes and so do the ships it named.
-void CancelMission(World& world, ShipRecord& local) {
-  if (local.orders.empty()) return;
-  local.orders.clear();
-  CursorList<ShipRecord>& ships = world.ships;
-  ships.Reset();
-  while (ships.Next()) {
-    if (ships.Current()->group > 200) ships.DeleteCurrent();
-  }
-  ships.MakeCurrent(&local);
-}
-
 void Respawn(FlightContext& flight, ShipRecord& ship) {
   World& world = flight.world;
   const auto& types = flight.catalogues.ships.shipTypes;
@@ -101,6 +90,9 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
   ship.heading = world.playerHeading = world.launchHeading;
   ship.hull = static_cast<float>(ship.maxHull);
   ship.shield = static_cast<float>(ship.maxShield);
+  // A shield knocked out just before the loss would otherwise fall from full to a sixth when its
+  // timer ran out.
+  ship.shieldDownTimer = 0;
 
   CursorList<EnvironmentPieceRecord>& pieces = world.visit.environmentPieces;
   pieces.Reset();
@@ -108,7 +100,8 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
     if (pieces.Current()->type == 1003) pieces.DeleteCurrent();
   }
   AddStarField(world, flight.rng, 1003);
-  CancelMission(world, ship);
+  // A running mission ends with the loss: its marker goes and so do the ships it named.
+  CancelMission(world);
   world.docking.dockedPlace = LaunchPlace(world);
   world.docking.dockedRequest = 1;
 }

@@ -4,26 +4,31 @@
 #include "game/flight/emitters.h"
 #include "game/flight/environment.h"
 #include "game/flight/motion.h"
+#include "game/flight/pickup.h"
+#include "game/flight/pilots.h"
 #include "game/flight/ship_drawing.h"
+#include "game/flight/weapons.h"
 #include "game/world/remote_ships.h"
 
 namespace {
 
 // The turn of one ship, in its fixed order; true when the ship has gone into a station and is to
-// be removed. The weapon cooldowns belong first in the turn; computer pilots and other players'
-// ships move between the drive and the motion step; the ship's markings (shield impacts, bars,
-// brackets, lead and edge markers) follow its picture, and the collection of pods follows the
-// tractor beam.
+// be removed. Other players' ships (neither the local one nor a computer's) are moved by the
+// network session along their orders; here they only get their motion step.
 bool RunShipTurn(FlightContext& flight, ShipRecord& ship) {
   const World& world = flight.world;
   const bool local = ship.controller == world.localPlayerNumber;
+  CountCooldowns(ship);
   RunDockingAutopilot(flight, ship);
   RunRouteDrive(flight, ship);
   if (IsRemoteShip(ship, world.localPlayerNumber)) FollowRemoteOrders(ship);
+  if (ship.controller == 0 && !local) RunComputerPilot(flight, ship);
   MotionStep(ship, flight.frame.timeFactor);
   EmitExhaust(flight, ship);
   const bool docked = RunRingDocking(flight, ship);
-  if (flight.drawing) DrawShipPicture(flight, ship);
+  if (local) MarkMissionTarget(flight, ship);
+  DrawShip(flight, ship);
+  CollectPods(flight, ship);
   if (local && ship.tractorTimer > 0) LayTractorBeam(flight, ship);
   return docked;
 }

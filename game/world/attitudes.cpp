@@ -35,6 +35,17 @@ void ChangePlayerStanding(World& world, int g, float change) {
   }
 }
 
+int GroupOfOrigin(int shipGroup) {
+  int g = shipGroup;
+  if (g > 100) g -= 100;
+  if (g > 100) g -= 100;
+  return g;
+}
+
+void CountKillByPlayer(World& world, int shipGroup) {
+  ChangePlayerStanding(world, GroupOfOrigin(shipGroup), -0.03f);
+}
+
 Attitude AttitudeOf(float relation) {
   if (relation <= -0.5f) return Attitude::kHostile;
   if (relation >= 0.5f) return Attitude::kFriendly;

@@ -21,6 +21,14 @@ void AddRelation(World& world, int a, int b, float change);
 // above -1 (step one). Kills (-0.03) and signed contracts use it.
 void ChangePlayerStanding(World& world, int g, float change);
 
+// The group a ship is counted to when the player destroys it: an angered copy (g + 100) or a
+// mission copy (g + 200) is taken back to g.
+int GroupOfOrigin(int shipGroup);
+
+// The player's shot destroyed a ship of `shipGroup`: the standing with its group of origin falls
+// by 0.03, spread as ChangePlayerStanding spreads it.
+void CountKillByPlayer(World& world, int shipGroup);
+
 enum class Attitude { kHostile, kNeutral, kFriendly };
 
 // Hostile at -0.5 and below, friendly at 0.5 and above, neutral between.
