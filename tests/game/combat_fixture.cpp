@@ -30,9 +30,8 @@ WeaponType MakeWeapon(const char* name, int kind, float rate, int speed, int ran
 
 }  // namespace
 
-void Combat::SetUp() {
-  game = MakeHeadlessGame();
-  Catalogues& c = game->catalogues;
+void ArmForCombat(Game& game) {
+  Catalogues& c = game.catalogues;
   DimensionCatalogues(c);
   c.weapons.weaponTypes[1] = MakeWeapon("Kanone", 1, 2, 30, 900, 0, 10, 8, 5);
   c.weapons.weaponTypes[2] = MakeWeapon("Laser", 6, 0.5f, 40, 1000, 0, 7, 6, 4);
@@ -51,14 +50,19 @@ void Combat::SetUp() {
   c.ships.shipMounts[1][1] = {40, 0};
   c.ships.shipMounts[1][2] = {20, -90};
   c.ships.shipMounts[1][3] = {20, 90};
-  game->world.groups =
+  game.world.groups =
       ReadGroups(GroupFileLine(0, "Spieler", "1") + GroupFileLine(1, "A", "0    1") +
                  GroupFileLine(2, "B", "0    -0.9 1") + GroupFileLine(3, "C", "0    0.6  0    1") +
                  GroupFileLine(4, "D", "0    0    0    0    1"));
   ShipRecord local = TestShip(10, 1, 0, 0, 270);
   local.type = 2001;
-  local.weapons = Weapon(1);
-  AddShip(game->world.ships, local);
+  local.weapons = Combat::Weapon(1);
+  AddShip(game.world.ships, local);
+}
+
+void Combat::SetUp() {
+  game = MakeHeadlessGame();
+  ArmForCombat(*game);
 }
 
 ShipRecord& Combat::AddComputer(int id, int group, float x, float y, float heading) {

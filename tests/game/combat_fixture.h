@@ -14,14 +14,20 @@
 // ship type 1 (radius 24, 3 slots; mounts 40 ahead, 20 to the left and right);
 // groups 0 the player, 1 "A", 2 "B" (A and B hostile at -0.9), 3 "C" (A's friend at 0.6, 0
 // towards the player), 4 "D" (indifferent to all but itself).
+// Gives a game the arsenal, the ship type and the groups above, and the local ship (id 10, group
+// 0, one "Kanone") at (0, 0) heading up.
+void ArmForCombat(Game& game);
+
 class Combat : public testing::Test {
+ public:
+  // A ready weapon field of the index.
+  static std::string Weapon(int index);
+
  protected:
   void SetUp() override;
 
   // A computer ship of type 1 and the group, standing still at (x, y).
   ShipRecord& AddComputer(int id, int group, float x, float y, float heading = 0);
-  // A ready weapon field of the index.
-  static std::string Weapon(int index);
   FlightContext Flight();
   ShipRecord& Local() { return *game->world.ships.Front(); }
   void PointAt(int x, int y);  // the mouse pointer
