@@ -12,3 +12,8 @@ target_compile_definitions(bench_flight_frame_cap PRIVATE VELMARITH_GAME_DIR="${
 velmarith_add_bench(bench_traffic_life ${CMAKE_CURRENT_LIST_DIR}/traffic_life.cpp)
 target_link_libraries(bench_traffic_life PRIVATE velmarith_game)
 target_compile_definitions(bench_traffic_life PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")
+
+# A battle of 200 computer ships round the camera: the simulation and the whole frame.
+velmarith_add_bench(bench_battle ${CMAKE_CURRENT_LIST_DIR}/battle.cpp)
+target_link_libraries(bench_battle PRIVATE velmarith_game)
+target_compile_definitions(bench_battle PRIVATE VELMARITH_GAME_DIR="${VELMARITH_GAME_DIR}")

@@ -46,15 +46,23 @@ void DockNearby(const World& world, ShipRecord& ship) {
 const ShipRecord* FindTarget(const World& world, const ShipRecord& ship) {
   const ShipRecord* target = nullptr;
   float best = kSearchRange;
+  // Distances between whole units, as Distance takes them; the root is drawn only for a ship
+  // that may be nearer than the best so far (a battle asks this of every pair of ships).
+  const double x = RoundToInt(ship.x);
+  const double y = RoundToInt(ship.y);
   for (const ShipRecord& other : world.ships) {
     if (other.id == ship.id) continue;
-    // Whole units decide: a ship more than 3000.5 off in one axis is 3000 or more away.
+    // A ship more than 3000.5 off in one axis is 3000 or more away in whole units.
     if (std::fabs(other.x - ship.x) > kSearchRange + 1 ||
         std::fabs(other.y - ship.y) > kSearchRange + 1) {
       continue;
     }
     if (GroupRelation(world.groups, ship.group, other.group) > -0.5f) continue;
-    const float d = RoundedDistance(other.x, other.y, ship.x, ship.y);
+    const double dx = RoundToInt(other.x) - x;
+    const double dy = RoundToInt(other.y) - y;
+    const double squared = dx * dx + dy * dy;
+    if (squared >= (double(best) + 1) * (double(best) + 1)) continue;
+    const float d = static_cast<float>(std::sqrt(squared));
     if (d < best) {
       best = d;
       target = &other;
