@@ -1,5 +1,7 @@
 #include "game/flight/pickup.h"
 
+#include <vector>
+
 #include "formats/text_rules.h"
 #include "game/world/geometry.h"
 
@@ -29,17 +31,20 @@ void StowCargo(std::string& cargo, int goods, int amount) {
 void CollectPods(FlightContext& flight, ShipRecord& ship) {
   if (ship.tractorTimer != 0) return;
   CursorList<FloatingObjectRecord>& objects = flight.world.visit.floatingObjects;
-  objects.Reset();
-  while (objects.Next()) {
-    const FloatingObjectRecord& pod = *objects.Current();
+  // The pods are chosen first and then taken one by one: removing the list's first record in a
+  // walk would make the walk pass over the record after it, and a pod in reach stay behind.
+  std::vector<const FloatingObjectRecord*> caught;
+  for (const FloatingObjectRecord& pod : objects) {
     if (pod.type <= 2000) continue;
-    if (RoundedDistance(pod.x, pod.y, ship.x, ship.y) >= 1000) continue;
-    if (pod.type == kWeaponPod) {
+    if (RoundedDistance(pod.x, pod.y, ship.x, ship.y) < 1000) caught.push_back(&pod);
+  }
+  for (const FloatingObjectRecord* pod : caught) {
+    if (pod->type == kWeaponPod) {
       ship.weapons.resize(ship.weapons.size() / kFieldWidth * kFieldWidth);
-      ship.weapons += ShipField(pod.item, 0);
+      ship.weapons += ShipField(pod->item, 0);
     } else {
-      StowCargo(ship.cargo, pod.item, pod.amount);
+      StowCargo(ship.cargo, pod->item, pod->amount);
     }
-    objects.DeleteCurrent();
+    if (objects.MakeCurrent(pod)) objects.DeleteCurrent();
   }
 }

@@ -285,14 +285,14 @@ TEST_F(Projectiles, AShipDropsPodsOnlyOfWhatItCarried) {
   }
 }
 
-TEST_F(Projectiles, TheTractorCollectsPodsWithinAThousandWhenItsTimerReachesZero) {
+TEST_F(Projectiles, TheTractorCollectsEveryPodWithinAThousandWhenItsTimerReachesZero) {
   auto pod = [&](int type, int item, int amount, float x) {
     AddFloatingObject(game->world.visit.floatingObjects,
                       {.type = type, .item = item, .amount = amount, .radius = 10, .x = x});
   };
-  pod(1011, 0, 0, 10);  // a rock stays
-  pod(3901, 2, 1, 500);
+  pod(3901, 2, 1, 500);  // taken first: the pod after it is not passed over
   pod(3912, 7, 4, -300);
+  pod(1011, 0, 0, 10);  // a rock stays
   pod(3913, 5, 2, 999);
   pod(3911, 7, 1, 0);
   pod(3911, 5, 1, 1000);  // too far

@@ -35,7 +35,8 @@ class FlightFlow : public testing::Test {
   SampleFlight run;
 };
 
-// Right after the launch the ring lies just behind the ship: the autopilot must turn in, not circle.
+// Right after the launch the ring lies just behind the ship: the autopilot must turn in, not
+// circle.
 TEST_F(FlightFlow, ClickingTheStartRingAndCtrlDocksThereAgain) {
   const SystemObjectRecord* ring = run.Object("Planet Neue Allianz - Andockring", 4100);
   ASSERT_NE(ring, nullptr);
