@@ -128,3 +128,26 @@ TEST_F(Fight, TheRewardOfAMissionArrivesWhenItsShipIsDestroyed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reddest pixel (red minus the others) in a square of the current frame.
+int Reddest(Media& media, int x0, int y0, int x1, int y1) {
+  int best = -1000;
+  for (int y = y0; y < y1; y += 2) {
+    for (int x = x0; x < x1; x += 2) {
+      const int c = ReadScreenPixel(media, x, y);
+      best = std::max(best, (c & 255) - ((c >> 8) & 255) / 2 - ((c >> 16) & 255) / 2);
+    }
+  }
+  return best;
+}
+
+TEST_F(Fight, AHostileShipOffTheScreenHasARedMarkerOnTheEdge) {
+  const ShipRecord& local = *world().ships.Front();
+  AddEnemy("Die Blacks", local.x + 3000, local.y, 100);  // right of the ship, beyond the screen
+  sample.Run(1);
+  EXPECT_GT(Reddest(sample.game->media, 960, 560, 1024, 680), 100);
+}
+
+}  // namespace
