@@ -1,7 +1,7 @@
 // A battle round the camera in the start system: 200 computer ships of two hostile groups (the
 // Allianz in Schwalben against the Cime-Regime in Kroeten, with their route loadouts), fighting
 // with their shots, trails and explosions. Fallen ships are replaced at the edge of their side.
-//   build/bench/bench_battle [game folder]
+//   build/bench/bench_battle [game folder] [screenshot.bmp]
 // Prints the simulation alone (every flight pass with drawing off), the whole headless frame
 // (RunFrame, no cap), the projectile pass with the ship grid and with a walk over every ship,
 // and what was alive; then again with the particles kept at 10000 (fire and trails added over the
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "formats/group_catalogue.h"
+#include "formats/media_numbers.h"
 #include "game/flight/environment.h"
 #include "game/flight/floating_objects.h"
 #include "game/flight/particles.h"
@@ -206,6 +207,12 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 400; ++i) {
     battle.TopUp();
     Simulation(*game, ShipSearch::kGrid);
+  }
+  if (argc > 2) {  // a look at the fight: the frame after the warm-up
+    battle.TopUp();
+    RunFrame(*game);
+    GrabScreen(game->media, kPictureScreenshot, 0, 0, kScreenWidth, kScreenHeight);
+    SavePicture(game->media, kPictureScreenshot, argv[2]);
   }
   for (const int particles : {0, 10000}) {
     battle.particles = particles;

@@ -10,8 +10,9 @@ constexpr int kMaxCellsPerSide = 256;
 constexpr float kSmallestCell = 256;
 
 int CellIndex(float value, float start, float cell, int count) {
-  const int index = static_cast<int>(std::floor((value - start) / cell));
-  return std::clamp(index, 0, count - 1);
+  const double index = std::floor((double(value) - start) / cell);
+  if (!(index > 0)) return 0;  // also a position that is no number
+  return static_cast<int>(std::min(index, double(count - 1)));
 }
 
 }  // namespace

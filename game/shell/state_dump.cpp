@@ -180,6 +180,8 @@ void WriteKindCounts(JsonWriter& json, const Game& game) {
              [](const EnvironmentPieceRecord& p) { return p.type; });
   WriteKinds(json, "FloatingObjects", v.floatingObjects,
              [](const FloatingObjectRecord& f) { return f.type; });
+  WriteKinds(json, "Projectiles", v.projectiles,
+             [](const ProjectileRecord& p) { return p.sprite; });
   JsonEndObject(json);
 }
 
