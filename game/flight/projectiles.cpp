@@ -129,8 +129,11 @@ void Draw(FlightContext& flight, const ProjectileRecord& p) {
 
 bool TouchShip(FlightContext& flight, ProjectileRecord& p, ShipRecord& ship) {
   if (p.ownerId == ship.id || !InBroadBox(ship, p.x, p.y, p.radius)) return false;
-  // Passing close is provocation enough.
-  if (p.ownerGroup == kPlayerGroup && ship.group < kAngered) ship.group += kAngered;
+  // Passing close is provocation enough. Players' ships stay in the players' group: another
+  // player's shot must not turn a player into an enemy of everyone's group 0.
+  if (p.ownerGroup == kPlayerGroup && ship.group < kAngered && ship.controller == 0) {
+    ship.group += kAngered;
+  }
   const float d = RoundedDistance(ship.x, ship.y, p.x, p.y);
   if (ship.shield > 0) {
     if (d >= 1.3f * ship.radius + p.radius) return false;

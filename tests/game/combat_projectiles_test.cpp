@@ -100,8 +100,11 @@ TEST_F(Projectiles, APlayersShotAngersTheGroupsItPassesCloseToWithoutAHit) {
   ShipRecord& passed = AddComputer(20, 1, 30, 50);
   ShipRecord& far = AddComputer(21, 3, 30, 60);
   ShipRecord& angry = AddComputer(22, 104, 30, -50);
+  ShipRecord& player = AddComputer(23, 0, 20, 45);  // another player's ship in a network game
+  player.controller = 2;
   Shoot(0, 0, 0, 30);
   Pass();
+  EXPECT_EQ(player.group, 0);
   EXPECT_EQ(passed.group, 101);
   EXPECT_FLOAT_EQ(passed.shield, 100);
   EXPECT_EQ(far.group, 3);
