@@ -5,14 +5,8 @@
 #include "formats/media_numbers.h"
 #include "game/hud/hud_controls.h"
 #include "game/hud/shared_panel.h"
-#include "game/ui/bitmap_text.h"
-
-// The panel's picture is the stations' group panel; until that is built, the panel shows its
-// ground only.
-#if __has_include("game/stations/group_panel.h")
 #include "game/stations/group_panel.h"
-#define VELMARITH_GROUP_PANEL 1
-#endif
+#include "game/ui/bitmap_text.h"
 
 namespace {
 
@@ -55,17 +49,10 @@ std::uint64_t ReputationPanelKey(const HudContext& hud) {
   return key.value;
 }
 
+// The panel's picture is the stations' group panel, the same one the station screen shows.
 void RenderReputationPanel(HudContext& hud) {
-  Media& media = hud.flight.media;
-#ifdef VELMARITH_GROUP_PANEL
-  DrawGroupPanel(media, hud.flight.world, hud.flight.catalogues.groupTexts, hud.hud.groupListScroll,
-                 hud.hud.selectedGroup);
-#else
-  DrawInto(media, kPicturePanel);
-  FillBox(media, 0, 0, PictureWidth(media, kPicturePanel), PictureHeight(media, kPicturePanel), 0);
-  DrawOpaque(media, kPictureMapFrame, 0, 0);
-  EndDraw(media);
-#endif
+  DrawGroupPanel(hud.flight.media, hud.flight.world, hud.flight.catalogues.groupTexts,
+                 hud.hud.groupListScroll, hud.hud.selectedGroup);
 }
 
 void RunReputationPanel(HudContext& hud) {
