@@ -141,10 +141,13 @@ void ReportStuck(const Game& game, int frame, const std::map<int, Track>& tracks
     const ShipRecord* target = FindTarget(game.world, ship);
     std::printf(
         "  ship %d %-26s age %5d at (%6.0f, %6.0f) speed %5.1f drive %6.1f x%.2f dock %d, "
-        "moved %.0f lately, %zu waypoints left, target %d%s%s\n",
+        "moved %.0f lately, %zu waypoints left, target %d%s%s\n"
+        "      hull %.0f/%d shield %.0f/%d energy %.0f/%d weapons \"%s\"\n",
         ship.id, GroupName(game, ship.group).c_str(), age, ship.x, ship.y, ship.speed,
         ship.driveSpeed, ship.driveFactor, ship.dockTarget, moved, ship.orders.size() / 25,
-        target ? target->id : -1, idle ? " [idle]" : "", longBound ? " [bound long]" : "");
+        target ? target->id : -1, idle ? " [idle]" : "", longBound ? " [bound long]" : "",
+        ship.hull, ship.maxHull, ship.shield, ship.maxShield, ship.energy, ship.maxEnergy,
+        ship.weapons.c_str());
   }
   std::printf("%d ships look stuck or old\n", stuck);
 }
