@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "game/media/media.h"
 #include "game/ui/ui_state.h"
@@ -17,6 +18,14 @@ struct FlightRequests {
   bool reportMovement = false;  // the local ship moved or turned: tell the server
 };
 
+// A label already placed on the screen this frame (left, top, right, bottom).
+struct LabelBox {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 // What the flight passes work on. The shell hands it over each frame; flight never sees the rest
 // of the game.
 struct FlightContext {
@@ -29,6 +38,9 @@ struct FlightContext {
   Rng& rng;
   const std::filesystem::path& gameFolder;
   FlightRequests requests{};
+  // The labels of markers and near objects drawn so far this frame; an edge marker's label moves
+  // clear of them.
+  std::vector<LabelBox> edgeLabels{};
   // False runs the simulation alone, drawing nothing (benchmarks weigh the two apart).
   bool drawing = true;
 };

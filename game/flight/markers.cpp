@@ -13,6 +13,27 @@ namespace {
 
 constexpr int kClicked = 4;
 constexpr float kMarkerSide = 64;
+constexpr int kLabelHeight = 14;
+// Labels on the bottom edge stand clear of the HUD's status panel below them.
+constexpr int kBottomLabelY = kScreenHeight - 70;
+
+bool Overlaps(const LabelBox& a, const LabelBox& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Moves the label away from the edge (up from the bottom, down elsewhere) until it covers no label
+// placed before it this frame: markers that point the same way would print their names over each
+// other.
+LabelBox PlaceClear(const std::vector<LabelBox>& placed, LabelBox box, int step) {
+  for (int tries = 0; tries < 8; ++tries) {
+    const bool clear = std::none_of(placed.begin(), placed.end(),
+                                    [&](const LabelBox& other) { return Overlaps(box, other); });
+    if (clear) break;
+    box.top += step;
+    box.bottom += step;
+  }
+  return box;
+}
 
 }  // namespace
 
@@ -68,8 +89,12 @@ void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, i
   if (place.x < 0) x = 36 + half;
   if (place.x > kScreenWidth - kMarkerSide) x = kScreenWidth - 36 - half;
   if (place.y < 0) y = 36;
-  if (place.y > kScreenHeight - kMarkerSide) y = kScreenHeight - 56;
-  DrawText(flight.media, label, x, y, 3, kAlignCentre, colourSet);
+  const bool bottom = place.y > kScreenHeight - kMarkerSide;
+  if (bottom) y = kBottomLabelY;
+  const LabelBox box = PlaceClear(flight.edgeLabels, {x - half, y, x + half, y + kLabelHeight},
+                                  bottom ? -kLabelHeight : kLabelHeight);
+  flight.edgeLabels.push_back(box);
+  DrawText(flight.media, label, x, box.top, 3, kAlignCentre, colourSet);
 }
 
 std::string ThousandsLabel(float distance) {

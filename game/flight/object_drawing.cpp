@@ -61,9 +61,12 @@ void DrawNear(FlightContext& flight, const SystemObjectRecord& o, const ViewPoin
              cy - o.radius, 255);
   if (!IsLaneEntry(o.type) && o.type != 4100) return;
   DrawRunningLights(flight, o, cx, cy);
-  DrawText(flight.media, ObjectLabel(world, o), static_cast<int>(cx),
-           static_cast<int>(cy - o.radius), 5, kAlignCentre,
-           MarkingCode(world, o.id, o.group) * 10);
+  const std::string label = ObjectLabel(world, o);
+  const int x = static_cast<int>(cx);
+  const int y = static_cast<int>(cy - o.radius);
+  DrawText(flight.media, label, x, y, 5, kAlignCentre, MarkingCode(world, o.id, o.group) * 10);
+  const int half = BitmapTextWidth(label, 5) / 2;
+  flight.edgeLabels.push_back({x - half, y, x + half, y + 20});
 }
 
 // Rings and lane entries get a marker with their name and distance, planets their own picture.

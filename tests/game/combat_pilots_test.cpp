@@ -135,6 +135,33 @@ TEST_F(Pilots, AClickSelectsAShipOrItsEdgeMarkerButNeverTheLocalShip) {
   EXPECT_EQ(game->world.flight.selectedObject, -1);
 }
 
+TEST_F(Pilots, EdgeLabelsThatWouldCoverEachOtherStackAboveTheStatusPanel) {
+  // Two ships far behind the camera (below the screen) at almost the same bearing: their markers
+  // sit side by side on the bottom edge and their distance labels would print over each other.
+  game->world.playerHeading = 270;
+  ShipRecord& first = AddComputer(20, 1, 0, 5000);
+  ShipRecord& second = AddComputer(30, 1, 20, 5000);
+  ShipRecord& elsewhere = AddComputer(40, 1, -5000, 0);  // off the left edge
+  FlightContext flight = Flight();
+  flight.drawing = true;
+  DrawShip(flight, first);
+  DrawShip(flight, second);
+  DrawShip(flight, elsewhere);
+  ASSERT_EQ(flight.edgeLabels.size(), 3u);
+  const LabelBox& a = flight.edgeLabels[0];
+  const LabelBox& b = flight.edgeLabels[1];
+  EXPECT_LE(a.bottom, 718);  // clear of the status panel's top
+  EXPECT_LE(b.bottom, a.top);  // the second moved up, clear of the first
+  EXPECT_GT(b.right, a.left);  // though they share columns
+  EXPECT_LT(b.left, a.right);
+  // A label with room keeps the place it has alone.
+  FlightContext alone = Flight();
+  alone.drawing = true;
+  DrawShip(alone, elsewhere);
+  ASSERT_EQ(alone.edgeLabels.size(), 1u);
+  EXPECT_EQ(flight.edgeLabels[2].top, alone.edgeLabels[0].top);
+}
+
 TEST_F(Pilots, ShieldMarksFadeByTenAFrameNearTheCamera) {
   ShipRecord& ship = AddComputer(20, 1, 0, -300);
   ship.impacts = std::string{char(45), char(25), char(100), char(250)};
