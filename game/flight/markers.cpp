@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "formats/angles.h"
 #include "formats/group_catalogue.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kClicked = 4;
 constexpr float kMarkerSide = 64;
 constexpr int kLabelHeight = 14;
+constexpr int kLabelGap = 3;
 // Labels on the bottom edge stand clear of the HUD's status panel below them.
 constexpr int kBottomLabelY = kScreenHeight - 70;
 
@@ -23,16 +25,17 @@ bool Overlaps(const LabelBox& a, const LabelBox& b) {
 
 // Moves the label away from the edge (up from the bottom, down elsewhere) until it covers no label
 // placed before it this frame: markers that point the same way would print their names over each
-// other.
-LabelBox PlaceClear(const std::vector<LabelBox>& placed, LabelBox box, int step) {
-  for (int tries = 0; tries < 8; ++tries) {
+// other. At most two rows deep, so that a crowd of markers does not fill the scene with numbers;
+// a label with no clear place is left out (its marker still shows).
+std::optional<LabelBox> PlaceClear(const std::vector<LabelBox>& placed, LabelBox box, int step) {
+  for (int row = 0; row < 3; ++row) {
     const bool clear = std::none_of(placed.begin(), placed.end(),
                                     [&](const LabelBox& other) { return Overlaps(box, other); });
-    if (clear) break;
+    if (clear) return box;
     box.top += step;
     box.bottom += step;
   }
-  return box;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -91,10 +94,14 @@ void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, i
   if (place.y < 0) y = 36;
   const bool bottom = place.y > kScreenHeight - kMarkerSide;
   if (bottom) y = kBottomLabelY;
-  const LabelBox box = PlaceClear(flight.edgeLabels, {x - half, y, x + half, y + kLabelHeight},
-                                  bottom ? -kLabelHeight : kLabelHeight);
-  flight.edgeLabels.push_back(box);
-  DrawText(flight.media, label, x, box.top, 3, kAlignCentre, colourSet);
+  // A blank's width on either side keeps neighbours apart as words.
+  const int left = x - half - kLabelGap;
+  const int right = x + half + kLabelGap;
+  const auto box = PlaceClear(flight.edgeLabels, {left, y, right, y + kLabelHeight},
+                              bottom ? -kLabelHeight : kLabelHeight);
+  if (!box) return;
+  flight.edgeLabels.push_back(*box);
+  DrawText(flight.media, label, x, box->top, 3, kAlignCentre, colourSet);
 }
 
 std::string ThousandsLabel(float distance) {

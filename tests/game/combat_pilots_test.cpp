@@ -154,6 +154,9 @@ TEST_F(Pilots, EdgeLabelsThatWouldCoverEachOtherStackAboveTheStatusPanel) {
   EXPECT_LE(b.bottom, a.top);  // the second moved up, clear of the first
   EXPECT_GT(b.right, a.left);  // though they share columns
   EXPECT_LT(b.left, a.right);
+  // A crowd on the same bearing gets three rows of labels; the rest show their markers alone.
+  for (int id = 50; id < 60; ++id) DrawShip(flight, AddComputer(id, 1, 10, 5000));
+  EXPECT_EQ(flight.edgeLabels.size(), 4u);
   // A label with room keeps the place it has alone.
   FlightContext alone = Flight();
   alone.drawing = true;
