@@ -1,5 +1,6 @@
 #include "formats/file_io.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -70,6 +71,39 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
     return {false, "cannot replace " + path.string() + ": " + renameError.message()};
   }
   return {};
+}
+
+namespace {
+
+// The writing process of a temporary's name "<file>.tmp<pid>-<n>", or 0 when the name is none.
+long TemporaryOwner(const std::string& name) {
+  const size_t mark = name.rfind(".tmp");
+  if (mark == std::string::npos) return 0;
+  const size_t dash = name.find('-', mark);
+  if (dash == std::string::npos || dash == mark + 4 || dash + 1 == name.size()) return 0;
+  for (size_t i = mark + 4; i < name.size(); ++i) {
+    if (i != dash && (name[i] < '0' || name[i] > '9')) return 0;
+  }
+  if (dash - mark - 4 > 9) return 0;
+  return std::stol(name.substr(mark + 4, dash - mark - 4));
+}
+
+bool ProcessGone(long pid) {
+  return pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+int RemoveAbandonedTemporaries(const std::filesystem::path& folder) {
+  int removed = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (!entry.is_regular_file(error)) continue;
+    const long owner = TemporaryOwner(entry.path().filename().string());
+    if (owner <= 0 || !ProcessGone(owner)) continue;
+    if (std::filesystem::remove(entry.path(), error)) removed += 1;
+  }
+  return removed;
 }
 
 WriteResult EnsureFolder(const std::filesystem::path& folder) {

@@ -25,6 +25,11 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
 WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                 const std::function<void()>& beforeRename);
 
+// Removes the temporary files that atomic writes of processes no longer running left in the
+// folder (a game killed between writing and renaming); a running process's are kept. Gives how
+// many were removed.
+int RemoveAbandonedTemporaries(const std::filesystem::path& folder);
+
 // Creates a folder and its parents; an existing folder is fine.
 WriteResult EnsureFolder(const std::filesystem::path& folder);
 

@@ -1,5 +1,6 @@
 #include "game/shell/startup.h"
 
+#include "formats/file_io.h"
 #include "game/shell/game.h"
 #include "game/shell/media_loading.h"
 #include "game/shell/world_data_loading.h"
@@ -75,6 +76,9 @@ bool RunStartup(Game& game, bool headless, StartupFailure& failure, StartupProfi
   FillKeyCharMap(game.ui.keyCharMap);
   DimensionCatalogues(game.catalogues);
   LoadSettings(game.settings, GameFile(game, "Konfigurationen.ini"));
+  // Saves and settings cut off by a kill before their rename leave temporaries behind.
+  RemoveAbandonedTemporaries(game.folder);
+  RemoveAbandonedTemporaries(GameFile(game, "SAVE"));
   CreateMenuStars(game.menu.menuStars, game.rng);
   LoadElementDefinitions(game);
   CreateFonts(game);

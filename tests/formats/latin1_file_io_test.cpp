@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "formats/file_io.h"
 #include "formats/goods_catalogue.h"
@@ -67,6 +71,27 @@ TEST(FileIo, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
     ++entries;
   }
   EXPECT_EQ(entries, 1);
+}
+
+TEST(FileIo, TemporariesOfProcessesGoneAreRemovedAndNothingElse) {
+  TempFolder folder;
+  const std::filesystem::path dir = folder.path;
+  const std::string own = std::to_string(getpid());
+  // No process has a number this high; its write was cut off before the rename.
+  const std::vector<std::string> gone = {"Spiel.sav.tmp99999999-0",
+                                         "Konfigurationen.ini.tmp99999998-12"};
+  const std::vector<std::string> kept = {"Spiel.sav",         "Spiel.sav.tmp" + own + "-3",
+                                         "notizen.tmp",       "Spiel.sav.tmp-1",
+                                         "Spiel.sav.tmp12x-1", "x.tmp1-"};
+  for (const auto& name : gone) ASSERT_TRUE(WriteFileAtomically(dir / name, "half").ok);
+  for (const auto& name : kept) ASSERT_TRUE(WriteFileAtomically(dir / name, "keep").ok);
+  std::filesystem::create_directory(dir / "Ordner.tmp99999997-1");  // not a file: kept
+
+  EXPECT_EQ(RemoveAbandonedTemporaries(dir), 2);
+  for (const auto& name : gone) EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+  for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "Ordner.tmp99999997-1"));
+  EXPECT_EQ(RemoveAbandonedTemporaries(dir / "fehlt"), 0);  // a missing folder is no error
 }
 
 TEST(FileIo, FailuresAreReportedWithAMessage) {
