@@ -114,6 +114,11 @@ std::vector<LaneRecord> UniverseLanes(const UniverseFile& universe) {
   return lanes;
 }
 
+int LaneSegmentLength(int colour) {
+  if (colour < 1 || colour > 3) return 2000;
+  return colour * colour * 1000;
+}
+
 int LaneColourCode(std::string_view word) {
   if (word == "BLAU") return 1;
   if (word == "GR\xDCN") return 2;

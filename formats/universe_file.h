@@ -76,6 +76,11 @@ std::vector<LaneRecord> UniverseLanes(const UniverseFile& universe);
 int LaneColourCode(std::string_view word);
 std::string_view LaneColourWord(int colour);
 
+// The world units between a lane's markers, as the game lays and flies them: the colour code
+// squared times 1000 (1000 blue, 4000 green, 9000 red). Maps draw a lane of n segments n times
+// as long; a lane of an unknown colour, which the game does not lay, is drawn 2000 a segment.
+int LaneSegmentLength(int colour);
+
 // Whether a universe position lies in the system's open square (edges belong to no system).
 bool SystemContains(const SystemEntry& system, double x, double y);
 

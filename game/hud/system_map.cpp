@@ -9,6 +9,7 @@
 #include "formats/media_numbers.h"
 #include "formats/rounding.h"
 #include "formats/system_file.h"
+#include "formats/universe_file.h"
 #include "game/hud/hud_controls.h"
 #include "game/hud/shared_panel.h"
 #include "game/ui/bitmap_text.h"
@@ -62,7 +63,9 @@ void DrawElement(Media& media, const HudContext& hud, const ElementRecord& e) {
   if (group == "Umgebungen" || group == "Felder" || group == "Sonnen" || group == "Planeten") {
     FillCircle(media, x, y, Scaled(e.radius), colour);
   } else if (group == "Routen") {
-    const double length = e.length * 2000.0 * kMapScale;
+    // As long as the lane the game lays from it.
+    const int segment = LaneSegmentLength(LaneColourCode(e.elementType));
+    const double length = double(e.length) * segment * kMapScale;
     DrawLine(media, x, y, x + RoundToInt(CosDeg(e.direction) * length),
              y + RoundToInt(SinDeg(e.direction) * length), colour);
   } else if (group == "Stationen") {

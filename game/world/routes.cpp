@@ -48,7 +48,7 @@ void AddRoute(World& world, int id, int colour, int x, int y, int angle, int len
                        std::sin(a),
                        std::cos(b),
                        std::sin(b),
-                       double(colour * colour * 1000)};
+                       double(LaneSegmentLength(colour))};
   // A lane longer than any the game can fly would only build markers by the million.
   length = std::clamp(length, 0, kMaxRouteLength);
   const LaneEnds ends = SplitLaneName(name);

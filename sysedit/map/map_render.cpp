@@ -1,15 +1,14 @@
 #include "sysedit/map/map_render.h"
 
-#include "formats/angles.h"
-
 #include <cmath>
 
+#include "formats/angles.h"
 #include "formats/rounding.h"
+#include "formats/universe_file.h"
 #include "sysedit/document/document.h"
 #include "sysedit/map/raster.h"
 
 namespace {
-
 
 struct GridSet {
   int zoom;
@@ -56,7 +55,9 @@ void DrawElement(Canvas& canvas, const MapView& view, const EditorElement& eleme
     FillCircle(canvas, p.x, p.y, RoundToInt(element.radius * s), colour);
   } else if (group == "Routen") {
     const double angle = element.direction * kRadiansPerDegree;
-    const double reach = static_cast<double>(element.length) * s * 2000.0;
+    // As long as the lane the game lays from it.
+    const int segment = LaneSegmentLength(LaneColourCode(element.elementType));
+    const double reach = static_cast<double>(element.length) * s * segment;
     const long long dx = std::llround(std::nearbyint(std::cos(angle) * reach));
     const long long dy = std::llround(std::nearbyint(std::sin(angle) * reach));
     DrawLine(canvas, p.x, p.y, p.x + dx, p.y + dy, colour);

@@ -213,6 +213,23 @@ TEST(MapLines, AFarStartOrEndDrawsThePixelsOfTheWholeWalk) {
   }
 }
 
+TEST(MapLines, ALaneIsAsLongAsTheGameLaysIt) {
+  // Markers every 1000 on a blue lane, 4000 on a green one, 9000 on a red one.
+  const std::pair<const char*, int> lanes[] = {{"BLAU", 1000}, {"GR\xDCN", 4000}, {"ROT", 9000}};
+  for (const auto& [kind, segment] : lanes) {
+    EditorDocument document;
+    EditorElement lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
+    lane.elementType = kind;
+    lane.direction = 0;
+    lane.length = 2;
+    document.elements.push_back(lane);
+    const Rendered map = Render(document, MapView{}, NoMarks());
+    const int end = 250 + 2 * segment / 200;  // one pixel per 200 units, the end left out
+    EXPECT_EQ(map.At(end - 1, 250), qRgb(255, 255, 255)) << kind;
+    EXPECT_NE(map.At(end, 250), qRgb(255, 255, 255)) << kind;  // the grid's grey lies beyond
+  }
+}
+
 TEST(MapLines, ARouteOfAnyLengthDrawsOnlyWhatTheMapShows) {
   EditorDocument document;
   EditorElement lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
