@@ -15,71 +15,18 @@
 #include "game/world/places.h"
 #include "game/world/world_lists.h"
 #include "game_fixture.h"
+#include "scheduled_flow.h"
 #include "universe_fixture.h"
 
 namespace {
 
-// Runs things at given frames (counted at every flip, in menus and flight alike), so that a test
-// can click and look inside the modal menu loop.
-class MenuFlow : public testing::Test {
+class MenuFlow : public ScheduledFlow {
  protected:
   void SetUp() override {
     WriteMediaFixture(folder.path);
     WriteUniverseFixture(folder.path);
-    game = MakeStartedGame(folder.path);
-    AddFrameHook(game->hooks, [this] {
-      ++frame;
-      auto it = schedule.find(frame);
-      if (it != schedule.end()) it->second();
-      if (frame >= lastFrame) game->media.quitRequested = true;
-    });
+    StartGame();
   }
-
-  void At(int when, std::function<void()> action) {
-    auto previous = std::move(schedule[when]);
-    schedule[when] = [previous, action] {
-      if (previous) previous();
-      action();
-    };
-  }
-
-  // Presses the left button over (x, y) after the given frame and lets go two frames later.
-  void ClickAt(int when, int x, int y) {
-    At(when, [this, x, y] {
-      InjectMouseMove(game->media, x, y);
-      InjectMouseButton(game->media, 1, true);
-    });
-    At(when + 2, [this] { InjectMouseButton(game->media, 1, false); });
-  }
-
-  void TapKey(int when, int code) {
-    At(when, [this, code] { InjectKey(game->media, code, true); });
-    At(when + 1, [this, code] { InjectKey(game->media, code, false); });
-  }
-
-  const MenuItemRecord* Item(const std::string& caption) {
-    for (const MenuItemRecord& item : game->menu.menuItems) {
-      if (item.caption == caption) return &item;
-    }
-    return nullptr;
-  }
-
-  // The start menu, then flight frames, until the schedule's last frame.
-  // A run that ends before a scheduled frame fails: its checks would silently not have run.
-  void Play(int frames) {
-    lastFrame = frames;
-    OpenStartMenu(*game);
-    while (!game->media.quitRequested) RunFrame(*game);
-    if (!schedule.empty()) {
-      EXPECT_GE(frame, schedule.rbegin()->first) << "the run ended before its last check";
-    }
-  }
-
-  FixtureFolder folder;
-  GamePtr game;
-  int frame = 0;
-  int lastFrame = 0;
-  std::map<int, std::function<void()>> schedule;
 };
 
 }  // namespace

@@ -13,61 +13,17 @@
 #include "game/ui/menu_items.h"
 #include "game/ui/screen_codes.h"
 #include "game_fixture.h"
+#include "scheduled_flow.h"
 #include "universe_fixture.h"
 
 namespace {
 
-class SaveFlow : public testing::Test {
+class SaveFlow : public ScheduledFlow {
  protected:
   void SetUp() override {
     WriteMediaFixture(folder.path);
     WriteUniverseFixture(folder.path);
-    game = MakeStartedGame(folder.path);
-    AddFrameHook(game->hooks, [this] {
-      ++frame;
-      auto it = schedule.find(frame);
-      if (it != schedule.end()) it->second();
-      if (frame >= lastFrame) game->media.quitRequested = true;
-    });
-  }
-
-  void At(int when, std::function<void()> action) {
-    auto previous = std::move(schedule[when]);
-    schedule[when] = [previous, action] {
-      if (previous) previous();
-      action();
-    };
-  }
-
-  void ClickAt(int when, int x, int y) {
-    At(when, [this, x, y] {
-      InjectMouseMove(game->media, x, y);
-      InjectMouseButton(game->media, 1, true);
-    });
-    At(when + 2, [this] { InjectMouseButton(game->media, 1, false); });
-  }
-
-  // Clicks the item with this caption wherever the screen shown then has it.
-  void ClickOn(int when, const std::string& caption) {
-    At(when, [this, caption] {
-      const MenuItemRecord* item = Item(caption);
-      ASSERT_NE(item, nullptr) << caption;
-      InjectMouseMove(game->media, item->x + 10, item->y + 10);
-      InjectMouseButton(game->media, 1, true);
-    });
-    At(when + 2, [this] { InjectMouseButton(game->media, 1, false); });
-  }
-
-  void TapKey(int when, int code) {
-    At(when, [this, code] { InjectKey(game->media, code, true); });
-    At(when + 1, [this, code] { InjectKey(game->media, code, false); });
-  }
-
-  const MenuItemRecord* Item(const std::string& caption) {
-    for (const MenuItemRecord& item : game->menu.menuItems) {
-      if (item.caption == caption) return &item;
-    }
-    return nullptr;
+    StartGame();
   }
 
   std::string FieldCaption() {
@@ -77,13 +33,6 @@ class SaveFlow : public testing::Test {
     return "no field";
   }
 
-  void Play(int frames) {
-    lastFrame = frames;
-    OpenStartMenu(*game);
-    while (!game->media.quitRequested) RunFrame(*game);
-    EXPECT_GE(frame, schedule.rbegin()->first) << "the run ended before its last check";
-  }
-
   // A free game, then from its station over "Hauptmenü" to "Spiel speichern".
   void OpenSaveScreenOfAFreeGame() {
     ClickAt(3, 60, 160);    // "Neues Spiel"
@@ -91,12 +40,6 @@ class SaveFlow : public testing::Test {
     ClickAt(20, 870, 710);  // "Hauptmenü", right-aligned at y 700
     ClickAt(30, 60, 310);   // "Spiel speichern" at (50, 300)
   }
-
-  FixtureFolder folder;
-  GamePtr game;
-  int frame = 0;
-  int lastFrame = 0;
-  std::map<int, std::function<void()>> schedule;
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "game/shell/menu_loop.h"
 #include "game/shell/state_dump.h"
 #include "game_fixture.h"
+#include "scheduled_flow.h"
 #include "universe_fixture.h"
 
 namespace {
@@ -40,34 +41,13 @@ void WriteTwoPlaces(const std::filesystem::path& folder) {
   WriteFixtureFile(heimat / "Orte" / "Station Wacht.ini", WritePlace(place));
 }
 
-class StationFlow : public testing::Test {
+class StationFlow : public ScheduledFlow {
  protected:
   void SetUp() override {
     WriteMediaFixture(folder.path);
     WriteTwoPlaces(folder.path);
-    game = MakeStartedGame(folder.path);
-    AddFrameHook(game->hooks, [this] {
-      ++frame;
-      auto it = schedule.find(frame);
-      if (it != schedule.end()) it->second();
-      if (frame >= lastFrame) game->media.quitRequested = true;
-    });
-  }
-
-  void At(int when, std::function<void()> action) {
-    auto previous = std::move(schedule[when]);
-    schedule[when] = [previous, action] {
-      if (previous) previous();
-      action();
-    };
-  }
-
-  void ClickAt(int when, int x, int y) {
-    At(when, [this, x, y] {
-      InjectMouseMove(game->media, x, y);
-      InjectMouseButton(game->media, 1, true);
-    });
-    At(when + 3, [this] { InjectMouseButton(game->media, 1, false); });
+    clickFrames = 3;
+    StartGame();
   }
 
   // A value of the state dump at this moment, as a script would see it.
@@ -81,18 +61,6 @@ class StationFlow : public testing::Test {
     ClickAt(3, 60, 160);   // "Neues Spiel"
     ClickAt(10, 60, 210);  // "Freies Spiel"
   }
-
-  void Play(int frames) {
-    lastFrame = frames;
-    OpenStartMenu(*game);
-    while (!game->media.quitRequested) RunFrame(*game);
-  }
-
-  FixtureFolder folder;
-  GamePtr game;
-  int frame = 0;
-  int lastFrame = 0;
-  std::map<int, std::function<void()>> schedule;
 };
 
 TEST_F(StationFlow, SellingAGoodThePlaceDoesNotListListsItWithOne) {
