@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_game.h"
 #include "formats/group_catalogue.h"
 #include "formats/media_numbers.h"
 #include "game/flight/environment.h"
@@ -27,7 +28,6 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
-#include "game/shell/startup.h"
 #include "game/world/computer_ships.h"
 #include "game/world/world_lists.h"
 
@@ -38,10 +38,6 @@ constexpr float kCentreX = 30000;  // open space in the Kernwelt, far from bodie
 constexpr float kCentreY = 60000;
 
 using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
 
 struct Side {
   const char* group;
@@ -135,21 +131,9 @@ void Simulation(Game& game, ShipSearch search, PassTimes* times = nullptr) {
   if (times) times->frames += 1;
 }
 
-// The median of five batches of `frames` frames; `work` is timed, the top-up is not.
+// Frames of the battle, topped up between them; `work` is timed, the top-up is not.
 double MedianMs(Battle& battle, int frames, const std::function<void()>& work) {
-  std::vector<double> batches;
-  for (int batch = 0; batch < 5; ++batch) {
-    double total = 0;
-    for (int i = 0; i < frames; ++i) {
-      battle.TopUp();
-      const auto start = Clock::now();
-      work();
-      total += Ms(Clock::now() - start);
-    }
-    batches.push_back(total / frames);
-  }
-  std::sort(batches.begin(), batches.end());
-  return batches[2];
+  return MedianBatchMs(frames, work, [&] { battle.TopUp(); });
 }
 
 // Every pass (the projectile pass with each search), timed inside whole frames of the battle.
@@ -182,15 +166,8 @@ void ReportAlive(const Game& game, const Battle& battle) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  auto game = std::make_unique<Game>();
-  game->folder = argc > 1 ? argv[1] : VELMARITH_GAME_DIR;
-  StartupFailure failure;
-  if (!RunStartup(*game, true, failure)) {
-    std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
-    return 1;
-  }
+  auto game = StartBenchGame(argc, argv, 1);
+  if (!game) return 1;
   SeedRandom(game->rng, 1);
   StartFreeGame(*game);
   LeaveMenuToFlight(*game);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_game.h"
 #include "game/flight/environment.h"
 #include "game/flight/floating_objects.h"
 #include "game/flight/particles.h"
@@ -22,19 +23,12 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
-#include "game/shell/startup.h"
 #include "game/world/world_lists.h"
 
 namespace {
 
 constexpr int kShips = 50;
 constexpr int kParticles = 5000;
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // Keeps the scene as busy as promised between measured frames: ships that docked are replaced,
 // particles that died are made again round the camera (`spread` units either way).
@@ -121,34 +115,9 @@ struct Scene {
   }
 };
 
-// The median of five batches of `frames` frames; `work` is timed, the top-up is not.
+// Frames of the scene, topped up between them; `work` is timed, the top-up is not.
 double MedianMs(Scene& scene, int frames, const std::function<void()>& work) {
-  std::vector<double> batches;
-  for (int batch = 0; batch < 5; ++batch) {
-    double total = 0;
-    for (int i = 0; i < frames; ++i) {
-      scene.TopUp();
-      const auto start = Clock::now();
-      work();
-      total += Ms(Clock::now() - start);
-    }
-    batches.push_back(total / frames);
-  }
-  std::sort(batches.begin(), batches.end());
-  return batches[2];
-}
-
-void Passes(Game& game, bool drawing) {
-  FlightContext flight = FlightOf(game);
-  flight.drawing = drawing;
-  RunLocalShipPass(flight);
-  DrawFieldGlows(flight);
-  RunEnvironmentPieces(flight);
-  RunSystemObjects(flight);
-  RunShipsPass(flight);
-  RunProjectiles(flight);
-  RunFloatingObjects(flight);
-  RunParticles(flight);
+  return MedianBatchMs(frames, work, [&] { scene.TopUp(); });
 }
 
 void ReportPasses(Scene& scene) {
@@ -197,15 +166,8 @@ InView ParticlesInView(const Game& game) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  auto game = std::make_unique<Game>();
-  game->folder = argc > 1 ? argv[1] : VELMARITH_GAME_DIR;
-  StartupFailure failure;
-  if (!RunStartup(*game, true, failure)) {
-    std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
-    return 1;
-  }
+  auto game = StartBenchGame(argc, argv, 1);
+  if (!game) return 1;
   StartFreeGame(*game);
   LeaveMenuToFlight(*game);
 
@@ -235,7 +197,7 @@ int main(int argc, char** argv) {
         "quads):\n",
         game->world.ships.Count() - 1, game->world.visit.particles.Count(), spread, view.count,
         view.megapixels);
-    const double simulation = MedianMs(scene, 20, [&] { Passes(*game, false); });
+    const double simulation = MedianMs(scene, 20, [&] { RunFlightPasses(*game, false); });
     const double whole = MedianMs(scene, 10, [&] { RunFrame(*game); });
     std::printf("  simulation (all flight passes, no drawing): %.3f ms\n", simulation);
     std::printf("  whole headless frame (RunFrame, no cap):    %.3f ms\n", whole);

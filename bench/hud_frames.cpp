@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_game.h"
 #include "formats/media_numbers.h"
 #include "game/hud/hud_controls.h"
 #include "game/hud/hud_pass.h"
@@ -22,24 +23,13 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
-#include "game/shell/startup.h"
 #include "game/ui/bitmap_text.h"
 #include "game/ui/buttons.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 double MedianMs(int frames, const std::function<void()>& work) {
-  std::vector<double> batches;
-  for (int batch = 0; batch < 5; ++batch) {
-    const auto start = Clock::now();
-    for (int i = 0; i < frames; ++i) work();
-    batches.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count() /
-                      frames);
-  }
-  std::sort(batches.begin(), batches.end());
-  return batches[2];
+  return MedianBatchMs(frames, work);
 }
 
 // The HUD's frame as the frame loop runs it: the frame counter steps by 10 (a larger step would
@@ -84,15 +74,8 @@ void ReportRender(Game& game, const char* name, void (*render)(HudContext&)) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
-  auto game = std::make_unique<Game>();
-  game->folder = argc > 1 ? argv[1] : VELMARITH_GAME_DIR;
-  StartupFailure failure;
-  if (!RunStartup(*game, true, failure)) {
-    std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
-    return 1;
-  }
+  auto game = StartBenchGame(argc, argv, 1);
+  if (!game) return 1;
   StartFreeGame(*game);
   LeaveMenuToFlight(*game);
   for (PlaceRecord& place : game->world.places) place.known = 1;  // a full place list and map

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_game.h"
 #include "formats/group_catalogue.h"
 #include "game/flight/environment.h"
 #include "game/flight/floating_objects.h"
@@ -27,7 +28,6 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/game_flow.h"
-#include "game/shell/startup.h"
 
 namespace {
 
@@ -159,29 +159,16 @@ void RunFlight(Game& game) {
   FlightContext flight = FlightOf(game);
   flight.drawing = false;
   SpawnRouteTraffic(flight);
-  RunLocalShipPass(flight);
-  RunEnvironmentPieces(flight);
-  RunSystemObjects(flight);
-  RunShipsPass(flight);
-  RunProjectiles(flight);
-  RunFloatingObjects(flight);
-  RunParticles(flight);
+  RunFlightPasses(game, false);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("SDL_VIDEODRIVER", "dummy", 0);
-  setenv("SDL_AUDIODRIVER", "dummy", 0);
   const int frames = argc > 1 ? std::atoi(argv[1]) : 15000;
   const int seed = argc > 2 ? std::atoi(argv[2]) : 1;
-  auto game = std::make_unique<Game>();
-  game->folder = argc > 3 ? argv[3] : VELMARITH_GAME_DIR;
-  StartupFailure failure;
-  if (!RunStartup(*game, true, failure)) {
-    std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
-    return 1;
-  }
+  auto game = StartBenchGame(argc, argv, 3);
+  if (!game) return 1;
   SeedRandom(game->rng, static_cast<std::uint64_t>(seed));
   StartFreeGame(*game);
   LeaveMenuToFlight(*game);
