@@ -97,6 +97,9 @@ void SetQuadFilter(Media& media, bool on);
 void ReadKeyboard(Media& media);
 bool KeyHeld(const Media& media, int scanCode);  // -1: any key
 bool KeyReleased(const Media& media, int scanCode);
+// Released this frame, and a Shift key was down at some moment while it was: a typist who lets go
+// of Shift before the letter, or a press and release between two frames, still means the capital.
+bool KeyReleasedShifted(const Media& media, int scanCode);
 void ReadMouse(Media& media);
 int MouseX(const Media& media);
 int MouseY(const Media& media);

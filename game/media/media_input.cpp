@@ -9,6 +9,7 @@
 #include <array>
 
 #include "game/media/media_backend.h"
+#include "game/media/scan_codes.h"
 
 namespace {
 
@@ -153,7 +154,18 @@ void HandleKey(Media& media, const SDL_KeyboardEvent& event) {
 void InjectKey(Media& media, int scanCode, bool down) {
   if (scanCode <= 0 || scanCode >= kScanCodes) return;
   InputState& input = media.device->input;
-  if (!down && input.held[scanCode]) input.releasePending[scanCode] = true;
+  if (down && (scanCode == kKeyLeftShift || scanCode == kKeyRightShift)) {
+    for (int code = 1; code < kScanCodes; ++code) {
+      if (input.held[code]) input.shiftedWhileHeld[code] = true;
+    }
+  }
+  if (down && !input.held[scanCode]) {
+    input.shiftedWhileHeld[scanCode] = input.held[kKeyLeftShift] || input.held[kKeyRightShift];
+  }
+  if (!down && input.held[scanCode]) {
+    input.releasePending[scanCode] = true;
+    input.releasedShifted[scanCode] = input.shiftedWhileHeld[scanCode];
+  }
   input.held[scanCode] = down;
 }
 
@@ -209,7 +221,9 @@ void ReadKeyboard(Media& media) {
   InputState& input = media.device->input;
   input.sampledHeld = input.held;
   input.sampledReleased = input.releasePending;
+  input.sampledReleasedShifted = input.releasedShifted;
   input.releasePending.fill(false);
+  input.releasedShifted.fill(false);
 }
 
 bool KeyHeld(const Media& media, int scanCode) {
@@ -224,6 +238,10 @@ bool KeyHeld(const Media& media, int scanCode) {
 
 bool KeyReleased(const Media& media, int scanCode) {
   return scanCode > 0 && scanCode < kScanCodes && media.device->input.sampledReleased[scanCode];
+}
+
+bool KeyReleasedShifted(const Media& media, int scanCode) {
+  return KeyReleased(media, scanCode) && media.device->input.sampledReleasedShifted[scanCode];
 }
 
 void ReadMouse(Media& media) {

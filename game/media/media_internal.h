@@ -44,6 +44,9 @@ struct InputState {
   std::array<bool, kScanCodes> releasePending{};  // went up since the last ReadKeyboard
   std::array<bool, kScanCodes> sampledHeld{};     // as of the last ReadKeyboard
   std::array<bool, kScanCodes> sampledReleased{};
+  std::array<bool, kScanCodes> shiftedWhileHeld{};  // a Shift key was down while it was
+  std::array<bool, kScanCodes> releasedShifted{};   // of those released since the last read
+  std::array<bool, kScanCodes> sampledReleasedShifted{};
   int liveMouseX = kScreenWidth / 2;
   int liveMouseY = kScreenHeight / 2;
   std::array<bool, 3> liveButtons{};     // index 1 left, 2 right

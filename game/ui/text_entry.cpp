@@ -75,7 +75,8 @@ void UpdateTextEntry(UiState& ui, const Media& media) {
 
   for (const KeyCharRecord& row : ui.keyCharMap) {
     if (KeyRepeat(ui, media, row.scanCode) && static_cast<int>(buffer.size()) < ui.editMaxLength) {
-      buffer.insert(ui.editCursor, shifted ? row.shiftChar : row.character);
+      const bool capital = shifted || KeyReleasedShifted(media, row.scanCode);
+      buffer.insert(ui.editCursor, capital ? row.shiftChar : row.character);
       ui.editCursor += 1;
     }
   }

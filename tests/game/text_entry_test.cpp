@@ -73,6 +73,24 @@ TEST(TextEntry, TypingShiftEditingKeysAndReturn) {
   EXPECT_EQ(t.ui.editBuffer, "C");
 }
 
+TEST(TextEntry, ShiftLetGoBeforeTheLetterOrWithinOneFrameStillGivesTheCapital) {
+  Typing t;
+  BeginTextEntry(t.ui, "");
+  // Shift, A down; Shift up a frame before A: the capital, as the typist meant.
+  t.Frame({{kShift, true}, {kA, true}});
+  t.Frame({{kShift, false}});
+  t.Frame({{kA, false}});
+  // All four changes between two frames (a fast typist, or a tool typing for the player).
+  t.Frame({{kShift, true}, {kA, true}, {kA, false}, {kShift, false}});
+  // Shift pressed while the letter is already down counts too.
+  t.Frame({{kA, true}});
+  t.Frame({{kShift, true}});
+  t.Frame({{kShift, false}, {kA, false}});
+  // Without Shift the small letter, also right after a shifted one.
+  t.Tap(kA);
+  EXPECT_EQ(t.ui.editBuffer, "AAAa");
+}
+
 TEST(TextEntry, TheThirtyFirstCharacterIsRefusedAndEscapeRestores) {
   Typing t;
   BeginTextEntry(t.ui, std::string(29, 'x'));
