@@ -79,10 +79,10 @@ bool FindEdgePlace(const ViewPoint& view, EdgePlace& place) {
   return true;
 }
 
-void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, int alpha,
-                    const std::string& label, int colourSet) {
+std::optional<LabelBox> DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place,
+                                       int alpha, const std::string& label, int colourSet) {
   DrawSprite(flight.media, sprite, kMarkerSide, place.angle, place.x, place.y, alpha);
-  if (label.empty()) return;
+  if (label.empty()) return std::nullopt;
   // The label sits inside the screen, beside the half-hidden marker.
   const float cx = place.x + kMarkerSide / 2;
   const float cy = place.y + kMarkerSide / 2;
@@ -99,9 +99,10 @@ void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, i
   const int right = x + half + kLabelGap;
   const auto box = PlaceClear(flight.edgeLabels, {left, y, right, y + kLabelHeight},
                               bottom ? -kLabelHeight : kLabelHeight);
-  if (!box) return;
+  if (!box) return std::nullopt;
   flight.edgeLabels.push_back(*box);
   DrawText(flight.media, label, x, box->top, 3, kAlignCentre, colourSet);
+  return box;
 }
 
 std::string ThousandsLabel(float distance) {
@@ -123,4 +124,11 @@ bool ClickedNear(const FlightContext& flight, float x, float y, float within) {
   const float mx = static_cast<float>(MouseX(flight.media));
   const float my = static_cast<float>(MouseY(flight.media));
   return std::fabs(mx - x) < within && std::fabs(my - y) < within;
+}
+
+bool ClickedOnLabel(const FlightContext& flight, const std::optional<LabelBox>& label) {
+  if (!label || flight.ui.leftButtonState != kClicked) return false;
+  const int x = MouseX(flight.media);
+  const int y = MouseY(flight.media);
+  return x >= label->left && x < label->right && y >= label->top && y < label->bottom;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "game/flight/flight_context.h"
@@ -27,8 +28,9 @@ struct EdgePlace {
 bool FindEdgePlace(const ViewPoint& view, EdgePlace& place);
 
 // The edge marker's picture, turned towards the point, with its label inside the screen beside it.
-void DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place, int alpha,
-                    const std::string& label, int colourSet);
+// Gives where the label went, or nothing when there was none or no clear place for it.
+std::optional<LabelBox> DrawEdgeMarker(FlightContext& flight, int sprite, const EdgePlace& place,
+                                       int alpha, const std::string& label, int colourSet);
 
 // The distance label of edge markers: thousands of units with one decimal ("12.3").
 std::string ThousandsLabel(float distance);
@@ -38,3 +40,7 @@ void DrawBracket(FlightContext& flight, const ViewPoint& view, int code, int gro
 
 // Whether this frame's left click lies within `within` pixels (both axes) of the screen point.
 bool ClickedNear(const FlightContext& flight, float x, float y, float within);
+
+// Whether this frame's left click lies on the label. A marker on the bottom edge lies under the
+// HUD's status panel, so its name is where a player clicks to choose it.
+bool ClickedOnLabel(const FlightContext& flight, const std::optional<LabelBox>& label);

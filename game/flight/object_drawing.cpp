@@ -79,11 +79,14 @@ void MarkOffScreen(FlightContext& flight, const SystemObjectRecord& o, const Vie
   World& world = flight.world;
   if (dockable) {
     const int code = MarkingCode(world, o.id, o.group);
+    std::optional<LabelBox> label;
     if (flight.drawing) {
-      DrawEdgeMarker(flight, 510 + code, place, alpha,
-                     o.name + " [" + ThousandsLabel(view.viewDistance) + "]", code * 10);
+      label = DrawEdgeMarker(flight, 510 + code, place, alpha,
+                             o.name + " [" + ThousandsLabel(view.viewDistance) + "]", code * 10);
     }
-    if (ClickedNear(flight, place.x + 32, place.y + 32, 30)) world.flight.selectedObject = o.id;
+    if (ClickedNear(flight, place.x + 32, place.y + 32, 30) || ClickedOnLabel(flight, label)) {
+      world.flight.selectedObject = o.id;
+    }
   } else if (flight.drawing) {
     DrawSprite(flight.media, o.type, 64, 0, place.x, place.y, alpha);
   }

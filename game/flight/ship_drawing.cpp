@@ -92,11 +92,15 @@ void MarkShip(FlightContext& flight, const ShipRecord& ship, const ViewPoint& vi
   }
   EdgePlace place;
   if (!FindEdgePlace(view, place)) return;
+  std::optional<LabelBox> label;
   if (flight.drawing) {
-    DrawEdgeMarker(flight, 500 + code, place, static_cast<int>(255 - view.viewDistance / 50),
-                   ThousandsLabel(view.viewDistance), code * 10);
+    label = DrawEdgeMarker(flight, 500 + code, place,
+                           static_cast<int>(255 - view.viewDistance / 50),
+                           ThousandsLabel(view.viewDistance), code * 10);
   }
-  if (ClickedNear(flight, place.x + 32, place.y + 32, 30)) world.flight.selectedObject = ship.id;
+  if (ClickedNear(flight, place.x + 32, place.y + 32, 30) || ClickedOnLabel(flight, label)) {
+    world.flight.selectedObject = ship.id;
+  }
 }
 
 }  // namespace

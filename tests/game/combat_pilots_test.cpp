@@ -135,7 +135,7 @@ TEST_F(Pilots, AClickSelectsAShipOrItsEdgeMarkerButNeverTheLocalShip) {
   EXPECT_EQ(game->world.flight.selectedObject, -1);
 }
 
-TEST_F(Pilots, EdgeLabelsThatWouldCoverEachOtherStackAboveTheStatusPanel) {
+TEST_F(Pilots, EdgeLabelsStackAboveTheStatusPanelAndAClickOnOneChoosesItsShip) {
   // Two ships far behind the camera (below the screen) at almost the same bearing: their markers
   // sit side by side on the bottom edge and their distance labels would print over each other.
   game->world.playerHeading = 270;
@@ -154,6 +154,16 @@ TEST_F(Pilots, EdgeLabelsThatWouldCoverEachOtherStackAboveTheStatusPanel) {
   EXPECT_LE(b.bottom, a.top);  // the second moved up, clear of the first
   EXPECT_GT(b.right, a.left);  // though they share columns
   EXPECT_LT(b.left, a.right);
+  // The markers lie under the status panel: a click on a name chooses its ship.
+  const LabelBox secondLabel = b;
+  FlightContext clicked = Flight();
+  clicked.drawing = true;
+  PointAt((secondLabel.left + secondLabel.right) / 2, secondLabel.top + 5);
+  game->ui.leftButtonState = 4;
+  DrawShip(clicked, first);
+  DrawShip(clicked, second);
+  EXPECT_EQ(game->world.flight.selectedObject, 30);
+  game->ui.leftButtonState = 0;
   // A crowd on the same bearing gets three rows of labels; the rest show their markers alone.
   for (int id = 50; id < 60; ++id) DrawShip(flight, AddComputer(id, 1, 10, 5000));
   EXPECT_EQ(flight.edgeLabels.size(), 4u);
