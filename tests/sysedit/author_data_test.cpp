@@ -28,23 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Type(QLineEdit* field, const std::string& text) {
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
-  QTest::keyClicks(field, QString::fromStdString(text));
-}
-
-void Click(QPushButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void PressShortcut(QWidget* where, Qt::Key key) {
-  where->window()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(where->window()));
-  where->setFocus();
-  QTest::keyClick(where, key, Qt::ControlModifier);
-}
-
 std::vector<std::string> Items(const QComboBox* choice) {
   std::vector<std::string> items;
   for (int i = 0; i < choice->count(); ++i) items.push_back(choice->itemText(i).toStdString());

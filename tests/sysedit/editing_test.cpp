@@ -25,25 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Type(QLineEdit* field, const char* text) {
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
-  QTest::keyClicks(field, text);
-}
-
-void Click(QPushButton* button) {
-  QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Ctrl+Z / Ctrl+Y as the author presses them, with the focus on `where`.
-void PressShortcut(QWidget* where, Qt::Key key) {
-  // A closed dialog leaves no active window behind on the offscreen platform.
-  where->window()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(where->window()));
-  where->setFocus();
-  QTest::keyClick(where, key, Qt::ControlModifier);
-}
-
 int FindRow(const QListWidget* list, const char* utf8) {
   for (int i = 0; i < list->count(); ++i) {
     if (list->item(i)->text() == QString::fromUtf8(utf8)) return i;

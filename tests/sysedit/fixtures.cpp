@@ -4,12 +4,14 @@
 #include <memory>
 #include <sstream>
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "formats/latin1.h"
@@ -180,4 +182,22 @@ void AnswerMessageBox(const char* buttonText, std::string* seenText) {
         box->reject();
       },
       [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
+}
+
+void Type(QLineEdit* field, const std::string& text) {
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Delete);
+  QTest::keyClicks(field, QString::fromStdString(text));
+}
+
+void Click(QPushButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void PressShortcut(QWidget* where, int key) {
+  // A closed dialog leaves no active window behind on the offscreen platform.
+  where->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(where->window()));
+  where->setFocus();
+  QTest::keyClick(where, static_cast<Qt::Key>(key), Qt::ControlModifier);
 }

@@ -8,8 +8,9 @@
 
 #include "tests/support/temp_folder.h"
 
+class QLineEdit;
+class QPushButton;
 class QWidget;
-
 
 std::string ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
@@ -41,3 +42,9 @@ void WhenModal(std::function<void(QWidget*)> action,
 void AnswerFolderDialog(const std::string& utf8Name);
 // Presses the button of the next message box whose text is `buttonText`.
 void AnswerMessageBox(const char* buttonText, std::string* seenText = nullptr);
+
+// The author's hands: replaces a field's text by typing, clicks a button, and presses Ctrl with
+// the key (Ctrl+Z, Ctrl+Y) with the focus on `where`.
+void Type(QLineEdit* field, const std::string& text);
+void Click(QPushButton* button);
+void PressShortcut(QWidget* where, int key);
