@@ -179,7 +179,14 @@ std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
   app->window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   app->window->move(0, 0);
   AfterChange(*app, kPartAll);
-  ShowStatus(*app, QString::fromUtf8("Universum: ") + QString::fromStdString(folder.string()));
+  QString status = QString::fromUtf8("Universum: ") + QString::fromStdString(folder.string());
+  // Started outside a universe (the build folder, a wrong VELMARITH_INI): the lists stay empty,
+  // and the author learns why instead of facing an editor with nothing to choose.
+  if (app->catalogues.elementDefs.groups.empty()) {
+    status += QString::fromUtf8(" (keine _Elemente.ini gefunden; VELMARITH_INI nennt den "
+                                "INI-Ordner des Universums)");
+  }
+  ShowStatus(*app, status);
   return app;
 }
 

@@ -105,6 +105,18 @@ TEST_F(EditorWindowTest, WindowHasTheDocumentedLayout) {
   EXPECT_FALSE(app->elements.remove->isEnabled());
 }
 
+TEST_F(EditorWindowTest, TheStatusLineSaysWhenTheFolderHoldsNoUniverse) {
+  Open();  // an empty folder
+  const std::string empty = app->status->text().toStdString();
+  EXPECT_NE(empty.find("keine _Elemente.ini gefunden"), std::string::npos) << empty;
+  EXPECT_NE(empty.find("VELMARITH_INI"), std::string::npos) << empty;
+
+  WriteTinyUniverse(temp.path);
+  Open();
+  const std::string found = app->status->text().toStdString();
+  EXPECT_EQ(found, "Universum: " + temp.path.string());
+}
+
 TEST_F(EditorWindowTest, FolderDialogListsFoldersAndReturnsTheTypedName) {
   WriteTinyUniverse(temp.path);
   fs::create_directories(temp.path / "Zweites System");
