@@ -2,29 +2,12 @@
 
 #include <vector>
 
-#include "formats/text_rules.h"
 #include "game/world/geometry.h"
+#include "game/world/ship_records.h"
 
 namespace {
 
 constexpr int kWeaponPod = 3901;
-constexpr int kFieldWidth = 10;
-
-std::string ShipField(int index, int value) {
-  return PadRight(FormatInt(index), 5) + PadRight(FormatInt(value), 5);
-}
-
-void StowCargo(std::string& cargo, int goods, int amount) {
-  const size_t fields = cargo.size() / kFieldWidth;
-  for (size_t i = 0; i < fields; ++i) {
-    if (ReadInt(cargo.substr(i * kFieldWidth, 5)) != goods) continue;
-    const int held = ReadInt(cargo.substr(i * kFieldWidth + 5, 5));
-    cargo.replace(i * kFieldWidth, kFieldWidth, ShipField(goods, held + amount));
-    return;
-  }
-  cargo.resize(fields * kFieldWidth);  // a torn last field would shift the new one
-  cargo += ShipField(goods, amount);
-}
 
 }  // namespace
 
@@ -40,10 +23,9 @@ void CollectPods(FlightContext& flight, ShipRecord& ship) {
   }
   for (const FloatingObjectRecord* pod : caught) {
     if (pod->type == kWeaponPod) {
-      ship.weapons.resize(ship.weapons.size() / kFieldWidth * kFieldWidth);
-      ship.weapons += ShipField(pod->item, 0);
+      AppendRecord(ship.weapons, kShipRecordWidth, WeaponRecord(pod->item));
     } else {
-      StowCargo(ship.cargo, pod->item, pod->amount);
+      AddCargo(ship.cargo, pod->item, pod->amount);
     }
     if (objects.MakeCurrent(pod)) objects.DeleteCurrent();
   }

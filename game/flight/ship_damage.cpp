@@ -2,12 +2,12 @@
 
 #include "formats/media_numbers.h"
 #include "formats/rounding.h"
-#include "formats/text_rules.h"
 #include "game/flight/docking.h"
 #include "game/flight/emitters.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
+#include "game/world/ship_records.h"
 #include "game/world/world_lists.h"
 
 namespace {
@@ -19,10 +19,9 @@ int Random(FlightContext& flight, int max) {
 // The index held by a randomly chosen 10-character field of a weapons or cargo text; 0 when the
 // text has no field or the chosen field is blank.
 int RandomFieldIndex(FlightContext& flight, const std::string& fields) {
-  const int count = static_cast<int>(fields.size() / 10);
+  const int count = RecordCount(fields, kShipRecordWidth);
   if (count == 0) return 0;
-  const int field = Random(flight, count - 1);
-  return ReadInt(fields.substr(field * 10, 5));
+  return RecordIndex(RecordAt(fields, Random(flight, count - 1), kShipRecordWidth));
 }
 
 void DropPods(FlightContext& flight, const ShipRecord& ship) {
@@ -79,7 +78,8 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
   const auto& types = flight.catalogues.ships.shipTypes;
   const int index = ship.type - 2000;
   const int slots = index >= 0 && index < int(types.size()) ? types[index].slotCount : 0;
-  if (ship.weapons.size() > size_t(slots) * 10) ship.weapons.resize(size_t(slots) * 10);
+  const size_t slotsWidth = size_t(slots) * kShipRecordWidth;
+  if (ship.weapons.size() > slotsWidth) ship.weapons.resize(slotsWidth);
   ship.cargo.clear();
   ship.speed = 10;
   ship.driveSpeed = 0;

@@ -7,18 +7,14 @@
 #include "formats/rounding.h"
 #include "formats/text_rules.h"
 #include "game/world/geometry.h"
+#include "game/world/ship_records.h"
 #include "game/world/world_lists.h"
 
 namespace {
 
-constexpr int kFieldWidth = 10;
 constexpr int kLongestCooldown = 99999;
 constexpr float kShotRadius = 8;
 constexpr int kMineKind = 9;
-
-std::string_view FieldPart(const std::string& weapons, int field, int offset) {
-  return Columns(weapons, field * kFieldWidth + offset + 1, field * kFieldWidth + offset + 5);
-}
 
 // Mount point k of the ship's type (slot i uses entry i + 1); the centre when there is none.
 ShipMount MountOf(const Catalogues& catalogues, const ShipRecord& ship, int slot) {
@@ -68,24 +64,26 @@ const WeaponType* ArmedWeapon(const FlightContext& flight, const ShipRecord& shi
 }  // namespace
 
 int WeaponFieldCount(const std::string& weapons) {
-  return static_cast<int>(weapons.size()) / kFieldWidth;
+  return RecordCount(weapons, kShipRecordWidth);
 }
 
 bool WeaponFieldBlank(const std::string& weapons, int field) {
-  return TrimBlanks(FieldPart(weapons, field, 0)).empty();
+  return TrimBlanks(Columns(RecordAt(weapons, field, kShipRecordWidth), 1, 5)).empty();
 }
 
 int WeaponFieldIndex(const std::string& weapons, int field) {
-  return ReadInt(FieldPart(weapons, field, 0));
+  return RecordIndex(RecordAt(weapons, field, kShipRecordWidth));
 }
 
 int WeaponFieldCooldown(const std::string& weapons, int field) {
-  return ReadInt(FieldPart(weapons, field, 5));
+  return RecordAmount(RecordAt(weapons, field, kShipRecordWidth));
 }
 
 void SetWeaponFieldCooldown(std::string& weapons, int field, int cooldown) {
-  if (field < 0 || field >= WeaponFieldCount(weapons)) return;
-  weapons.replace(field * kFieldWidth + 5, 5, PadRight(FormatInt(cooldown), 5));
+  const std::string_view record = RecordAt(weapons, field, kShipRecordWidth);
+  if (record.empty()) return;
+  const std::string index(record.substr(0, 5));
+  ReplaceRecord(weapons, field, kShipRecordWidth, index + PadRight(FormatInt(cooldown), 5));
 }
 
 int CooldownFrames(float fireRate) {

@@ -4,6 +4,7 @@
 
 #include "formats/goods_price.h"
 #include "formats/media_numbers.h"
+#include "formats/place_file.h"
 #include "formats/text_rules.h"
 #include "game/hud/hud_controls.h"
 #include "game/stations/trade_records.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kOfferWidth = 30;
 constexpr int kNameWidth = 20;
 const char* const kTabWords[] = {"Schiffe", "Waffen", "Waren"};
 
@@ -81,12 +81,12 @@ const std::string& TabLine(const PlaceRecord& place, int tab) {
 
 int ItemCount(const HudContext& hud) {
   const PlaceRecord* place = SelectedKnownPlace(hud);
-  return place ? static_cast<int>(TabLine(*place, hud.hud.locationTab).size()) / kOfferWidth : 0;
+  return place ? OfferCount(TabLine(*place, hud.hud.locationTab)) : 0;
 }
 
 std::string ItemText(const HudContext& hud, const PlaceRecord& place, int tab, int k) {
   const std::string& line = TabLine(place, tab);
-  const std::string_view record = std::string_view(line).substr(k * kOfferWidth, kOfferWidth);
+  const std::string_view record = RecordAt(line, k, kOfferRecordWidth);
   const std::string name = TrimBlanks(record.substr(0, kNameWidth));
   const Catalogues& catalogues = hud.flight.catalogues;
   int price = 0;

@@ -2,8 +2,8 @@
 
 #include "formats/media_numbers.h"
 #include "game/hud/hud_controls.h"
-#include "game/stations/trade_records.h"
 #include "game/ui/bitmap_text.h"
+#include "game/world/ship_records.h"
 
 namespace {
 

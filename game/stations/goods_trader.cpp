@@ -116,14 +116,7 @@ bool BuyGoods(StationContext& context, int j) {
   const int g = GoodsIndex(context.catalogues.goods, OfferName(stock, j));
   ship.money -= PlaceGoodsPrice(context, g, kBuyDelta);
   TakeOneFromOffer(stock, j);
-  for (int i = 0; i < RecordCount(ship.cargo, kShipRecordWidth); ++i) {
-    const std::string_view record = RecordAt(ship.cargo, i, kShipRecordWidth);
-    if (RecordIndex(record) == g) {
-      ReplaceRecord(ship.cargo, i, kShipRecordWidth, CargoRecord(g, RecordAmount(record) + 1));
-      return true;
-    }
-  }
-  AppendRecord(ship.cargo, kShipRecordWidth, CargoRecord(g, 1));
+  AddCargo(ship.cargo, g, 1);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #include "game/world/computer_ships.h"
 
-#include "formats/text_rules.h"
 #include "formats/traffic_loadouts.h"
+#include "game/world/ship_records.h"
 #include "game/world/world_lists.h"
 
 namespace {
@@ -19,12 +19,10 @@ void TakeLoadout(ComputerLoadout& loadout, std::string_view group, std::string_v
   loadout.shipType = ShipTypeIndex(catalogues.ships, row->shipType);
   loadout.weapons.clear();
   for (std::string_view weapon : row->weapons) {
-    loadout.weapons += PadRight(FormatInt(WeaponTypeIndex(catalogues.weapons, weapon)), 5);
-    loadout.weapons += PadRight("0", 5);
+    loadout.weapons += WeaponRecord(WeaponTypeIndex(catalogues.weapons, weapon));
   }
   const int amount = 1 + RandomInt(rng, 4);
-  loadout.cargo = PadRight(FormatInt(GoodsIndex(catalogues.goods, row->goods)), 5) +
-                  PadRight(FormatInt(amount), 5);
+  loadout.cargo = CargoRecord(GoodsIndex(catalogues.goods, row->goods), amount);
 }
 
 ShipRecord MakeComputerShip(const World& world, const Catalogues& catalogues,
