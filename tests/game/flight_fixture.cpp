@@ -59,7 +59,7 @@ SampleFlight::SampleFlight() {
   game = MakeStartedGame(folder);
   AddFrameHook(game->hooks, [this] {
     ++frame_;
-    if (auto it = schedule_.find(frame_); it != schedule_.end()) it->second();
+    schedule_.RunDue(frame_);
     if (frame_ >= end_) game->media.quitRequested = true;
   });
 }
@@ -80,11 +80,7 @@ void SampleFlight::PlaceShip(float x, float y, float heading) {
 }
 
 void SampleFlight::At(int frame, std::function<void()> action) {
-  auto previous = std::move(schedule_[frame_ + frame]);
-  schedule_[frame_ + frame] = [previous, action] {
-    if (previous) previous();
-    action();
-  };
+  schedule_.At(frame_ + frame, std::move(action));
 }
 
 void SampleFlight::Click(int frame, int x, int y) {
@@ -109,7 +105,7 @@ void SampleFlight::Run(int frames) {
   game->media.quitRequested = false;
   while (!game->media.quitRequested) RunFrame(*game);
   game->media.quitRequested = false;
-  schedule_.clear();
+  schedule_.Clear();
 }
 
 bool SampleFlight::ScreenPoint(const SystemObjectRecord& object, int& x, int& y) const {

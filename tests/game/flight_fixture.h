@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 
+#include "frame_schedule.h"
 #include "game/flight/flight_context.h"
 #include "game_fixture.h"
 
@@ -50,5 +50,5 @@ class SampleFlight {
  private:
   int frame_ = 0;
   int end_ = 0;
-  std::map<int, std::function<void()>> schedule_;
+  FrameSchedule schedule_;
 };

@@ -8,18 +8,13 @@ void ScheduledFlow::StartGame() {
   game = MakeStartedGame(folder.path);
   AddFrameHook(game->hooks, [this] {
     ++frame;
-    auto it = schedule.find(frame);
-    if (it != schedule.end()) it->second();
+    schedule.RunDue(frame);
     if (frame >= lastFrame) game->media.quitRequested = true;
   });
 }
 
 void ScheduledFlow::At(int when, std::function<void()> action) {
-  auto previous = std::move(schedule[when]);
-  schedule[when] = [previous, action] {
-    if (previous) previous();
-    action();
-  };
+  schedule.At(when, std::move(action));
 }
 
 void ScheduledFlow::ClickAt(int when, int x, int y) {
@@ -56,7 +51,7 @@ void ScheduledFlow::Play(int frames) {
   lastFrame = frames;
   OpenStartMenu(*game);
   while (!game->media.quitRequested) RunFrame(*game);
-  if (!schedule.empty()) {
-    EXPECT_GE(frame, schedule.rbegin()->first) << "the run ended before its last check";
+  if (!schedule.Empty()) {
+    EXPECT_GE(frame, schedule.LastFrame()) << "the run ended before its last check";
   }
 }

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 
+#include "frame_schedule.h"
 #include "game/shell/game.h"
 #include "game/ui/menu_items.h"
 #include "game_fixture.h"
@@ -43,5 +43,5 @@ class ScheduledFlow : public testing::Test {
   int frame = 0;
   int lastFrame = 0;
   int clickFrames = 2;
-  std::map<int, std::function<void()>> schedule;
+  FrameSchedule schedule;
 };
