@@ -27,7 +27,6 @@
 #include "game/flight/system_objects.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/game_flow.h"
 #include "game/world/computer_ships.h"
 #include "game/world/world_lists.h"
 
@@ -166,11 +165,8 @@ void ReportAlive(const Game& game, const Battle& battle) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto game = StartBenchGame(argc, argv, 1);
+  auto game = StartBenchFlight(argc, argv, 1, 1);
   if (!game) return 1;
-  SeedRandom(game->rng, 1);
-  StartFreeGame(*game);
-  LeaveMenuToFlight(*game);
   game->world.networkGame = 1;  // no route traffic joins in
 
   Battle battle{*game, {{"Die Allianz"}, {"Das Cime-Regime"}}};

@@ -13,9 +13,11 @@
 #include "game/flight/ships_pass.h"
 #include "game/flight/system_objects.h"
 #include "game/shell/frame_loop.h"
+#include "game/shell/game_flow.h"
 #include "game/shell/startup.h"
 
-std::unique_ptr<Game> StartBenchGame(int argc, char** argv, int index) {
+std::unique_ptr<Game> StartBenchFlight(int argc, char** argv, int index,
+                                       std::optional<std::uint64_t> seed) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   auto game = std::make_unique<Game>();
@@ -25,6 +27,9 @@ std::unique_ptr<Game> StartBenchGame(int argc, char** argv, int index) {
     std::fprintf(stderr, "start-up failed: %s\n", failure.text.c_str());
     return nullptr;
   }
+  if (seed) SeedRandom(game->rng, *seed);
+  StartFreeGame(*game);
+  LeaveMenuToFlight(*game);
   return game;
 }
 

@@ -4,14 +4,19 @@
 // batches on a shared machine, and the flight passes of a frame.
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "game/shell/game.h"
 
 // Starts a headless game (no window, no sound device) on the folder given as argv[index], or on
-// the built game folder; null, with the reason on stderr, when start-up fails.
-std::unique_ptr<Game> StartBenchGame(int argc, char** argv, int index);
+// the built game folder, and a free game in it, in flight from the start station. The random
+// numbers are seeded with `seed` first when one is given. Null, with the reason on stderr, when
+// start-up fails.
+std::unique_ptr<Game> StartBenchFlight(int argc, char** argv, int index,
+                                       std::optional<std::uint64_t> seed = std::nullopt);
 
 // Milliseconds of a steady-clock duration.
 double Ms(std::chrono::steady_clock::duration d);

@@ -22,7 +22,6 @@
 #include "game/flight/system_objects.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/game_flow.h"
 #include "game/world/world_lists.h"
 
 namespace {
@@ -166,10 +165,8 @@ InView ParticlesInView(const Game& game) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto game = StartBenchGame(argc, argv, 1);
+  auto game = StartBenchFlight(argc, argv, 1);
   if (!game) return 1;
-  StartFreeGame(*game);
-  LeaveMenuToFlight(*game);
 
   Scene scene{*game, {}, {}};
   for (const SystemObjectRecord& o : game->world.visit.systemObjects) {

@@ -22,7 +22,6 @@
 #include "game/hud/weapon_list.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/game_flow.h"
 #include "game/ui/bitmap_text.h"
 #include "game/ui/buttons.h"
 
@@ -74,10 +73,8 @@ void ReportRender(Game& game, const char* name, void (*render)(HudContext&)) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto game = StartBenchGame(argc, argv, 1);
+  auto game = StartBenchFlight(argc, argv, 1);
   if (!game) return 1;
-  StartFreeGame(*game);
-  LeaveMenuToFlight(*game);
   for (PlaceRecord& place : game->world.places) place.known = 1;  // a full place list and map
   RunFrame(*game);
 

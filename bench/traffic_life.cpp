@@ -27,7 +27,6 @@
 #include "game/flight/weapons.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
-#include "game/shell/game_flow.h"
 
 namespace {
 
@@ -167,11 +166,8 @@ void RunFlight(Game& game) {
 int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::atoi(argv[1]) : 15000;
   const int seed = argc > 2 ? std::atoi(argv[2]) : 1;
-  auto game = StartBenchGame(argc, argv, 3);
+  auto game = StartBenchFlight(argc, argv, 3, static_cast<std::uint64_t>(seed));
   if (!game) return 1;
-  SeedRandom(game->rng, static_cast<std::uint64_t>(seed));
-  StartFreeGame(*game);
-  LeaveMenuToFlight(*game);
 
   std::map<int, Track> tracks;
   Tally tally;
