@@ -125,3 +125,11 @@ GamePtr MakeStartedGame(const std::filesystem::path& folder) {
   EXPECT_TRUE(RunStartup(*game, true, failure)) << failure.text;
   return game;
 }
+
+void MakeHalfKeyedPicture(Media& media, int number, int colour) {
+  CreatePicture(media, number, 20, 20);
+  DrawInto(media, number);
+  FillBox(media, 10, 0, 10, 20, colour);
+  EndDraw(media);
+  CreateQuad(media, number, number);
+}

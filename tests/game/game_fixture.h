@@ -29,3 +29,7 @@ GamePtr MakeHeadlessGame();
 
 // A game started on a fixture folder (start-up run to its end).
 GamePtr MakeStartedGame(const std::filesystem::path& folder);
+
+// A 20 x 20 picture with a quad of the same number: a black (key-colour) left half and the colour
+// in the right half.
+void MakeHalfKeyedPicture(Media& media, int number, int colour);

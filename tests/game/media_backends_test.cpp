@@ -21,15 +21,6 @@ GamePtr MakeWindowedGame() {
   return game;
 }
 
-// A 20 x 20 picture: a black (key-colour) left half and a coloured right half.
-void MakeHalfKeyedPicture(Media& media, int number, int colour) {
-  CreatePicture(media, number, 20, 20);
-  DrawInto(media, number);
-  FillBox(media, 10, 0, 10, 20, colour);
-  EndDraw(media);
-  CreateQuad(media, number, number);
-}
-
 void DrawScene(Media& media, int quadColour) {
   ClearScreen(media, MakeColour(0, 0, 200));
   MakeHalfKeyedPicture(media, 50, MakeColour(255, 0, 0));

@@ -13,15 +13,6 @@ int Green(int colour) {
   return (colour >> 8) & 255;
 }
 
-// A picture filled with one colour, with a black (key-colour) left half.
-void MakeHalfKeyedPicture(Media& media, int number, int colour) {
-  CreatePicture(media, number, 20, 20);
-  DrawInto(media, number);
-  FillBox(media, 10, 0, 10, 20, colour);
-  EndDraw(media);
-  CreateQuad(media, number, number);
-}
-
 }  // namespace
 
 TEST(Media, KeyedDrawsSkipTheKeyColourAndOpaqueDrawsDoNot) {
