@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzRequire(command.frame >= 1, "frames count from 1");
     const std::string& verb = command.verb;
     FuzzRequire(verb == "key" || verb == "mouse" || verb == "button" || verb == "screenshot" ||
-                    verb == "dump" || verb == "expect" || verb == "quit",
+                    verb == "dump" || verb == "expect" || verb == "wait" || verb == "quit",
                 "only known verbs");
   }
   return 0;
