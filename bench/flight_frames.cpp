@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench_game.h"
+#include "formats/object_kinds.h"
 #include "game/flight/environment.h"
 #include "game/flight/floating_objects.h"
 #include "game/flight/particles.h"
@@ -44,7 +45,7 @@ struct Scene {
     const int type = 1 + RandomInt(rng, game.catalogues.ships.shipTypeCount - 1);
     const ShipType& t = game.catalogues.ships.shipTypes[type];
     ShipRecord ship{};
-    ship.type = 2000 + type;
+    ship.type = ShipPictureOf(type);
     ship.id = world.nextObjectId += 10;
     ship.radius = float(t.size);
     ship.x = world.cameraX - 1500 + RandomInt(rng, 3000);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "formats/object_kinds.h"
+
 namespace {
 
 template <class List>
@@ -27,7 +29,7 @@ int FieldAreaOf(std::string_view type) {
 
 int PlanetPictureOf(std::string_view type) {
   for (size_t i = 0; i < kPlanetKinds.size(); ++i) {
-    if (kPlanetKinds[i] == type) return 4210 + 10 * static_cast<int>(i);
+    if (kPlanetKinds[i] == type) return kObjectFirstPlanet + 10 * static_cast<int>(i);
   }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "formats/free_game.h"
 
 #include "formats/latin1.h"
+#include "formats/object_kinds.h"
 #include "formats/text_rules.h"
 
 std::string ShipWeaponRecord(int weaponIndex) {
@@ -15,7 +16,7 @@ ShipRecord NewPlayerShip(const ShipCatalogue& ships, const WeaponCatalogue& weap
   std::string weaponFields;
   const std::string weapon = ShipWeaponRecord(WeaponTypeIndex(weapons, kFreeGameStartWeapon));
   for (int slot = 0; slot < kFreeGameStartWeaponCount; ++slot) weaponFields += weapon;
-  return {.type = 2000 + kFreeGameShipType,
+  return {.type = ShipPictureOf(kFreeGameShipType),
           .id = kLocalShipId,
           .controller = kLocalShipController,
           .group = 0,

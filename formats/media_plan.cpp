@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "formats/media_numbers.h"
+
 namespace {
 
 // "Oberflächen" as the data speaks it: Latin-1.
@@ -126,8 +128,8 @@ PlannedGroup ObjectsSecondHalf() {
   AddEach(group.files, {4011, 4012, 4013}, kObjects + "Route1.bmp");
   AddEach(group.files, {4021, 4022, 4023}, kObjects + "Route2.bmp");
   AddEach(group.files, {4031, 4032, 4033}, kObjects + "Route3.bmp");
-  Add(group.files, 4100, kObjects + "Route.bmp");
-  Add(group.files, 4101, kObjects + "ST01-H.jpg");
+  Add(group.files, kPictureDockingRing, kObjects + "Route.bmp");
+  Add(group.files, kPictureStation, kObjects + "ST01-H.jpg");
   AddEach(group.files, {4401, 4501}, kObjects + "Mine.bmp");
   return group;
 }

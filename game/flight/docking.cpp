@@ -3,19 +3,15 @@
 #include <string>
 
 #include "formats/latin1.h"
-#include "formats/media_numbers.h"
+#include "formats/object_kinds.h"
 
 namespace {
 
 constexpr size_t kRingNameSuffix = 13;  // " - Andockring"
 
-bool CanBeFlownInto(int type) {
-  return type == 4011 || type == 4021 || type == 4031 || type == 4100;
-}
-
 const SystemObjectRecord* SelectedDockingObject(const World& world) {
   for (const SystemObjectRecord& object : world.visit.systemObjects) {
-    if (object.id == world.flight.selectedObject && CanBeFlownInto(object.type)) return &object;
+    if (object.id == world.flight.selectedObject && IsDockable(object.type)) return &object;
   }
   return nullptr;
 }
@@ -50,7 +46,7 @@ void RequestDocking(World& world, Media& media, const std::filesystem::path& gam
   const std::string place = PlaceOfRing(object->name);
   // A lane entry is no place: its shortened name only looks for a voice, and must not make the
   // game believe the player is at a station.
-  if (object->type == 4100) world.docking.dockedPlace = place;
+  if (object->type == kObjectDockingRing) world.docking.dockedPlace = place;
   if (LoadAnnouncement(world, media, gameFolder, place)) world.docking.announcementStep = 1;
 }
 

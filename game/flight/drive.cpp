@@ -4,25 +4,13 @@
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "game/flight/motion.h"
 #include "game/world/geometry.h"
 
 namespace {
 
 constexpr float kRingFactor = 1.05f;
-
-bool IsLaneEntry(int type) {
-  return type == 4011 || type == 4021 || type == 4031;
-}
-
-bool IsLaneExit(int type) {
-  return type == 4013 || type == 4023 || type == 4033;
-}
-
-// The third digit of a marker's type: 1, 2, 3 for the lanes' levels, 0 for the ring.
-int LevelOf(int type) {
-  return (type / 10) % 10;
-}
 
 bool IsLocal(const World& world, const ShipRecord& ship) {
   return ship.controller == world.localPlayerNumber;
@@ -32,13 +20,13 @@ bool IsLocal(const World& world, const ShipRecord& ship) {
 void SteerBy(ShipRecord& ship, float diff) {
   if (diff > 0) ship.turnRate += diff / 10 + 4;
   if (diff < 0) ship.turnRate += diff / 10 - 4;
-  ship.turnRate = std::clamp(ship.turnRate, -45.0f, 45.0f);
+  ship.turnRate = std::clamp(ship.turnRate, -kMaxTurnRate, kMaxTurnRate);
 }
 
-// The speed at which the ship's tightest turn (the full steering of 45) fits into half the
+// The speed at which the ship's tightest turn (the full steering, kMaxTurnRate) fits into half the
 // distance: a ship no faster than this can still turn onto a target close beside or behind it.
 float TurningSpeed(const ShipRecord& ship, float d) {
-  const double turn = 45.0 / 100 * ship.agility * kRadiansPerDegree;  // radians a frame
+  const double turn = kMaxTurnRate / 100.0 * ship.agility * kRadiansPerDegree;  // radians a frame
   return static_cast<float>(d / 2 * turn / 0.2);
 }
 
@@ -60,15 +48,15 @@ void Approach(ShipRecord& ship, const SystemObjectRecord& object, float d) {
 
 void LockOn(FlightContext& flight, ShipRecord& ship, const SystemObjectRecord& object) {
   float factor = 0;
-  if (object.type == 4100) factor = kRingFactor;
+  if (object.type == kObjectDockingRing) factor = kRingFactor;
   // Written out: the motion step recognises the launch by these exact values.
   static constexpr float kLaunchFactors[] = {1.11f, 1.12f, 1.13f};
-  if (IsLaneEntry(object.type)) factor = kLaunchFactors[LevelOf(object.type) - 1];
+  if (IsLaneEntry(object.type)) factor = kLaunchFactors[LaneLevelOf(object.type) - 1];
   if (factor == 0) return;
   ship.heading = object.angle;
   ship.driveSpeed = 1;
   ship.driveFactor = factor;
-  if (object.type == 4100) {
+  if (object.type == kObjectDockingRing) {
     ship.speed = 5;
     if (IsLocal(flight.world, ship)) flight.frame.screenFade = -255;
   }
@@ -79,7 +67,8 @@ void Stop(FlightContext& flight, ShipRecord& ship, const SystemObjectRecord& obj
   ship.driveFactor = 1;
   ship.speed = 0;
   if (ship.dockTarget == object.id) ship.dockTarget = -1;
-  if (IsLocal(flight.world, ship) && (object.type == 4023 || object.type == 4033)) {
+  if (IsLocal(flight.world, ship) && IsLaneExit(object.type) &&
+      LeadsToAnotherSystem(LaneLevelOf(object.type))) {
     flight.world.systemChangePending = 1;
   }
 }
@@ -106,8 +95,8 @@ bool ReachesExit(FlightContext& flight, ShipRecord& ship, const SystemObjectReco
 // One bound object's braking and stop; true when the ship stopped here.
 bool BrakeAndStop(FlightContext& flight, ShipRecord& ship, const SystemObjectRecord& object) {
   const bool exit = IsLaneExit(object.type);
-  if (!exit && !(object.type == 4100 && ship.driveSpeed > 5)) return false;
-  const int n = LevelOf(object.type);
+  if (!exit && !(object.type == kObjectDockingRing && ship.driveSpeed > 5)) return false;
+  const int n = LaneLevelOf(object.type);
   const float d = RoundedDistance(object.x, object.y, ship.x, ship.y);
   if (ship.driveSpeed >= n * 500 - 100 && d < std::ldexp(500.0f, n - 1)) {
     ship.driveFactor = 0.86f - n * 0.01f;

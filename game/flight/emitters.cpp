@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/world/geometry.h"
 #include "game/world/world_lists.h"
@@ -52,34 +53,34 @@ struct PlasmaStream {
 // The stream of each kind of marker; the glow uses the level's entry sprite.
 bool StreamOf(int type, PlasmaStream& stream) {
   switch (type) {
-    case 4011:
+    case LaneMarkerType(1, LanePart::kEntry):
       stream = {411, 50, 100, 3, 43};
       return true;
-    case 4012:
+    case LaneMarkerType(1, LanePart::kMiddle):
       stream = {412, 1050, 100, 90, 23};
       return true;
-    case 4013:
+    case LaneMarkerType(1, LanePart::kExit):
       stream = {413, 1050, 100, 90, 43};
       return true;
-    case 4021:
+    case LaneMarkerType(2, LanePart::kEntry):
       stream = {421, 100, 200, 3, 50};
       return true;
-    case 4022:
+    case LaneMarkerType(2, LanePart::kMiddle):
       stream = {422, 2100, 200, 180, 23};
       return true;
-    case 4023:
+    case LaneMarkerType(2, LanePart::kExit):
       stream = {423, 2100, 200, 180, 50};
       return true;
-    case 4031:
+    case LaneMarkerType(3, LanePart::kEntry):
       stream = {431, 200, 400, 3, 57};
       return true;
-    case 4032:
+    case LaneMarkerType(3, LanePart::kMiddle):
       stream = {432, 4200, 400, 360, 23};
       return true;
-    case 4033:
+    case LaneMarkerType(3, LanePart::kExit):
       stream = {433, 4200, 400, 360, 57};
       return true;
-    case 4100:
+    case kObjectDockingRing:
       stream = {440, 100, 100, 4, 40};
       return true;
     default:
@@ -151,7 +152,7 @@ void EmitExhaust(FlightContext& flight, const ShipRecord& ship) {
   if (ship.type >= 4000) return;
   const World& world = flight.world;
   if (!InBox(ship.x, ship.y, world.cameraX, world.cameraY, 1000)) return;
-  const int index = ship.type - 2000;
+  const int index = ShipTypeOfPicture(ship.type);
   const auto& types = flight.catalogues.ships.shipTypes;
   if (index < 0 || index >= static_cast<int>(types.size())) return;
   const float d = static_cast<float>(types[index].exhaustDistance);
@@ -168,7 +169,8 @@ void EmitRoutePlasma(FlightContext& flight, const SystemObjectRecord& object) {
   PlasmaStream stream;
   if (!StreamOf(object.type, stream)) return;
   const World& world = flight.world;
-  const int glowSprite = object.type == 4100 ? 440 : 401 + 10 * ((object.type / 10) % 10);
+  const int glowSprite =
+      object.type == kObjectDockingRing ? 440 : 401 + 10 * LaneLevelOf(object.type);
   const float ux = static_cast<float>(CosDeg(object.angle));
   const float uy = static_cast<float>(SinDeg(object.angle));
   const float vx = static_cast<float>(CosDeg(object.angle + 90));
@@ -184,7 +186,7 @@ void EmitRoutePlasma(FlightContext& flight, const SystemObjectRecord& object) {
     }
   }
   if (InBox(object.x, object.y, world.cameraX, world.cameraY, 5000) && Random(flight, 2) == 0) {
-    const int count = object.type == 4100 ? 2 : 3;
+    const int count = object.type == kObjectDockingRing ? 2 : 3;
     for (int i = 0; i < count; ++i) {
       const float o = static_cast<float>(Random(flight, 128) - 64);
       const float back = static_cast<float>(stream.back - Random(flight, stream.spread));

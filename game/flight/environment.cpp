@@ -1,6 +1,7 @@
 #include "game/flight/environment.h"
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/sprites.h"
 #include "game/world/geometry.h"
@@ -105,7 +106,7 @@ void RunEnvironmentPieces(FlightContext& flight) {
 void LayTractorBeam(FlightContext& flight, const ShipRecord& ship) {
   World& world = flight.world;
   for (const FloatingObjectRecord& pod : world.visit.floatingObjects) {
-    if (pod.type <= 2000) continue;
+    if (!IsPod(pod.type)) continue;
     const float d = RoundedDistance(pod.x, pod.y, ship.x, ship.y);
     if (d >= 1000) continue;
     const float a = BearingDeg(pod.x - ship.x, pod.y - ship.y);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/emitters.h"
 #include "game/flight/sprites.h"
@@ -51,12 +52,12 @@ void BumpOffShips(FlightContext& flight, FloatingObjectRecord& f) {
 // False when a planet or sun has crushed F.
 bool MeetBodies(FlightContext& flight, FloatingObjectRecord& f) {
   for (const SystemObjectRecord& body : flight.world.visit.systemObjects) {
-    if (body.type != 4101 && body.type < 4201) continue;
+    if (body.type != kObjectStation && !IsPlanet(body.type) && !IsSun(body.type)) continue;
     const float limit = 0.9f * body.radius;
     if (!InBox(body.x, body.y, f.x, f.y, limit)) continue;
     const float d = RoundedDistance(body.x, body.y, f.x, f.y);
     if (d >= limit) continue;
-    if (body.type >= 4201) {
+    if (body.type != kObjectStation) {
       EmitBurst(flight, f.x, f.y, 11);
       return false;
     }
@@ -109,7 +110,7 @@ void RunFloatingObjects(FlightContext& flight) {
       if (flight.drawing) Draw(flight, f);
       BumpOffShips(flight, f);
       keep = MeetBodies(flight, f);
-    } else if (keep && f.type < 2000) {
+    } else if (keep && IsRockFragment(f.type)) {
       EmitBurst(flight, f.x, f.y, 14);
       keep = false;
     }

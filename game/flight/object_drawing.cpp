@@ -4,6 +4,7 @@
 #include <string>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "game/flight/markers.h"
 #include "game/flight/sprites.h"
 #include "game/flight/system_objects.h"
@@ -14,19 +15,11 @@ namespace {
 
 constexpr float kObjectRange = 8000;
 
-bool IsLaneEntry(int type) {
-  return type == 4011 || type == 4021 || type == 4031;
-}
-
-bool IsPlanet(int type) {
-  return type >= 4201 && type <= 4299;
-}
-
 // Two chevrons of running lights, 64 units ahead of and behind the middle, pointing along the
 // object's angle; the lights run towards their tips.
 void DrawRunningLights(FlightContext& flight, const SystemObjectRecord& o, float cx, float cy) {
   const float playerHeading = flight.world.playerHeading;
-  const int sprite = o.type == 4100 ? 440 : o.type - 3600;
+  const int sprite = o.type == kObjectDockingRing ? 440 : o.type - 3600;
   const float along = o.angle - playerHeading + 270;
   const float back = o.angle - playerHeading + 90;
   const int frameCounter = flight.frame.frameCounter;
@@ -47,7 +40,7 @@ void DrawRunningLights(FlightContext& flight, const SystemObjectRecord& o, float
 }
 
 std::string ObjectLabel(const World& world, const SystemObjectRecord& o) {
-  if (o.type != 4100) return o.name;
+  if (o.type != kObjectDockingRing) return o.name;
   const auto& names = world.groups.groupNames;
   const std::string group = o.group >= 0 && o.group < int(names.size()) ? names[o.group] : "";
   return o.name + " (" + group + ")";
@@ -59,7 +52,7 @@ void DrawNear(FlightContext& flight, const SystemObjectRecord& o, const ViewPoin
   const float cy = kShipScreenY + view.viewOffsetY;
   DrawSprite(flight.media, o.type, 2 * o.radius, o.angle - world.playerHeading, cx - o.radius,
              cy - o.radius, 255);
-  if (!IsLaneEntry(o.type) && o.type != 4100) return;
+  if (!IsDockable(o.type)) return;
   DrawRunningLights(flight, o, cx, cy);
   const std::string label = ObjectLabel(world, o);
   const int x = static_cast<int>(cx);
@@ -71,7 +64,7 @@ void DrawNear(FlightContext& flight, const SystemObjectRecord& o, const ViewPoin
 
 // Rings and lane entries get a marker with their name and distance, planets their own picture.
 void MarkOffScreen(FlightContext& flight, const SystemObjectRecord& o, const ViewPoint& view) {
-  const bool dockable = IsLaneEntry(o.type) || o.type == 4100;
+  const bool dockable = IsDockable(o.type);
   if (!dockable && !IsPlanet(o.type)) return;
   EdgePlace place;
   if (!FindEdgePlace(view, place)) return;

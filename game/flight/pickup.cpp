@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "formats/object_kinds.h"
 #include "game/world/geometry.h"
 #include "game/world/ship_records.h"
 
@@ -18,7 +19,7 @@ void CollectPods(FlightContext& flight, ShipRecord& ship) {
   // walk would make the walk pass over the record after it, and a pod in reach stay behind.
   std::vector<const FloatingObjectRecord*> caught;
   for (const FloatingObjectRecord& pod : objects) {
-    if (pod.type <= 2000) continue;
+    if (!IsPod(pod.type)) continue;
     if (RoundedDistance(pod.x, pod.y, ship.x, ship.y) < 1000) caught.push_back(&pod);
   }
   for (const FloatingObjectRecord* pod : caught) {

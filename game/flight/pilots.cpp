@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "formats/group_catalogue.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/weapons.h"
 #include "game/world/geometry.h"
@@ -16,17 +17,13 @@ constexpr float kFiringRange = 1000;
 constexpr float kWaypointReached = 200;
 constexpr float kDockingReach = 500;
 
-bool Dockable(int type) {
-  return type == 4011 || type == 4021 || type == 4031 || type == 4100;
-}
-
 // Turns towards the point, harder the nearer it is up to 4 a frame, and keeps the speed up,
 // braking in turns that its top speed would make too wide.
 void SteerTo(ShipRecord& ship, float diff, float d) {
   const float step = d / 50 >= 4 ? 4.0f : static_cast<float>(RoundToInt(d / 50));
   if (diff > 0) ship.turnRate += step;
   if (diff < 0) ship.turnRate -= step;
-  ship.turnRate = std::clamp(ship.turnRate, -45.0f, 45.0f);
+  ship.turnRate = std::clamp(ship.turnRate, -kMaxTurnRate, kMaxTurnRate);
   const float off = std::fabs(diff);
   if (ship.speed < ship.maxSpeed) ship.speed += 2;
   if (off > 10 && d > 50 && ship.speed > ship.maxSpeed - off && ship.speed > 0) ship.speed -= 4;
@@ -36,7 +33,7 @@ void SteerTo(ShipRecord& ship, float diff, float d) {
 // A waypoint that asks for docking binds the ship to the last ring or lane entry within 500.
 void DockNearby(const World& world, ShipRecord& ship) {
   for (const SystemObjectRecord& o : world.visit.systemObjects) {
-    if (!Dockable(o.type)) continue;
+    if (!IsDockable(o.type)) continue;
     if (RoundedDistance(o.x, o.y, ship.x, ship.y) < kDockingReach) ship.dockTarget = o.id;
   }
 }

@@ -10,6 +10,7 @@
 #include "game/flight/docking.h"
 #include "game/flight/weapons.h"
 #include "game/media/scan_codes.h"
+#include "game/world/geometry.h"
 #include "game/world/missions.h"
 #include "game/world/system_loading.h"
 
@@ -108,7 +109,7 @@ float MouseTurnRate(int mouseX, int mouseY) {
   const double dx = mouseX - 512;
   const double level = std::fabs(std::atan((mouseY - 612) / dx)) / kRadiansPerDegree;
   const double turn = (dx > 0 ? 1 : -1) * (90 - level);
-  return static_cast<float>(std::clamp(turn, -45.0, 45.0));
+  return static_cast<float>(std::clamp(turn, -double(kMaxTurnRate), double(kMaxTurnRate)));
 }
 
 void RunLocalShipPass(FlightContext& flight) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/emitters.h"
 #include "game/flight/ship_damage.h"
@@ -14,10 +15,9 @@
 
 namespace {
 
-constexpr int kFieldMine = 4401;
+constexpr int kFieldMine = kPictureMine;
 constexpr int kRocketKind = 7;
 constexpr int kPlayerGroup = 0;
-constexpr int kAngered = 100;
 
 bool IsSpent(const ProjectileRecord& p) {
   return p.travelled >= p.range;
@@ -106,11 +106,11 @@ void MeetBodies(FlightContext& flight, ProjectileRecord& p) {
     if (!InBox(f.x, f.y, p.x, p.y, reach)) continue;
     if (RoundedDistance(f.x, f.y, p.x, p.y) >= reach) continue;
     p.travelled = p.range;
-    EmitBurst(flight, f.x, f.y, f.type < 2000 ? 14 : 11);
+    EmitBurst(flight, f.x, f.y, IsRockFragment(f.type) ? 14 : 11);
     objects.DeleteCurrent();
   }
   for (const SystemObjectRecord& o : flight.world.visit.systemObjects) {
-    if (o.type < 4101 || o.type > 4399) continue;
+    if (!IsBody(o.type)) continue;
     if (!InBox(o.x, o.y, p.x, p.y, 2 * o.radius)) continue;
     if (RoundedDistance(o.x, o.y, p.x, p.y) < 0.9f * o.radius) p.travelled = p.range;
   }
@@ -131,8 +131,8 @@ bool TouchShip(FlightContext& flight, ProjectileRecord& p, ShipRecord& ship) {
   if (p.ownerId == ship.id || !InBroadBox(ship, p.x, p.y, p.radius)) return false;
   // Passing close is provocation enough. Players' ships stay in the players' group: another
   // player's shot must not turn a player into an enemy of everyone's group 0.
-  if (p.ownerGroup == kPlayerGroup && ship.group < kAngered && ship.controller == 0) {
-    ship.group += kAngered;
+  if (p.ownerGroup == kPlayerGroup && ship.group < kAngeredGroupOffset && ship.controller == 0) {
+    ship.group += kAngeredGroupOffset;
   }
   const float d = RoundedDistance(ship.x, ship.y, p.x, p.y);
   if (ship.shield > 0) {

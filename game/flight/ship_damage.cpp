@@ -1,6 +1,6 @@
 #include "game/flight/ship_damage.h"
 
-#include "formats/media_numbers.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/docking.h"
 #include "game/flight/emitters.h"
@@ -62,7 +62,7 @@ std::string LaunchPlace(const World& world) {
   const SystemObjectRecord* nearest = nullptr;
   float best = 1000;
   for (const SystemObjectRecord& object : world.visit.systemObjects) {
-    if (object.type != 4100) continue;
+    if (object.type != kObjectDockingRing) continue;
     const float d = RoundedDistance(object.x, object.y, world.launchX, world.launchY);
     if (d < best) {
       best = d;
@@ -76,7 +76,7 @@ std::string LaunchPlace(const World& world) {
 void Respawn(FlightContext& flight, ShipRecord& ship) {
   World& world = flight.world;
   const auto& types = flight.catalogues.ships.shipTypes;
-  const int index = ship.type - 2000;
+  const int index = ShipTypeOfPicture(ship.type);
   const int slots = index >= 0 && index < int(types.size()) ? types[index].slotCount : 0;
   const size_t slotsWidth = size_t(slots) * kShipRecordWidth;
   if (ship.weapons.size() > slotsWidth) ship.weapons.resize(slotsWidth);

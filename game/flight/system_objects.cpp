@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "formats/angles.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "game/flight/emitters.h"
 #include "game/flight/ship_damage.h"
@@ -11,21 +12,9 @@
 
 namespace {
 
-bool IsPlanet(int type) {
-  return type >= 4201 && type <= 4299;
-}
-
-bool IsSun(int type) {
-  return type >= 4301 && type <= 4399;
-}
-
-bool IsStation(int type) {
-  return type >= 4101 && type <= 4199;
-}
-
 // Radiation fields, stations, planets and suns touch ships; lanes and rings are flown through.
 bool IsSolid(int type) {
-  return type == 4000 || IsStation(type) || IsPlanet(type) || IsSun(type);
+  return type == kObjectRadiationField || IsStation(type) || IsPlanet(type) || IsSun(type);
 }
 
 bool IsLocal(const FlightContext& flight, const ShipRecord& ship) {
@@ -107,7 +96,7 @@ void RunSystemObjects(FlightContext& flight) {
     SystemObjectRecord& o = *objects.Current();
     if (IsPlanet(o.type)) o.angle += o.spin * flight.frame.timeFactor;
     o.bound = std::find(targets.begin(), targets.end(), o.id) != targets.end() ? 1 : 0;
-    if (o.bound && o.type < 4101) EmitRoutePlasma(flight, o);
+    if (o.bound && o.type < kObjectStation) EmitRoutePlasma(flight, o);
     if (IsSolid(o.type)) CollideWithShips(flight, o);
     DrawSystemObject(flight, o);
   }

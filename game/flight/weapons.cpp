@@ -4,6 +4,7 @@
 
 #include "formats/angles.h"
 #include "formats/media_numbers.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "formats/text_rules.h"
 #include "game/world/geometry.h"
@@ -19,7 +20,7 @@ constexpr int kMineKind = 9;
 // Mount point k of the ship's type (slot i uses entry i + 1); the centre when there is none.
 ShipMount MountOf(const Catalogues& catalogues, const ShipRecord& ship, int slot) {
   const auto& mounts = catalogues.ships.shipMounts;
-  const int type = ship.type - 2000;
+  const int type = ShipTypeOfPicture(ship.type);
   if (type < 0 || type >= static_cast<int>(mounts.size())) return {};
   if (slot + 1 < 0 || slot + 1 > kMaxMountSlots) return {};
   return mounts[type][slot + 1];
@@ -27,14 +28,14 @@ ShipMount MountOf(const Catalogues& catalogues, const ShipRecord& ship, int slot
 
 int SlotCount(const Catalogues& catalogues, const ShipRecord& ship) {
   const auto& types = catalogues.ships.shipTypes;
-  const int type = ship.type - 2000;
+  const int type = ShipTypeOfPicture(ship.type);
   if (type < 0 || type >= static_cast<int>(types.size())) return 0;
   return types[type].slotCount;
 }
 
 void Launch(FlightContext& flight, const ShipRecord& ship, int weapon, const WeaponType& w, float x,
             float y, float heading, float speed) {
-  AddProjectile(flight.world.visit.projectiles, {.sprite = 3000 + weapon,
+  AddProjectile(flight.world.visit.projectiles, {.sprite = ProjectilePictureOf(weapon),
                                                  .kind = w.kind,
                                                  .ownerId = ship.id,
                                                  .ownerGroup = ship.group,

@@ -19,7 +19,8 @@ namespace {
 
 constexpr int kButtonX = 700;
 constexpr int kButtonY = 730;
-constexpr double kMapScale = 0.005;  // one pixel per 200 world units
+constexpr int kUnitsPerPixel = 200;
+constexpr double kMapScale = 1.0 / kUnitsPerPixel;
 constexpr int kMapSize = 500;
 constexpr int kRingColour = MakeColour(255, 0, 255);
 constexpr int kLabelHeight = 14;
@@ -128,8 +129,10 @@ void RunSystemMap(HudContext& hud) {
   if (!DrawSharedPanel(hud, PanelContent::kSystemMap, SystemMapKey(hud), RenderSystemMap)) return;
 
   const World& world = hud.flight.world;
-  const int x = RoundToInt(world.cameraX / 200.0) - world.visit.currentSystemX / 200 + 240;
-  const int y = RoundToInt(world.cameraY / 200.0) - world.visit.currentSystemY / 200 + 140;
+  const int x = RoundToInt(world.cameraX / double(kUnitsPerPixel)) -
+                world.visit.currentSystemX / kUnitsPerPixel + 240;
+  const int y = RoundToInt(world.cameraY / double(kUnitsPerPixel)) -
+                world.visit.currentSystemY / kUnitsPerPixel + 140;
   const int alpha = RoundToInt(150 + SinDeg(2.0 * hud.flight.frame.frameCounter) * 100);
   Media& media = hud.flight.media;
   SetQuadSize(media, kPictureShipSymbol, 20, 20);

@@ -1,6 +1,7 @@
 #include "game/hud/weapon_list.h"
 
 #include "formats/media_numbers.h"
+#include "formats/object_kinds.h"
 #include "game/hud/hud_controls.h"
 #include "game/ui/bitmap_text.h"
 #include "game/world/ship_records.h"
@@ -24,7 +25,7 @@ std::uint64_t WeaponListKey(const ShipRecord* ship) {
 
 int SlotCount(const Catalogues& catalogues, int shipType) {
   const auto& types = catalogues.ships.shipTypes;
-  const int index = shipType - 2000;
+  const int index = ShipTypeOfPicture(shipType);
   return index >= 0 && index < static_cast<int>(types.size()) ? types[index].slotCount : 0;
 }
 

@@ -5,17 +5,17 @@
 #include <cmath>
 
 #include "formats/free_game.h"
+#include "formats/object_kinds.h"
 #include "game/world/geometry.h"
 #include "game/world/remote_ships.h"
 #include "game/world/world_lists.h"
 
 namespace {
 
-constexpr int kRemoteShipType = 2001;
+constexpr int kRemoteShipType = ShipPictureOf(1);
 constexpr int kRemoteShipMoney = 1000;
 // Further than this from its report, a ship jumps there instead of flying.
 constexpr float kJumpDistance = 200;
-constexpr float kMaxTurnRate = 45;
 constexpr int kNeutralColour = 20;
 constexpr int kHighestColour = 100;
 
@@ -108,7 +108,7 @@ void RemovePlayer(World& world, int playerNumber) {
 }
 
 bool IsShipTypeCode(const Catalogues& catalogues, int type) {
-  const int index = type - 2000;
+  const int index = ShipTypeOfPicture(type);
   return index >= 1 && index <= catalogues.ships.shipTypeCount &&
          index < static_cast<int>(catalogues.ships.shipTypes.size());
 }

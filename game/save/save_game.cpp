@@ -3,6 +3,7 @@
 #include "formats/file_io.h"
 #include "formats/free_game.h"
 #include "formats/latin1.h"
+#include "formats/object_kinds.h"
 #include "formats/text_rules.h"
 #include "game/world/system_loading.h"
 #include "game/world/world_lists.h"
@@ -31,7 +32,7 @@ void ApplySavedGame(World& world, const SavedGame& game) {
   world.launchX = world.cameraX = ship.x;
   world.launchY = world.cameraY = ship.y;
   world.launchHeading = world.playerHeading = ship.heading;
-  world.playerShipType = ship.type - 2000;
+  world.playerShipType = ShipTypeOfPicture(ship.type);
   world.nextObjectId = kNextObjectIdAtStart;
   SetPlayerAttitudes(world.groups, game.attitudes);
   size_t p = 0;

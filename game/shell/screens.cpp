@@ -46,9 +46,9 @@ void BuildNewGameScreen(Game& game) {
 
 void BuildSettingsScreen(Game& game) {
   AddItem(game.menu, kTextLine, 50, 50, "Einstellungen", -1);
-  AddItem(game.menu, kButton, 50, 150, "Steuerung", 151);
-  AddItem(game.menu, kButton, 50, 200, "Grafik", 152);
-  AddItem(game.menu, kButton, 50, 250, "Sound", 153);
+  AddItem(game.menu, kButton, 50, 150, "Steuerung", kControlsSettings);
+  AddItem(game.menu, kButton, 50, 200, "Grafik", kGraphicsSettings);
+  AddItem(game.menu, kButton, 50, 250, "Sound", kSoundSettings);
   AddItem(game.menu, kButton, 50, 700, kBackCaption, kMainMenu);
 }
 

@@ -1,6 +1,7 @@
 #include "game/shell/world_data_loading.h"
 
 #include "formats/latin1.h"
+#include "formats/object_kinds.h"
 #include "game/shell/game.h"
 #include "game/ui/loading_screen.h"
 #include "game/world/attitudes.h"
@@ -27,7 +28,7 @@ void LoadShipTypesWithPictures(Game& game) {
   ships = LoadShipTypes(GameFile(game, "INI\\Raumschiffe.ini"));
   for (int n = 1; n <= ships.shipTypeCount; ++n) {
     const ShipType& type = ships.shipTypes[n];
-    LoadCataloguePicture(game, 2000 + n, ShipPictureDataPath(type.name));
+    LoadCataloguePicture(game, ShipPictureOf(n), ShipPictureDataPath(type.name));
     const RgbImage marker =
         ReadMarkerPicture(GameFile(game, ShipMarkerDataPath(type.name)).string());
     if (marker.width > 0) ApplyShipMarkerPoints(ships, n, FindShipMarkerPoints(marker, type.size));
@@ -39,7 +40,7 @@ void LoadWeaponTypesWithPictures(Game& game) {
   weapons = LoadWeaponTypes(GameFile(game, "INI\\Waffen.ini"));
   for (int n = 1; n <= weapons.weaponTypeCount; ++n) {
     const std::string& name = weapons.weaponTypes[n].name;
-    LoadCataloguePicture(game, 3000 + n, WeaponPictureDataPath(name));
+    LoadCataloguePicture(game, ProjectilePictureOf(n), WeaponPictureDataPath(name));
     LoadCataloguePicture(game, 3100 + n, WeaponSecondPictureDataPath(name));
   }
 }

@@ -1,5 +1,6 @@
 #include "game/stations/ship_dealer.h"
 
+#include "formats/object_kinds.h"
 #include "game/stations/dealer_list.h"
 #include "game/stations/ship_fitting.h"
 #include "game/stations/station_codes.h"
@@ -56,7 +57,7 @@ bool BuyShip(StationContext& context, int j) {
   ship->money -= type.price;
   TakeOneFromOffer(offers, j);
   ship->weapons = CarryAllWeapons(ship->weapons, type);
-  ship->type = 2000 + t;
+  ship->type = ShipPictureOf(t);
   ship->radius = static_cast<float>(type.size);
   ship->agility = static_cast<float>(type.agility);
   ship->maxSpeed = static_cast<float>(type.maxSpeed);

@@ -1,10 +1,11 @@
 #include "game/stations/ship_fitting.h"
 
+#include "formats/object_kinds.h"
 #include "formats/text_rules.h"
 #include "game/stations/trade_records.h"
 
 int ShipTypeOf(const Catalogues& catalogues, const ShipRecord& ship) {
-  const int t = ship.type - 2000;
+  const int t = ShipTypeOfPicture(ship.type);
   if (t < 0 || t >= static_cast<int>(catalogues.ships.shipTypes.size())) return 0;
   return t;
 }

@@ -23,7 +23,10 @@ enum ScreenCode {
   kLoadScreen = 13,
   kSaveScreen = 14,
   kSettingsScreen = 15,
-  kQuitGame = 16,  // ends the program at once
+  kQuitGame = 16,           // ends the program at once
+  kControlsSettings = 151,  // the settings screen's three entries
+  kGraphicsSettings = 152,
+  kSoundSettings = 153,
   kFreeGame = 112,
 
   // Network play.

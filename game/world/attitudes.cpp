@@ -37,8 +37,8 @@ void ChangePlayerStanding(World& world, int g, float change) {
 
 int GroupOfOrigin(int shipGroup) {
   int g = shipGroup;
-  if (g > 100) g -= 100;
-  if (g > 100) g -= 100;
+  if (g > kAngeredGroupOffset) g -= kAngeredGroupOffset;
+  if (g > kAngeredGroupOffset) g -= kAngeredGroupOffset;
   return g;
 }
 

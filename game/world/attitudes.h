@@ -21,6 +21,10 @@ void AddRelation(World& world, int a, int b, float change);
 // above -1 (step one). Kills (-0.03) and signed contracts use it.
 void ChangePlayerStanding(World& world, int g, float change);
 
+// A computer ship of group g that the player's shot angered flies as group g + 100, hostile to the
+// player whatever the attitudes say.
+inline constexpr int kAngeredGroupOffset = 100;
+
 // The group a ship is counted to when the player destroys it: an angered copy (g + 100) or a
 // mission copy (g + 200) is taken back to g.
 int GroupOfOrigin(int shipGroup);

@@ -1,5 +1,6 @@
 #include "game/world/computer_ships.h"
 
+#include "formats/object_kinds.h"
 #include "formats/traffic_loadouts.h"
 #include "game/world/ship_records.h"
 #include "game/world/world_lists.h"
@@ -34,7 +35,7 @@ ShipRecord MakeComputerShip(const World& world, const Catalogues& catalogues,
                     : 0;
   static const ShipType kNoType;
   const ShipType& type = types.empty() ? kNoType : types[t];
-  return {.type = 2000 + t,
+  return {.type = ShipPictureOf(t),
           .id = world.nextObjectId,
           .controller = 0,
           .pilotName = "",

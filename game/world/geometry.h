@@ -9,6 +9,10 @@
 inline constexpr float kShipScreenX = 512;
 inline constexpr float kShipScreenY = 612;
 
+// The hardest steering of any ship, degrees of turnRate either way (the turn a frame is
+// turnRate / 100 x agility).
+inline constexpr float kMaxTurnRate = 45;
+
 // What ViewTransform sets for a point it accepts: the point's distance from the camera and its
 // offset from the ship's screen position.
 struct ViewPoint {

@@ -5,6 +5,7 @@
 
 #include "formats/angles.h"
 #include "formats/element_kinds.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "formats/universe_file.h"
 #include "game/world/world_lists.h"
@@ -52,9 +53,9 @@ void AddRoute(World& world, int id, int colour, int x, int y, int angle, int len
   // A lane longer than any the game can fly would only build markers by the million.
   length = std::clamp(length, 0, kMaxRouteLength);
   const LaneEnds ends = SplitLaneName(name);
-  const int start = 4001 + 10 * colour;
-  const int middle = start + 1;
-  const int end = start + 2;
+  const int start = LaneMarkerType(colour, LanePart::kEntry);
+  const int middle = LaneMarkerType(colour, LanePart::kMiddle);
+  const int end = LaneMarkerType(colour, LanePart::kExit);
   const double s = g.spacing;
 
   const std::string outward = "-> " + ends.second;

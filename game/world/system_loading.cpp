@@ -2,6 +2,7 @@
 
 #include "formats/element_kinds.h"
 #include "formats/latin1.h"
+#include "formats/object_kinds.h"
 #include "formats/rounding.h"
 #include "formats/system_file.h"
 #include "formats/universe_file.h"
@@ -57,16 +58,18 @@ void CreateElement(World& world, const SystemContext& context, const ElementReco
       AddRoute(world, world.nextObjectId, colour, x, y, e.direction, e.length, group, e.name);
     }
   } else if (category == kSunGroup) {
-    if (kind == kSunKind) AddObject(world, 4310, float(e.radius), x, y, 0, 0, 0, "Sonne");
+    if (kind == kSunKind) AddObject(world, kObjectSun, float(e.radius), x, y, 0, 0, 0, "Sonne");
   } else if (category == kPlanetGroup) {
     if (const int type = PlanetPictureOf(kind)) {
       AddObject(world, type, float(e.radius), x, y, 0, float(RoundToInt(e.rotation)), group,
                 e.name);
     }
   } else if (category == kStationGroup) {
-    if (kind == kStationKind) AddObject(world, 4101, float(e.radius), x, y, 0, 0, group, e.name);
+    if (kind == kStationKind)
+      AddObject(world, kObjectStation, float(e.radius), x, y, 0, 0, group, e.name);
   } else if (category == kDockingRingGroup) {
-    AddObject(world, 4100, 128, x, y, float(e.direction + 180), 0, group, e.name + " - Andockring");
+    AddObject(world, kObjectDockingRing, 128, x, y, float(e.direction + 180), 0, group,
+              e.name + " - Andockring");
   }
 }
 

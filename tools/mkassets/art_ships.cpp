@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "formats/object_kinds.h"
 #include "tools/mkassets/catalogue_art.h"
 #include "tools/mkassets/hull_shapes.h"
 #include "tools/mkassets/noise.h"
@@ -133,7 +134,7 @@ void GenerateShipPictures(AssetSink& sink, const ShipCatalogue& ships) {
     const ShipType& ship = ships.shipTypes[n];
     if (ship.name.empty()) continue;
     HullDesign hull = DesignHull(ship, archetypes[n]);
-    SavePicture(sink, std::to_string(2000 + n), ShipPictureDataPath(ship.name),
+    SavePicture(sink, std::to_string(ShipPictureOf(n)), ShipPictureDataPath(ship.name),
                 ShipPictureFor(ship, hull), PixelMode::kAlpha);
     // Written exactly: pure green and red must survive, so no keying adjustments.
     SavePicture(sink, "Marker " + std::to_string(n), ShipMarkerDataPath(ship.name),
