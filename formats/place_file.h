@@ -60,6 +60,8 @@ struct RecordFields<PersonRecord> {
       Field("againstGroup", &PersonRecord::againstGroup), Field("x", &PersonRecord::x),
       Field("y", &PersonRecord::y), Field("shipCount", &PersonRecord::shipCount),
       Field("infoPlace", &PersonRecord::infoPlace), Field("price", &PersonRecord::price));
+  // `line` tells where the person stood in its file; it is not a field of the person.
+  static constexpr std::size_t kLeftOut = 1;
 };
 
 // A person cut from its fixed columns; a short line reads its missing columns as empty and 0.

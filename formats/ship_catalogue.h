@@ -41,6 +41,8 @@ struct RecordFields<ShipType> {
       Field("hull", &ShipType::hull), Field("maxSpeed", &ShipType::maxSpeed),
       Field("agility", &ShipType::agility), Field("energy", &ShipType::energy),
       Field("cargoCapacity", &ShipType::cargoCapacity), Field("price", &ShipType::price));
+  // exhaustAngle and exhaustDistance come from the marker picture, not from the catalogue file.
+  static constexpr std::size_t kLeftOut = 2;
 };
 
 // A weapon mount point, polar around the ship's centre.

@@ -40,6 +40,7 @@ struct RecordFields<WeaponType> {
       Field("homing", &WeaponType::homing), Field("hullDamage", &WeaponType::hullDamage),
       Field("shieldDamage", &WeaponType::shieldDamage), Field("price", &WeaponType::price),
       Field("energyPerShot", &WeaponType::energyPerShot));
+  static constexpr std::size_t kLeftOut = 1;  // reserved: no column of the file, always 0
 };
 
 struct WeaponCatalogue {
