@@ -26,6 +26,7 @@ void PlaceLoadedShip(World& world, const ShipRecord& loaded) {
 }
 
 void ApplySavedGame(World& world, const SavedGame& game) {
+  StartLoadedGameWorld(world);
   world.docking.dockedPlace = game.dockedPlace;
   PlaceLoadedShip(world, game.ship);
   const ShipRecord& ship = *world.ships.Front();

@@ -20,9 +20,7 @@ void StartFreeGame(Game& game) {
   World& world = game.world;
   game.menu.noGameInProgress = 0;
   ForgetSaveName(game.save);
-  world.ships.Clear();
-  ClearSystemVisit(world.visit);
-  world.flight = FlightState{};  // no selection or warning of an earlier game
+  StartNewGameWorld(world);
   AddShip(world.ships, NewPlayerShip(game.catalogues.ships, game.catalogues.weapons));
   world.cameraX = world.launchX = kFreeGameStartX;
   world.cameraY = world.launchY = kFreeGameStartY;

@@ -20,9 +20,16 @@ template <class T>
 class CursorList {
  public:
   CursorList() = default;
-  // The cursor points into this list's own nodes, so a list is never copied or moved.
+  // The cursor points into the list's own nodes, so a list is never copied. Moving hands the
+  // records over with the cursor standing on the same record (or on none); the list moved from
+  // is left empty.
   CursorList(const CursorList&) = delete;
   CursorList& operator=(const CursorList&) = delete;
+  CursorList(CursorList&& other) noexcept { TakeFrom(other); }
+  CursorList& operator=(CursorList&& other) noexcept {
+    if (this != &other) TakeFrom(other);
+    return *this;
+  }
 
   using Iterator = typename std::list<T>::iterator;
   using ConstIterator = typename std::list<T>::const_iterator;
@@ -107,6 +114,15 @@ class CursorList {
   const T* Front() const { return records_.empty() ? nullptr : &records_.front(); }
 
  private:
+  // Splicing keeps every node, so an iterator to a record stays valid in its new list.
+  void TakeFrom(CursorList& other) {
+    const bool noneCurrent = other.cursor_ == other.records_.end();
+    records_.clear();
+    records_.splice(records_.end(), other.records_);
+    cursor_ = noneCurrent ? records_.end() : other.cursor_;
+    other.cursor_ = other.records_.end();
+  }
+
   std::list<T> records_;
   Iterator cursor_ = records_.end();
 };

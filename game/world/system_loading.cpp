@@ -82,7 +82,7 @@ void LoadSystemFile(World& world, const SystemContext& context, const std::strin
 }
 
 void EnterSystem(World& world, const SystemContext& context) {
-  ClearSystemVisit(world.visit);
+  StartSystemVisit(world.visit);
   // Keep the local ship, the first of the list, and other players' ships: they belong to the
   // network session (the server tells of each player once), computer ships to the visit.
   if (world.ships.First()) {

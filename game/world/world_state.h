@@ -10,8 +10,9 @@
 
 // The world is grouped by how long its parts live, so that entering a system, starting, saving
 // and loading a game each say plainly what they keep:
-// - SystemVisit: what one visit to a star system holds; entering a system empties it.
-// - World: one game; a new game or a loaded one replaces it (the places persist for the run).
+// - SystemVisit: what one visit to a star system holds; entering a system starts a fresh one.
+// - World: one game; a new game or a loaded one starts from a fresh world, and the few parts
+//   that outlive a game are handed over by name (StartNewGameWorld, StartLoadedGameWorld).
 // What lives for the whole run (catalogues, settings, media) lives outside the world.
 
 // The contents of the current star system, rebuilt from its files on every entry.
@@ -76,9 +77,22 @@ struct World {
   SystemVisit visit;
 };
 
-// Empties what belongs to one visit of a system (entering a system, a new game); particles are
-// left to fade on their own.
-void ClearSystemVisit(SystemVisit& visit);
+// Starts a fresh visit (entering a system, a new game). Particles are left to fade on their own,
+// and the system last entered stays named until the camera is found in another.
+void StartSystemVisit(SystemVisit& visit);
+
+// A new game starts from a fresh world; it keeps only what outlives a game: the places (built
+// from the data at start-up, with the known flags and stock lines they have come to), the
+// ticker, the network session's numbers, the developer switch, the docking announcement in
+// progress, a pending system change, the pending mission reward, the last computer loadout and
+// the fading particles.
+void StartNewGameWorld(World& world);
+
+// A loaded game starts from a fresh world too. Besides what a new game keeps, it keeps the ships
+// (the local one gives its pilot name to the loaded ship; entering the system removes the computer
+// ships, other players' ships stay), the group attitudes (the file holds only the player's row)
+// and the flight's selection and switches.
+void StartLoadedGameWorld(World& world);
 
 // Whether the player is docked at a place (DockedPlace names one).
 bool Docked(const World& world);

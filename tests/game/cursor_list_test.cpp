@@ -123,3 +123,27 @@ TEST(CursorList, ClearLeavesNoCursor) {
   list.Add(9);
   EXPECT_EQ(Values(list), (std::vector<int>{9}));
 }
+
+// A new game replaces the world's lists by moving: the walk in progress must go on where it stood.
+TEST(CursorList, MovingKeepsTheCursorOnItsRecordAndEmptiesTheSource) {
+  CursorList<int> source;
+  MakeList({1, 2, 3}, source);
+  source.Reset();
+  source.Next();
+  source.Next();
+  CursorList<int> moved(std::move(source));
+  EXPECT_EQ(source.Count(), 0);
+  EXPECT_EQ(source.Current(), nullptr);
+  ASSERT_NE(moved.Current(), nullptr);
+  EXPECT_EQ(*moved.Current(), 2);
+  EXPECT_TRUE(moved.Next());
+  EXPECT_EQ(*moved.Current(), 3);
+
+  CursorList<int> target;
+  MakeList({7}, target);
+  moved.Reset();  // no current record: an Add after the move goes to the front
+  target = std::move(moved);
+  EXPECT_EQ(target.Current(), nullptr);
+  target.Add(0);
+  EXPECT_EQ(Values(target), (std::vector<int>{0, 1, 2, 3}));
+}
