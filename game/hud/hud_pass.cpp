@@ -15,22 +15,20 @@
 
 namespace {
 
-constexpr int kFrameStep = 10;
-
 // The menus and the station run frames of their own and draw into the pictures they share with
 // the HUD (the help picture is also the dealers' data sheet); after such frames every picture
 // is rendered afresh.
 void NoteOtherLoops(HudContext& hud) {
   HudState& state = hud.hud;
-  const int frameCounter = hud.flight.frame.frameCounter;
-  if (!state.hudRan || frameCounter - state.lastFrameCounter != kFrameStep) {
+  const int menuFrames = hud.flight.frame.menuFrames;
+  if (!state.hudRan || menuFrames != state.menuFramesSeen) {
     state.panelContent = PanelContent::kNone;
     state.weaponListKey = 0;
     state.helpPageRendered = 0;
     hud.flight.ui.lastTooltipText.clear();
   }
   state.hudRan = true;
-  state.lastFrameCounter = frameCounter;
+  state.menuFramesSeen = menuFrames;
 }
 
 // "Andocken": the same docking request as Left Ctrl; highlighted while a dock target is set.

@@ -31,7 +31,7 @@ struct HudState {
   int helpPageRendered = 0;  // the help text in the help picture; 0 none
   TextBoxArea helpArea;      // where the box stands in the help picture
   TextBoxArea tooltipArea;   // and in the tooltip picture
-  int lastFrameCounter = 0;  // the frame counter the HUD last ran at
+  int menuFramesSeen = 0;    // the menu loop's frame count when the HUD last ran
   bool hudRan = false;
   int pictureRenders = 0;  // panel, weapon list and help renders so far (the state dump shows it)
 };

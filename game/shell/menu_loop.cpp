@@ -18,7 +18,8 @@
 
 namespace {
 
-// Steps 1 to 4: leaving to flight when a fade to black has finished, and the game starts.
+// Before the screen is drawn: Escape (or "Starten") begins the fade to black, a finished fade
+// leaves the menu to flight, and a new, loaded or received game is set up.
 // False when the loop ends here.
 bool HandleFlow(Game& game) {
   MenuState& menu = game.menu;
@@ -69,6 +70,7 @@ void DrawMenuBackground(Game& game) {
 
 bool RunMenuFrame(Game& game) {
   game.frame.frameCounter += 10;
+  ++game.frame.menuFrames;
   ReadKeyboard(game.media);
   if (!HandleFlow(game)) return false;
   ReadMenuInput(game);

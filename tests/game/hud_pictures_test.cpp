@@ -183,12 +183,13 @@ TEST_F(HudPictures, TheFirstHelpPageShowsOnF1AndComesBackAfterOtherLoopsDrewOver
   EXPECT_EQ(page[3], 0);  // right of the box: nothing
   run.Run(1);
   EXPECT_EQ(ReadScreenPixel(media(), 64 + 5, 64 + 5), page[0]);  // drawn at (64, 64)
-  // The station draws its data-sheet plate into the same picture while its own loop runs (the
-  // frame counter goes on there); the page is rendered again afterwards.
+  // The station draws its data-sheet plate into the same picture while its own loop runs (it
+  // counts its menu frames); the page is rendered again afterwards.
   DrawInto(media(), kPictureHelpPage);
   FillBox(media(), 0, 0, 1024, 368, MakeColour(9, 9, 9));
   EndDraw(media());
   run.game->frame.frameCounter += 500;
+  run.game->frame.menuFrames += 50;
   const int renders = run.game->hud.pictureRenders;
   run.Run(1);
   EXPECT_EQ(PicturePixels(kPictureHelpPage, spots), page);
