@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/media/media.h"
+#include "game/ui/ui_records.h"
 #include "game/world/cursor_list.h"
 #include "game/world/random.h"
-#include "game/world/records.h"
 
 // The animated background of every menu screen: drifting, twinkling stars and faint clouds.
 void DrawMenuStars(Media& media, CursorList<MenuStarRecord>& stars, Rng& rng);

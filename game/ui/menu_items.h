@@ -2,8 +2,8 @@
 
 #include "game/media/media.h"
 #include "game/ui/menu_state.h"
+#include "game/ui/ui_records.h"
 #include "game/ui/ui_state.h"
-#include "game/world/records.h"
 
 // Item kinds.
 enum MenuItemKind {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "game/ui/ui_records.h"
 #include "game/world/cursor_list.h"
 #include "game/world/random.h"
-#include "game/world/records.h"
 
 constexpr int kMenuStarCount = 301;
 

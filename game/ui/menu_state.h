@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "game/ui/ui_records.h"
 #include "game/world/cursor_list.h"
-#include "game/world/records.h"
 
 inline constexpr int kNoPress = -1000;  // no press of the left button seen on any screen
 

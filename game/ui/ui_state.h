@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "game/ui/ui_records.h"
 #include "game/world/cursor_list.h"
-#include "game/world/records.h"
 
 // Per-button memory of the click state machine.
 struct ButtonTracker {

@@ -47,17 +47,3 @@ inline TickerMessageRecord& AddTickerMessage(CursorList<TickerMessageRecord>& me
                                              std::string text1, int colour2, std::string text2) {
   return messages.Add({colour1, std::move(text1), colour2, std::move(text2), 1000});
 }
-
-inline MenuItemRecord& AddMenuItem(CursorList<MenuItemRecord>& items, int kind, int x, int y,
-                                   std::string caption, int action) {
-  return items.Add({kind, x, y, std::move(caption), action});
-}
-
-inline MenuStarRecord& AddMenuStar(CursorList<MenuStarRecord>& stars, MenuStarRecord star) {
-  return stars.Add(star);
-}
-
-inline KeyCharRecord& AddKeyChar(CursorList<KeyCharRecord>& map, int scanCode,
-                                 std::string character, std::string shiftChar) {
-  return map.Add({scanCode, std::move(character), std::move(shiftChar)});
-}
