@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "formats/media_numbers.h"
 #include "game/media/media.h"
 #include "game/ui/loading_screen.h"
 #include "tests/game/support/fixture_files.h"
@@ -20,6 +21,9 @@ class BitmapText : public testing::Test {
     WriteMediaFixture(folder.path);
     game = MakeParts<UiParts>();
     LoadEveryPlannedPicture(game->media, folder.path);
+    // The full-screen overlay that text boxes are drawn into, as start-up creates it.
+    CreatePicture(game->media, kPictureOverlay, kScreenWidth, kScreenHeight, true);
+    CreateQuad(game->media, kPictureOverlay, kPictureOverlay);
     ClearScreen(game->media, 0);
   }
   FixtureFolder folder;
