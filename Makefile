@@ -35,12 +35,14 @@ bench: build
 fuzz: deps
 	bash scripts/run-fuzzers.sh
 
-# The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer. The slow
+# scripted runs (labels `script` and `slow` both) are left out: they replay long flows of the
+# same code that the short scripts and the tests cover, and `make test` runs them unsanitized.
 sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMARITH_SANITIZE=ON -DVELMARITH_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
+	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure -LE script -LE slow
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
