@@ -20,9 +20,9 @@
 //   <frame> quit
 // A click moves the pointer onto the first shown menu item with that caption at its frame,
 // presses the left button one frame later and lets it go three frames after that. The caption is
-// compared in the game's 8-bit text, so "Zurück" is written as it reads. An included file is
-// found beside the file that includes it; its lines run as if written in place, with their frames
-// counted from the including line's frame.
+// compared in the game's 8-bit text, so "Zurück" is written as it reads. An include's path is
+// taken from the including file's folder; the file's lines run as if written in place, with their
+// frames counted from the including line's frame.
 // An expectation looks at the state dump of that frame: `Ships[0].money == 10000`,
 // `MenuItems contains "Willkommen auf Planet Neue Allianz"`. The first one that fails ends the
 // run with status 1, naming the line, the frame, the path and what it found. A wait is for what
