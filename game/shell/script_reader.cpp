@@ -1,9 +1,12 @@
 #include "game/shell/script_reader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
+#include <utility>
 
 #include "formats/file_io.h"
+#include "formats/latin1.h"
 #include "formats/text_rules.h"
 
 namespace {
@@ -59,6 +62,10 @@ std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& c
   return "";
 }
 
+bool IsQuoted(const std::string& text) {
+  return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+}
+
 bool IsComparison(const std::string& op) {
   return op == "==" || op == "!=" || op == "<" || op == "<=" || op == ">" || op == ">=" ||
          op == "contains";
@@ -86,19 +93,131 @@ std::string ParseExpectation(const std::string& line, ScriptCommand& command) {
     return "expected: <frame> " + verb + " <path> <op> <value>";
   }
   if (!IsComparison(command.op)) return "unknown comparison \"" + command.op + "\"";
-  const bool quoted =
-      command.value.size() >= 2 && command.value.front() == '"' && command.value.back() == '"';
-  if (!quoted && !IsStrictDecimal(command.value)) {
+  if (!IsQuoted(command.value) && !IsStrictDecimal(command.value)) {
     return "the value must be a number or a text in double quotes";
   }
   return "";
 }
-}  // namespace
 
-bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
-                 std::string& error) {
-  script = ScriptRun{};
-  script.name = name;
+// The words after "<frame> <verb>", trimmed.
+std::string TextAfterVerb(const std::string& line) {
+  std::istringstream in(line);
+  std::string frame, verb, rest;
+  in >> frame >> verb;
+  std::getline(in, rest);
+  return TrimBlanks(rest);
+}
+
+// "<frame> click "<caption>"": the caption, turned into the game's 8-bit text.
+std::string ParseClick(const std::string& line, ScriptCommand& command) {
+  const std::string rest = TextAfterVerb(line);
+  if (!IsQuoted(rest)) return "expected: <frame> click \"<caption>\"";
+  if (rest.size() == 2) return "the caption is empty";
+  bool exact = true;
+  command.caption = Utf8ToLatin1(rest.substr(1, rest.size() - 2), &exact);
+  if (!exact) return "the caption holds a character the game's text does not have";
+  // The input of frame 1 is given before the first screen is built.
+  if (command.frame < 2) return "a click can begin at frame 2 at the earliest (no screen before)";
+  return "";
+}
+
+// A click is three inputs: the pointer onto the item, then the left button down and up.
+void AddClick(std::vector<ScriptCommand>& commands, const ScriptCommand& click) {
+  commands.push_back(click);
+  for (const auto& [delay, down] : {std::pair{kClickPressDelay, 1}, {kClickReleaseDelay, 0}}) {
+    ScriptCommand button = click;
+    button.verb = "button";
+    button.frame = click.frame + delay;
+    button.a = 1;
+    button.b = down;
+    button.caption.clear();
+    commands.push_back(button);
+  }
+}
+
+constexpr int kLastFrame = 100000000;
+
+// One file being read: the script, or a file it includes.
+struct ScriptFile {
+  std::string name;            // as written, for messages
+  std::filesystem::path path;  // for the cycle check and the folder of its own includes
+  int frameOffset = 0;         // its frame n runs at frame n + frameOffset
+  int line = 0;                // the script's line that included it; 0 for the script itself
+  std::string placePrefix;     // "script.txt:3: in " for an included file
+};
+
+struct ScriptReading {
+  const ScriptFileReader& readFile;
+  std::vector<const ScriptFile*> open;  // the script, then each file included within the last
+  std::vector<ScriptCommand> commands;
+  std::string error;
+};
+
+bool ReadLines(ScriptReading& reading, const ScriptFile& file, std::string_view text);
+
+// The lines of the file that `at` includes, in its place; false (with the error) when the file
+// cannot be read, is already being read further up, or nests too deep.
+bool ReadInclude(ScriptReading& reading, const ScriptFile& from, const ScriptCommand& at,
+                 const std::string& written) {
+  const std::filesystem::path path = (from.path.parent_path() / written).lexically_normal();
+  for (const ScriptFile* open : reading.open) {
+    if (open->path != path) continue;
+    std::string chain;
+    for (const ScriptFile* f : reading.open) chain += f->path.filename().string() + " -> ";
+    reading.error = at.place + ": include cycle: " + chain + path.filename().string();
+    return false;
+  }
+  if (static_cast<int>(reading.open.size()) >= kScriptIncludeDepth) {
+    reading.error =
+        at.place + ": includes nest deeper than " + std::to_string(kScriptIncludeDepth) + " files";
+    return false;
+  }
+  const std::optional<std::string> text = reading.readFile(path.string());
+  if (!text) {
+    reading.error = at.place + ": cannot read the included file " + path.string();
+    return false;
+  }
+  const ScriptFile included{written, path, at.frame - 1, at.line, at.place + ": in "};
+  return ReadLines(reading, included, *text);
+}
+
+// The frame (an included file's counted from the including line) and the verb of a line; the
+// problem when they do not fit, else "".
+std::string ReadFrameAndVerb(const std::vector<std::string>& words, const ScriptFile& file,
+                             ScriptCommand& command) {
+  if (words.size() < 2 || !ParseNumber(words[0], 1, kLastFrame, command.frame)) {
+    return "expected a frame number (1 or more) and a command";
+  }
+  command.frame += file.frameOffset;
+  if (command.frame > kLastFrame) return "the frame lies past " + std::to_string(kLastFrame);
+  command.verb = words[1];
+  return "";
+}
+
+// The command of a line other than an include, added to the commands; the problem when the line
+// does not fit, else "".
+std::string ReadCommand(ScriptReading& reading, const std::vector<std::string>& words,
+                        const std::string& line, ScriptCommand& command) {
+  std::string problem;
+  if (command.verb == "expect" || command.verb == "wait") {
+    problem = ParseExpectation(line, command);
+  } else if (command.verb == "click") {
+    problem = ParseClick(line, command);
+  } else {
+    problem = ParseCommand(words, command);
+  }
+  if (!problem.empty()) return problem;
+  if (command.verb == "click") {
+    AddClick(reading.commands, command);
+  } else {
+    reading.commands.push_back(command);
+  }
+  return "";
+}
+
+bool ReadLines(ScriptReading& reading, const ScriptFile& file, std::string_view text) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte order mark
+  reading.open.push_back(&file);
   const std::vector<std::string> lines = SplitLines(text);
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string line = WithoutComment(lines[i]);
@@ -106,23 +225,41 @@ bool ParseScript(const std::string& text, const std::string& name, ScriptRun& sc
     std::vector<std::string> words;
     for (std::string word; in >> word;) words.push_back(word);
     if (words.empty()) continue;
-    const std::string where = name + ":" + std::to_string(i + 1) + ": ";
     ScriptCommand command;
-    if (words.size() < 2 || !ParseNumber(words[0], 1, 100000000, command.frame)) {
-      error = where + "expected a frame number (1 or more) and a command";
-      return false;
+    command.line = file.line ? file.line : static_cast<int>(i + 1);
+    command.place = file.placePrefix + file.name + ":" + std::to_string(i + 1);
+    std::string problem = ReadFrameAndVerb(words, file, command);
+    if (problem.empty() && command.verb == "include") {
+      if (words.size() != 3) {
+        problem = "expected: <frame> include <file>";
+      } else if (!ReadInclude(reading, file, command, words[2])) {
+        return false;  // the include has named its own error
+      }
+    } else if (problem.empty()) {
+      problem = ReadCommand(reading, words, line, command);
     }
-    command.verb = words[1];
-    command.line = static_cast<int>(i + 1);
-    const std::string problem = command.verb == "expect" || command.verb == "wait"
-                                    ? ParseExpectation(line, command)
-                                    : ParseCommand(words, command);
     if (!problem.empty()) {
-      error = where + problem;
+      reading.error = command.place + ": " + problem;
       return false;
     }
-    script.commands.push_back(command);
   }
+  reading.open.pop_back();
+  return true;
+}
+}  // namespace
+
+bool ParseScript(const std::string& text, const std::string& name, ScriptRun& script,
+                 std::string& error, const ScriptFileReader& readFile) {
+  const ScriptFileReader fromDisk = [](const std::string& path) { return ReadFileBytes(path); };
+  ScriptReading reading{readFile ? readFile : fromDisk, {}, {}, {}};
+  const ScriptFile top{name, std::filesystem::path(name).lexically_normal(), 0, 0, ""};
+  script = ScriptRun{};
+  script.name = name;
+  if (!ReadLines(reading, top, text)) {
+    error = reading.error;
+    return false;
+  }
+  script.commands = std::move(reading.commands);
   std::stable_sort(
       script.commands.begin(), script.commands.end(),
       [](const ScriptCommand& a, const ScriptCommand& b) { return a.frame < b.frame; });

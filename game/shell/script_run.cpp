@@ -7,16 +7,47 @@
 
 #include "formats/file_io.h"
 #include "formats/json_value.h"
+#include "formats/latin1.h"
 #include "formats/text_rules.h"
 #include "game/shell/game.h"
+#include "game/shell/script_click.h"
 #include "game/shell/state_dump.h"
 
 namespace {
 
-void ApplyInput(Game& game, const ScriptCommand& command) {
+// Ends the run as failed.
+void Fail(Game& game, ScriptRun& script) {
+  script.status = 1;
+  game.media.quitRequested = true;
+}
+
+// Moves the pointer onto the menu item a click names; false (and the run failed) when the screen
+// shown now has no such item.
+bool PointAtItem(Game& game, ScriptRun& script, const ScriptCommand& command) {
+  ClickSpot spot;
+  if (game.loop.menuRunning) {
+    spot = FindClickSpot(game.menu.menuItems, command.caption);
+  } else {
+    spot.problem =
+        "no menu is shown (the flight screen's buttons are clicked with mouse and button)";
+  }
+  if (spot.found) {
+    InjectMouseMove(game.media, spot.x, spot.y);
+    return true;
+  }
+  std::fprintf(stderr, "%s: frame %d: click \"%s\": %s\n", command.place.c_str(), command.frame,
+               Latin1ToUtf8(command.caption).c_str(), spot.problem.c_str());
+  Fail(game, script);
+  return false;
+}
+
+// Gives one command's input; false when the run failed there.
+bool ApplyInput(Game& game, ScriptRun& script, const ScriptCommand& command) {
   if (command.verb == "key") InjectKey(game.media, command.a, command.b == 1);
   if (command.verb == "mouse") InjectMouseMove(game.media, command.a, command.b);
   if (command.verb == "button") InjectMouseButton(game.media, command.a, command.b == 1);
+  if (command.verb == "click") return PointAtItem(game, script, command);
+  return true;
 }
 
 // A text holding the wanted text, or a list (of texts, or of records with a text field) with an
@@ -63,10 +94,9 @@ bool CheckExpectation(Game& game, const ScriptRun& script, const ScriptCommand& 
   const JsonValue* found = dump ? FindJsonPath(*dump, command.path) : nullptr;
   if (found && Holds(*found, command.op, command.value)) return true;
   if (report) {
-    std::fprintf(stderr, "%s:%d: frame %d: %s %s %s %s, found %s\n", script.name.c_str(),
-                 command.line, script.frame,
-                 command.verb == "wait" ? "waited in vain for" : "expected", command.path.c_str(),
-                 command.op.c_str(), command.value.c_str(),
+    std::fprintf(stderr, "%s: frame %d: %s %s %s %s, found %s\n", command.place.c_str(),
+                 script.frame, command.verb == "wait" ? "waited in vain for" : "expected",
+                 command.path.c_str(), command.op.c_str(), command.value.c_str(),
                  found ? JsonValueText(*found).c_str() : "nothing there");
   }
   return false;
@@ -86,8 +116,7 @@ bool Waiting(Game& game, ScriptRun& script, const ScriptCommand& command) {
   }
   if (timedOut) {
     script.waitingSince = -1;
-    script.status = 1;
-    game.media.quitRequested = true;
+    Fail(game, script);
     return false;
   }
   if (script.waitingSince < 0) script.waitingSince = SteadySeconds();
@@ -110,10 +139,7 @@ void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
       script.status = 1;
     }
   } else if (command.verb == "expect") {
-    if (!CheckExpectation(game, script, command)) {
-      script.status = 1;
-      game.media.quitRequested = true;
-    }
+    if (!CheckExpectation(game, script, command)) Fail(game, script);
   } else if (command.verb == "quit") {
     game.media.quitRequested = true;
   }
@@ -124,7 +150,7 @@ void FeedInput(Game& game, ScriptRun& script, int frame) {
   for (size_t i = script.next; i < script.commands.size(); ++i) {
     const ScriptCommand& command = script.commands[i];
     if (command.frame > frame) break;
-    if (command.frame == frame) ApplyInput(game, command);
+    if (command.frame == frame && !ApplyInput(game, script, command)) return;
   }
 }
 }  // namespace

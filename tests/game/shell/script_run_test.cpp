@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "formats/file_io.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
+#include "game/shell/menu_loop.h"
 #include "game_fixture.h"
+#include "universe_fixture.h"
 
 TEST(Script, ParsesCommandsAndNamesTheBadLine) {
   ScriptRun script;
@@ -147,4 +151,101 @@ TEST(Script, AWaitHoldsTheScriptUntilItsCheckHolds) {
   }
   EXPECT_EQ(never.status, 1);
   EXPECT_LT(never.frame, 9);
+}
+
+// A click is a pointer move at its frame, the press one frame later and the release three after
+// that; its caption turns into the game's 8-bit text. Included lines run in place, their frames
+// counted from the including line, and name both files when they are bad; a missing file, a
+// cycle and a caption the game cannot show are refused before the run.
+TEST(Script, ReadsClicksAndIncludesAndRefusesBadOnes) {
+  const std::map<std::string, std::string> files = {
+      {"flows/main.txt", "10 include parts/start.txt\n40 click \"Zurück\"  # back\n"},
+      {"flows/parts/start.txt", "2 click \"Neues Spiel\"\n5 include more.txt\n"},
+      {"flows/parts/more.txt", "# checks\n3 expect ScreenTag == \"\"\n"},
+      {"a.txt", "5 include b.txt\n"},
+      {"b.txt", "1 quit\n2 include a.txt\n"},
+      {"bad.txt", "5 include broken.txt\n"},
+      {"broken.txt", "1 quit\n3 jump\n"},
+      {"missing.txt", "5 include nowhere.txt\n"},
+  };
+  const ScriptFileReader read = [&](const std::string& path) -> std::optional<std::string> {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return file->second;
+  };
+  ScriptRun script;
+  std::string error;
+  ASSERT_TRUE(ParseScript(files.at("flows/main.txt"), "flows/main.txt", script, error, read))
+      << error;
+  ASSERT_EQ(script.commands.size(), 7u);
+  const ScriptCommand& point = script.commands[0];
+  EXPECT_EQ(point.verb, "click");
+  EXPECT_EQ(point.frame, 11);
+  EXPECT_EQ(point.caption, "Neues Spiel");
+  EXPECT_EQ(point.line, 1);  // the including line, for whoever names the script's lines
+  EXPECT_EQ(point.place, "flows/main.txt:1: in parts/start.txt:1");
+  EXPECT_EQ(script.commands[1].frame, 12);
+  EXPECT_EQ(script.commands[1].b, 1);  // down
+  EXPECT_EQ(script.commands[2].frame, 15);
+  EXPECT_EQ(script.commands[2].b, 0);       // up
+  EXPECT_EQ(script.commands[3].frame, 16);  // more.txt's frame 1 is frame 14
+  EXPECT_EQ(script.commands[3].verb, "expect");
+  EXPECT_EQ(script.commands[3].place, "flows/main.txt:1: in parts/start.txt:2: in more.txt:2");
+  EXPECT_EQ(script.commands[4].caption,
+            "Zur\xFC"
+            "ck");
+  EXPECT_EQ(script.commands[4].frame, 40);
+
+  EXPECT_FALSE(ParseScript(files.at("a.txt"), "a.txt", script, error, read));
+  EXPECT_EQ(error, "a.txt:1: in b.txt:2: include cycle: a.txt -> b.txt -> a.txt");
+  EXPECT_FALSE(ParseScript(files.at("bad.txt"), "bad.txt", script, error, read));
+  EXPECT_EQ(error, "bad.txt:1: in broken.txt:2: unknown command \"jump\"");
+  EXPECT_FALSE(ParseScript(files.at("missing.txt"), "missing.txt", script, error, read));
+  EXPECT_EQ(error, "missing.txt:1: cannot read the included file nowhere.txt");
+  EXPECT_FALSE(ParseScript("3 click \"5 €\"\n", "c.txt", script, error, read));
+  EXPECT_EQ(error, "c.txt:1: the caption holds a character the game's text does not have");
+  EXPECT_FALSE(ParseScript("3 click Zurück\n", "c.txt", script, error, read));
+  EXPECT_FALSE(ParseScript("1 click \"Neues Spiel\"\n", "c.txt", script, error, read));
+}
+
+// Clicks by caption through the real menus: "Neues Spiel", then "Zurück" as written in UTF-8; a
+// caption the screen does not show fails the run at the frame the pointer would move, naming the
+// line and the captions shown. In flight, where the buttons are no menu items, a click fails too.
+TEST(Script, AClickFindsItsMenuItemOrFailsNamingTheLine) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  WriteUniverseFixture(folder.path);
+  GamePtr game = MakeStartedGame(folder.path);
+  ScriptRun script;
+  std::string error;
+  ASSERT_TRUE(
+      ParseScript("4 click \"Neues Spiel\"\n"
+                  "20 expect MenuItems contains \"Freies Spiel\"\n"
+                  "24 click \"Zurück\"\n"
+                  "40 expect MenuItems contains \"Beenden\"\n"
+                  "44 click \"Freies Spiel\"\n"
+                  "60 quit\n",
+                  "menu.txt", script, error))
+      << error;
+  AttachScript(*game, script);
+  testing::internal::CaptureStderr();
+  OpenStartMenu(*game);
+  const std::string printed = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(script.status, 1);
+  EXPECT_EQ(script.frame, 43);  // the pointer of frame 44 is given after frame 43
+  EXPECT_EQ(printed,
+            "menu.txt:5: frame 44: click \"Freies Spiel\": no such item; shown: \"Hauptmenü\", "
+            "\"Neues Spiel\", \"Mehrspieler\", \"Spiel laden\", \"Beenden\"\n");
+
+  ScriptRun flight;
+  ASSERT_TRUE(ParseScript("3 click \"Andocken\"\n9 quit\n", "flight.txt", flight, error));
+  game->media.quitRequested = false;
+  game->hooks.onFrameEnd.clear();  // the menu's script is over
+  AttachScript(*game, flight);
+  testing::internal::CaptureStderr();
+  for (int frames = 0; frames < 20 && !game->media.quitRequested; ++frames) RunFrame(*game);
+  EXPECT_EQ(flight.status, 1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                "flight.txt:1: frame 3: click \"Andocken\": no menu is shown"),
+            std::string::npos);
 }
