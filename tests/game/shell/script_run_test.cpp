@@ -9,7 +9,7 @@
 #include "game/shell/game.h"
 #include "game/shell/menu_loop.h"
 #include "game_fixture.h"
-#include "universe_fixture.h"
+#include "tests/game/support/universe_fixture.h"
 
 TEST(Script, ParsesCommandsAndNamesTheBadLine) {
   ScriptRun script;
