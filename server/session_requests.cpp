@@ -130,7 +130,9 @@ void HandleJoin(Session& session, SessionClient& client, std::string_view rawNam
     Log(session, client, "join refused: already in play");
   } else if (!IsValidCharacterName(name)) {
     Log(session, client, "join refused: no such character: " + LogText(name));
-  } else if (holder = Holder(session, name); holder && holder->accountId != client.accountId) {
+  } else if (holder = Holder(session, name);
+             holder && (holder->accountId != client.accountId || holder->playerNumber == 0)) {
+    // Another account's, or a join of the same account still under way: no takeover.
     Log(session, client, "join refused: in play elsewhere: " + LogText(name));
   } else {
     if (holder) {

@@ -1,6 +1,7 @@
 #include "server/storage_worker.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,12 +9,16 @@
 
 namespace {
 
+constexpr int kWorkerNice = 10;
+
 void Wake(StorageWorker& worker) {
   const char byte = 1;
   [[maybe_unused]] const ssize_t ignored = write(worker.wakeWrite, &byte, 1);
 }
 
 void Serve(StorageWorker& worker) {
+  // The relay goes first: when the two compete for a processor, the event loop wins.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNice);
   std::unique_lock<std::mutex> lock(worker.mutex);
   for (;;) {
     worker.jobsWaiting.wait(lock, [&] { return worker.stopping || !worker.jobs.empty(); });

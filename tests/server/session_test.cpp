@@ -218,6 +218,17 @@ TEST_F(SessionTest, AJoinTakesOverTheCharacterFromAFrozenConnectionOfTheSameAcco
   EXPECT_EQ(Client(3).playerNumber, 4);
   CloseSessionClient(session, 1, Client(1).closeReason);
   EXPECT_TRUE(Take(2).empty());  // nobody leaves twice
+
+  // A join of the same account still under way is not taken over.
+  Open(5);
+  Open(6);
+  Send(5, NetHello{a});
+  Send(6, NetHello{a});
+  ReceiveSessionBytes(session, 5, EncodeMessage(NetJoin{a, "Kira"}), now);
+  ReceiveSessionBytes(session, 6, EncodeMessage(NetJoin{a, "Kira"}), now);
+  EXPECT_EQ(Client(3).closeReason, "taken over by connection 5");
+  EXPECT_TRUE(Client(6).closeReason.empty());
+  EXPECT_TRUE(Client(6).joining.empty());
 }
 
 TEST_F(SessionTest, MovementGoesToTheOtherPlayersWithTheSendersNumber) {
