@@ -13,35 +13,52 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kReadBlock = 64 * 1024;
-constexpr int kReadsPerTurn = 4;  // so that one busy client cannot starve the others
 constexpr int kPollMilliseconds = 1000;
+constexpr int kKeepIdleSeconds = 60;
+constexpr int kKeepIntervalSeconds = 10;
+constexpr int kKeepProbes = 3;
 
 double SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// "127.0.0.1:40312", "[::1]:40312".
 std::string PeerName(const sockaddr_storage& peer) {
   char host[INET6_ADDRSTRLEN] = "?";
-  int port = 0;
   if (peer.ss_family == AF_INET) {
     const auto& v4 = reinterpret_cast<const sockaddr_in&>(peer);
     inet_ntop(AF_INET, &v4.sin_addr, host, sizeof host);
-    port = ntohs(v4.sin_port);
-  } else if (peer.ss_family == AF_INET6) {
+    return std::string(host) + ":" + std::to_string(ntohs(v4.sin_port));
+  }
+  int port = 0;
+  if (peer.ss_family == AF_INET6) {
     const auto& v6 = reinterpret_cast<const sockaddr_in6&>(peer);
     inet_ntop(AF_INET6, &v6.sin6_addr, host, sizeof host);
     port = ntohs(v6.sin6_port);
   }
-  return std::string(host) + ":" + std::to_string(port);
+  return "[" + std::string(host) + "]:" + std::to_string(port);
 }
 
 void Log(Session& session, const std::string& line) {
   if (session.log) session.log(line);
+}
+
+// Why a new connection from `address` is refused; empty when it may come.
+std::string AcceptRefusal(const ServerLoop& loop, const std::string& address) {
+  if (static_cast<int>(loop.sockets.size()) >= loop.maxClients) {
+    return std::to_string(loop.maxClients) + " clients connected";
+  }
+  const auto count = loop.perAddress.find(address);
+  if (count != loop.perAddress.end() && count->second >= loop.maxPerAddress) {
+    return std::to_string(count->second) + " connections from " + address;
+  }
+  return "";
 }
 
 void AcceptClients(ServerLoop& loop, Session& session, double now) {
@@ -56,39 +73,43 @@ void AcceptClients(ServerLoop& loop, Session& session, double now) {
       }
       return;
     }
-    if (static_cast<int>(loop.sockets.size()) >= loop.maxClients) {
-      Log(session, "[" + PeerName(peer) + "] refused: " + std::to_string(loop.maxClients) +
-                       " clients connected");
+    const std::string name = PeerName(peer);
+    const std::string address = PeerAddress(name);
+    if (const std::string refusal = AcceptRefusal(loop, address); !refusal.empty()) {
+      LogForAddress(session, address, "[" + name + "] refused: " + refusal);
       close(fd);
       continue;
     }
-    // Movement messages are small and late ones are worthless: send each turn's bytes at once.
-    const int on = 1;
-    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    SetClientSocketOptions(fd);
     const int id = loop.nextClientId++;
-    loop.sockets[id] = fd;
-    OpenSessionClient(session, id, PeerName(peer), now);
+    loop.sockets[id] = {fd, address};
+    ++loop.perAddress[address];
+    OpenSessionClient(session, id, name, now);
   }
 }
 
+// One read a turn: the session handles its messages up to the turn's budget, and the socket is
+// read again only once they are done.
 void ReadClient(ServerLoop& loop, Session& session, int id, int fd, double now) {
-  static char block[kReadBlock];
-  for (int i = 0; i < kReadsPerTurn; ++i) {
-    const ssize_t got = recv(fd, block, sizeof block, 0);
-    if (got > 0) {
-      loop.bytesIn += static_cast<std::uint64_t>(got);
-      ReceiveSessionBytes(session, id, std::string_view(block, static_cast<std::size_t>(got)), now);
-      if (static_cast<std::size_t>(got) < sizeof block) return;
-      continue;
-    }
-    SessionClient& client = session.clients.at(id);
-    if (got == 0) {
-      if (client.closeReason.empty()) client.closeReason = "disconnected";
-    } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-      if (client.closeReason.empty()) client.closeReason = std::string(std::strerror(errno));
-    }
+  const ssize_t got = recv(fd, loop.readBlock.data(), loop.readBlock.size(), 0);
+  if (got > 0) {
+    loop.bytesIn += static_cast<std::uint64_t>(got);
+    ReceiveSessionBytes(
+        session, id, std::string_view(loop.readBlock.data(), static_cast<std::size_t>(got)), now);
     return;
   }
+  SessionClient& client = session.clients.at(id);
+  if (got == 0) {
+    if (client.closeReason.empty()) client.closeReason = "disconnected";
+  } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+    if (client.closeReason.empty()) client.closeReason = std::string(std::strerror(errno));
+  }
+}
+
+// Whether the client's socket is read this turn: not while its messages wait for the store or
+// for the next turn's budget.
+bool MayRead(const SessionClient& client) {
+  return client.closeReason.empty() && !client.waiting && !client.backlog;
 }
 
 // Sends what is queued for the client with one call; what the socket does not take waits.
@@ -120,10 +141,23 @@ void CloseMarkedClients(ServerLoop& loop, Session& session) {
         const std::string why = client->second.closeReason;
         CloseSessionClient(session, it->first, why);
       }
-      close(it->second);
+      close(it->second.fd);
+      if (--loop.perAddress[it->second.address] <= 0) loop.perAddress.erase(it->second.address);
       it = loop.sockets.erase(it);
       closed = true;
     }
+  }
+}
+
+// The store's answers, then the clients they (or last turn's budget) held up.
+void ServeWaitingClients(Session& session, StorageWorker& worker, bool answered, double now) {
+  if (answered) {
+    for (const StorageAnswer& answer : TakeStorageAnswers(worker)) {
+      FinishStorageJob(session, answer, now);
+    }
+  }
+  for (auto& [id, client] : session.clients) {
+    if (SessionClientReady(client)) ServeSessionClient(session, id, now);
   }
 }
 
@@ -179,7 +213,20 @@ void StopServerLoop(const ServerLoop& loop) {
   [[maybe_unused]] const ssize_t ignored = write(loop.wakeWrite, &byte, 1);
 }
 
-void RunServerLoop(ServerLoop& loop, Session& session) {
+void SetClientSocketOptions(int fd) {
+  // Movement messages are small and late ones are worthless: send each turn's bytes at once.
+  const int on = 1;
+  setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+  // Linux would wait two hours before probing a silent peer.
+  setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepIdleSeconds, sizeof kKeepIdleSeconds);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepIntervalSeconds, sizeof kKeepIntervalSeconds);
+  setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &kKeepProbes, sizeof kKeepProbes);
+}
+
+void RunServerLoop(ServerLoop& loop, Session& session, StorageWorker& worker) {
+  constexpr std::size_t kFirstClient = 3;  // after the wake-up pipe, the listener, the worker
+  loop.readBlock.resize(kReadBlock);
   std::vector<pollfd> polled;
   std::vector<int> ids;
   double nextTurn = 0;
@@ -189,15 +236,21 @@ void RunServerLoop(ServerLoop& loop, Session& session) {
     if (const double early = nextTurn - SteadySeconds(); early > 0) {
       std::this_thread::sleep_for(std::chrono::duration<double>(early));
     }
-    polled.assign({{loop.wakeRead, POLLIN, 0}, {loop.listenFd, POLLIN, 0}});
+    polled.assign(
+        {{loop.wakeRead, POLLIN, 0}, {loop.listenFd, POLLIN, 0}, {worker.wakeRead, POLLIN, 0}});
     ids.clear();
-    for (const auto& [id, fd] : loop.sockets) {
+    bool ready = false;
+    for (const auto& [id, socket] : loop.sockets) {
+      const SessionClient& client = session.clients.at(id);
       // Bytes still queued at this point are ones the kernel refused: wait until it takes more.
-      const bool blocked = !session.clients.at(id).outgoing.empty();
-      polled.push_back({fd, static_cast<short>(POLLIN | (blocked ? POLLOUT : 0)), 0});
+      const bool blocked = !client.outgoing.empty();
+      polled.push_back(
+          {socket.fd, static_cast<short>((MayRead(client) ? POLLIN : 0) | (blocked ? POLLOUT : 0)),
+           0});
       ids.push_back(id);
+      ready |= SessionClientReady(client);
     }
-    if (poll(polled.data(), polled.size(), kPollMilliseconds) < 0 && errno != EINTR) {
+    if (poll(polled.data(), polled.size(), ready ? 0 : kPollMilliseconds) < 0 && errno != EINTR) {
       Log(session, std::string("poll failed: ") + std::strerror(errno));
       return;
     }
@@ -205,13 +258,23 @@ void RunServerLoop(ServerLoop& loop, Session& session) {
     if (polled[0].revents & POLLIN) return;
     const double now = SteadySeconds();
     nextTurn = now + loop.flushInterval;
+    ServeWaitingClients(session, worker, polled[2].revents & POLLIN, now);
     for (std::size_t i = 0; i < ids.size(); ++i) {
-      if (polled[i + 2].revents & (POLLIN | POLLHUP | POLLERR)) {
-        ReadClient(loop, session, ids[i], polled[i + 2].fd, now);
+      const pollfd& client = polled[i + kFirstClient];
+      if ((client.events & POLLIN) && (client.revents & (POLLIN | POLLHUP | POLLERR))) {
+        ReadClient(loop, session, ids[i], client.fd, now);
+      } else if (client.revents & (POLLHUP | POLLERR)) {
+        SessionClient& gone = session.clients.at(ids[i]);
+        if (gone.closeReason.empty()) gone.closeReason = "disconnected";
       }
     }
     if (polled[1].revents & POLLIN) AcceptClients(loop, session, now);
-    for (const auto& [id, fd] : loop.sockets) FlushClient(loop, session.clients.at(id), fd);
+    for (; !session.jobs.empty(); session.jobs.pop_front()) {
+      PostStorageJob(worker, std::move(session.jobs.front()));
+    }
+    for (const auto& [id, socket] : loop.sockets) {
+      FlushClient(loop, session.clients.at(id), socket.fd);
+    }
     CheckSessionDeadlines(session, now);
     CloseMarkedClients(loop, session);
   }

@@ -26,7 +26,20 @@ std::string ServerUsage() {
          "  --max-clients N   connections at once (default 64, at most 1000)\n"
          "  --port-file FILE  write the port there once listening\n"
          "  --flush-ms N      turn the loop at most every N ms (default 0)\n"
-         "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n";
+         "  --commit-delay-ms N  testing aid: every change waits N ms before it commits\n"
+         "Limits for a public server (tests and benchmarks with many clients on one address\n"
+         "lift the first two):\n"
+         "  --max-per-address N    connections from one address at once (default 8)\n"
+         "  --accounts-per-hour N  new accounts per address and hour (default 5)\n"
+         "  --requests-per-second N  hello, create, delete and join per connection\n"
+         "                       (default 2, bursts of 5; far past it the connection is dropped)\n"
+         "  --hello-seconds N      close a connection without a hello after N s (default 10)\n"
+         "  --idle-seconds N       close a connection on the character screens silent for\n"
+         "                       N s (default 300); players in flight are never closed for "
+         "silence\n"
+         "  --max-game-kib N       refuse a returned game larger than N KiB (default 256)\n"
+         "  --game-store-seconds N  store one character's game at most every N s (default 3)\n"
+         "  --upload-mib N         game uploads under way of all clients together (default 64)\n";
 }
 
 ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments,
@@ -67,6 +80,22 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& arguments,
       options.flushMs = flush;
     } else if (name == "--commit-delay-ms") {
       good = ParseNumber(value, 0, 600000, options.commitDelayMs);
+    } else if (name == "--max-per-address") {
+      good = ParseNumber(value, 1, 1000, options.maxPerAddress);
+    } else if (name == "--accounts-per-hour") {
+      good = ParseNumber(value, 0, 1000000, options.accountsPerHour);
+    } else if (name == "--requests-per-second") {
+      good = ParseNumber(value, 1, 100000, options.requestsPerSecond);
+    } else if (name == "--hello-seconds") {
+      good = ParseNumber(value, 1, 3600, options.helloSeconds);
+    } else if (name == "--idle-seconds") {
+      good = ParseNumber(value, 1, 86400, options.idleSeconds);
+    } else if (name == "--max-game-kib") {
+      good = ParseNumber(value, 8, 16384, options.maxGameKib);
+    } else if (name == "--game-store-seconds") {
+      good = ParseNumber(value, 0, 3600, options.gameStoreSeconds);
+    } else if (name == "--upload-mib") {
+      good = ParseNumber(value, 1, 4096, options.uploadMib);
     } else {
       parsed.message = "unknown option " + name;
       return parsed;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <ctime>
@@ -47,6 +48,19 @@ bool LoadGameFolder(const ServerOptions& options, Session& session, std::string*
   return true;
 }
 
+void ApplyLimits(const ServerOptions& options, Server& server) {
+  SessionLimits& limits = server.session.limits;
+  limits.helloSeconds = options.helloSeconds;
+  limits.idleSeconds = options.idleSeconds;
+  limits.accountsPerHour = options.accountsPerHour;
+  limits.maxGameBytes = static_cast<std::int64_t>(options.maxGameKib) * 1024;
+  limits.gameStoreSeconds = options.gameStoreSeconds;
+  limits.maxUploadBytes = static_cast<std::size_t>(options.uploadMib) << 20;
+  limits.requestsPerSecond = options.requestsPerSecond;
+  server.loop.maxPerAddress = options.maxPerAddress;
+  server.loop.flushInterval = options.flushMs / 1000.0;
+}
+
 bool WritePortFile(const std::filesystem::path& file, int port, std::string* error) {
   const WriteResult written = WriteFileAtomically(file, std::to_string(port) + "\n");
   if (!written.ok) *error = written.message;
@@ -64,12 +78,11 @@ std::unique_ptr<Server> StartServer(const ServerOptions& options,
   server->storage = OpenStorage(options.database, error);
   if (!server->storage) return nullptr;
   SetCommitDelay(*server->storage, options.commitDelayMs);
-  server->session.storage = server->storage.get();
   if (!OpenServerLoop(server->loop, options.listenAddress, options.port, options.maxClients,
                       error)) {
     return nullptr;
   }
-  server->loop.flushInterval = options.flushMs / 1000.0;
+  ApplyLimits(options, *server);
   if (!options.portFile.empty() && !WritePortFile(options.portFile, server->loop.port, error)) {
     CloseServerLoop(server->loop, server->session);
     return nullptr;
@@ -83,7 +96,22 @@ std::unique_ptr<Server> StartServer(const ServerOptions& options,
 }
 
 void RunServer(Server& server) {
-  RunServerLoop(server.loop, server.session);
+  std::string error;
+  if (StartStorageWorker(server.worker, *server.storage, &error)) {
+    RunServerLoop(server.loop, server.session, server.worker);
+  } else if (server.session.log) {
+    server.session.log(error);
+  }
+  // A game returned just before the end is on disk before the server ends.
+  for (; !server.session.jobs.empty(); server.session.jobs.pop_front()) {
+    PostStorageJob(server.worker, std::move(server.session.jobs.front()));
+  }
+  StopStorageWorker(server.worker);
+  const double now =
+      std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+  for (const StorageAnswer& answer : TakeStorageAnswers(server.worker)) {
+    FinishStorageJob(server.session, answer, now);
+  }
   const ServerLoop& loop = server.loop;
   if (server.session.log) {
     server.session.log("shutting down after " + std::to_string(loop.turns) + " turns, " +
@@ -91,7 +119,6 @@ void RunServer(Server& server) {
                        " bytes in, " + std::to_string(loop.bytesOut) + " bytes out");
   }
   CloseServerLoop(server.loop, server.session);
-  server.session.storage = nullptr;
   server.storage.reset();
 }
 

@@ -8,11 +8,13 @@
 #include "server/options.h"
 #include "server/session.h"
 #include "server/storage.h"
+#include "server/storage_worker.h"
 
 // velmarith-server put together: the store, the session and the event loop. main() runs it;
 // tests run the same on a thread of their own.
 struct Server {
   StorageHandle storage;
+  StorageWorker worker;  // owns the store while RunServer runs
   Session session;
   ServerLoop loop;
 };
@@ -23,7 +25,8 @@ std::unique_ptr<Server> StartServer(const ServerOptions& options,
                                     std::function<void(const std::string&)> log,
                                     std::string* error);
 
-// Serves until StopServer, then closes every connection and the database.
+// Serves until StopServer, then finishes the storage jobs under way and closes every connection
+// and the database.
 void RunServer(Server& server);
 
 // Ends RunServer; safe from a signal handler and from another thread.

@@ -11,7 +11,9 @@
 // operations; one database file behind them today (storage_sqlite.cpp), another database could
 // be put behind them by implementing this header again.
 //
-// Account ids and character names are byte strings compared exactly. Every change is one
+// Account ids and character names are byte strings compared exactly; an account id is never
+// stored as it is, only its hash (see account_hash.h), and a store made by an older server is
+// converted when it is opened. Every change is one
 // transaction: when a call reports kDone the change is on disk, and a server killed at any
 // moment leaves the store as it was before or after each change, never in between.
 

@@ -1,11 +1,13 @@
 // The store in one SQLite database file, in WAL mode: readers never block the writer, and a
-// commit is one append to the log, synced before the call returns.
+// commit is one append to the log, synced before the call returns. Account ids are kept only as
+// their hashes (AccountHash): every call hashes the id it is given.
 #include <sqlite3.h>
 
 #include <chrono>
 #include <functional>
 #include <thread>
 
+#include "server/account_hash.h"
 #include "server/storage.h"
 
 struct Storage {
@@ -16,7 +18,8 @@ struct Storage {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+// 1: account ids in the clear; 2: their hashes.
+constexpr int kSchemaVersion = 2;
 
 constexpr const char* kSchema = R"(
 CREATE TABLE IF NOT EXISTS accounts (
@@ -114,22 +117,58 @@ StoreResult FindRow(Storage& storage, const char* sql, std::string_view a, std::
   return StoreResult::kFailed;
 }
 
+// Replaces every account id of a schema-1 database by its hash, in the characters too. The
+// foreign key is checked at the commit, when both tables agree again.
+bool HashStoredAccountIds(Storage& storage) {
+  std::vector<std::string> ids;
+  {
+    Statement select(storage, "SELECT id FROM accounts");
+    if (!select.stmt) return false;
+    while (sqlite3_step(select.stmt) == SQLITE_ROW) ids.push_back(select.Column(0));
+  }
+  if (!Execute(storage, "PRAGMA defer_foreign_keys=ON")) return false;
+  for (const std::string& id : ids) {
+    const std::string hash = AccountHash(id);
+    for (const char* sql : {"UPDATE characters SET account = ?2 WHERE account = ?1",
+                            "UPDATE accounts SET id = ?2 WHERE id = ?1"}) {
+      Statement update(storage, sql);
+      if (!update.stmt) return false;
+      update.Bind(1, id);
+      update.Bind(2, hash);
+      if (StepChange(storage, update) != SQLITE_DONE) return false;
+    }
+  }
+  return true;
+}
+
 bool PrepareDatabase(Storage& storage) {
   if (!Execute(storage, "PRAGMA journal_mode=WAL") ||
       !Execute(storage, "PRAGMA synchronous=FULL") || !Execute(storage, "PRAGMA foreign_keys=ON")) {
     return false;
   }
   sqlite3_busy_timeout(storage.db, 2000);
+  if (!Execute(storage, "BEGIN IMMEDIATE")) return false;
   Statement version(storage, "PRAGMA user_version");
-  if (!version.stmt || sqlite3_step(version.stmt) != SQLITE_ROW) return false;
+  if (!version.stmt || sqlite3_step(version.stmt) != SQLITE_ROW) {
+    Execute(storage, "ROLLBACK");
+    return false;
+  }
   const int found = sqlite3_column_int(version.stmt, 0);
+  sqlite3_reset(version.stmt);
   if (found > kSchemaVersion) {
     storage.lastError =
         "the database was made by a newer server (schema " + std::to_string(found) + ")";
+    Execute(storage, "ROLLBACK");
     return false;
   }
-  return Execute(storage, "BEGIN IMMEDIATE") && Execute(storage, kSchema) &&
-         Execute(storage, "PRAGMA user_version=1") && Execute(storage, "COMMIT");
+  const bool ready = Execute(storage, kSchema) && (found != 1 || HashStoredAccountIds(storage)) &&
+                     Execute(storage, "PRAGMA user_version=2") && Execute(storage, "COMMIT");
+  if (!ready) {
+    const std::string error = storage.lastError;
+    Execute(storage, "ROLLBACK");
+    storage.lastError = error;
+  }
+  return ready;
 }
 
 }  // namespace
@@ -156,14 +195,14 @@ StorageHandle OpenStorage(const std::filesystem::path& file, std::string* error)
 }
 
 StoreResult FindAccount(Storage& storage, std::string_view accountId) {
-  return FindRow(storage, "SELECT 1 FROM accounts WHERE id = ?1", accountId, {});
+  return FindRow(storage, "SELECT 1 FROM accounts WHERE id = ?1", AccountHash(accountId), {});
 }
 
 StoreResult AddAccount(Storage& storage, std::string_view accountId) {
   return InTransaction(storage, [&] {
     Statement insert(storage, "INSERT INTO accounts (id, created) VALUES (?1, ?2)");
     if (!insert.stmt) return StoreResult::kFailed;
-    insert.Bind(1, accountId);
+    insert.Bind(1, AccountHash(accountId));
     sqlite3_bind_int64(insert.stmt, 2, NowSeconds());
     const int code = StepChange(storage, insert);
     if (code == SQLITE_CONSTRAINT) return StoreResult::kNameTaken;
@@ -176,7 +215,7 @@ StoreResult ListCharacters(Storage& storage, std::string_view accountId,
   names.clear();
   Statement select(storage, "SELECT name FROM characters WHERE account = ?1 ORDER BY id");
   if (!select.stmt) return StoreResult::kFailed;
-  select.Bind(1, accountId);
+  select.Bind(1, AccountHash(accountId));
   int code;
   while ((code = sqlite3_step(select.stmt)) == SQLITE_ROW) names.push_back(select.Column(0));
   if (code == SQLITE_DONE) return StoreResult::kDone;
@@ -194,7 +233,7 @@ StoreResult AddCharacter(Storage& storage, std::string_view accountId, std::stri
                      "VALUES (?1, ?2, ?3, ?4)");
     if (!insert.stmt) return StoreResult::kFailed;
     insert.Bind(1, name);
-    insert.Bind(2, accountId);
+    insert.Bind(2, AccountHash(accountId));
     insert.Bind(3, game);
     sqlite3_bind_int64(insert.stmt, 4, NowSeconds());
     const int code = StepChange(storage, insert);
@@ -207,7 +246,7 @@ StoreResult DeleteCharacter(Storage& storage, std::string_view accountId, std::s
   return InTransaction(storage, [&] {
     Statement remove(storage, "DELETE FROM characters WHERE account = ?1 AND name = ?2");
     if (!remove.stmt) return StoreResult::kFailed;
-    remove.Bind(1, accountId);
+    remove.Bind(1, AccountHash(accountId));
     remove.Bind(2, name);
     if (StepChange(storage, remove) != SQLITE_DONE) return StoreResult::kFailed;
     return sqlite3_changes(storage.db) == 1 ? StoreResult::kDone : StoreResult::kNotFound;
@@ -218,7 +257,7 @@ StoreResult LoadGame(Storage& storage, std::string_view accountId, std::string_v
                      std::string& game) {
   Statement select(storage, "SELECT game FROM characters WHERE account = ?1 AND name = ?2");
   if (!select.stmt) return StoreResult::kFailed;
-  select.Bind(1, accountId);
+  select.Bind(1, AccountHash(accountId));
   select.Bind(2, name);
   const int code = sqlite3_step(select.stmt);
   if (code == SQLITE_ROW) {
@@ -237,7 +276,7 @@ StoreResult ReplaceGame(Storage& storage, std::string_view accountId, std::strin
                      "UPDATE characters SET game = ?3, updated = ?4 "
                      "WHERE account = ?1 AND name = ?2");
     if (!update.stmt) return StoreResult::kFailed;
-    update.Bind(1, accountId);
+    update.Bind(1, AccountHash(accountId));
     update.Bind(2, name);
     update.Bind(3, game);
     sqlite3_bind_int64(update.stmt, 4, NowSeconds());

@@ -1,6 +1,7 @@
 // The server's session fed by three hostile clients: it never fails, everything it queues for a
 // client reads back as whole server messages, and players in play carry numbers from 2 up.
-// The store is an in-memory database holding account "A" with the character "K".
+// The store is an in-memory database holding account "A" with the character "K"; the session's
+// storage jobs run at once.
 #include "server/session.h"
 #include "tests/fuzz/fuzz_check.h"
 
@@ -32,7 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   StorageHandle storage = OpenStorage(":memory:", &error);
   FuzzRequire(storage != nullptr, "an in-memory store opens");
   Session session;
-  session.storage = storage.get();
   session.universe = {.groupCount = -1, .placeCount = 0};
   session.templateGame = std::string(52, '\n');
   AddAccount(*storage, "A");
@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++pos;
     now += 0.01;
     ReceiveSessionBytes(session, id, FuzzBytes(data + pos, length), now);
+    RunSessionJobs(session, *storage, now);
     pos += length;
     for (auto& [other, client] : session.clients) {
       CheckOutgoing(client);

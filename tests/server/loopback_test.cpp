@@ -1,6 +1,13 @@
 // The server on a loopback port with simulated game clients speaking through the codec.
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 #include <unistd.h>
+
+#include <cstring>
+#include <thread>
+#include <tuple>
 
 #include "tests/server/server_fixture.h"
 
@@ -147,4 +154,97 @@ TEST_F(LoopbackTest, AClientThatStopsReadingIsDroppedButASilentOneStays) {
   // The silent client is still served.
   SendMessage(silent, NetHello{silentAccount});
   EXPECT_EQ(ReceiveAs<NetCharacterList>(silent), NetCharacterList{});
+}
+
+TEST_F(LoopbackTest, ASlowDatabaseDoesNotHoldUpTheRelay) {
+  {
+    std::string error;
+    StorageHandle storage = OpenStorage(database, &error);
+    ASSERT_TRUE(storage) << error;
+    for (const auto& [account, name] : {std::pair{"A1", "Kira"}, {"B2", "Jo"}, {"C3", ""}}) {
+      ASSERT_EQ(AddAccount(*storage, account), StoreResult::kDone);
+      if (*name) {
+        ASSERT_EQ(AddCharacter(*storage, account, name, "x"), StoreResult::kDone);
+      }
+    }
+  }
+  // Every change holds its transaction open for two seconds.
+  std::unique_ptr<TestServer> server =
+      StartTestServer(game, database, [](Server& s) { SetCommitDelay(*s.storage, 2000); });
+  ASSERT_TRUE(server);
+  TestClient kira, jo, busy;
+  for (auto [client, account, name] : {std::tuple{&kira, "A1", "Kira"}, {&jo, "B2", "Jo"}}) {
+    ASSERT_TRUE(ConnectTestClient(*client, server->port));
+    SendMessage(*client, NetHello{account});
+    SendMessage(*client, NetJoin{account, name});
+    ASSERT_TRUE(ReceiveAs<NetCharacterList>(*client));
+    ASSERT_TRUE(ReceiveAs<NetFile>(*client));
+    ASSERT_TRUE(ReceiveAs<NetPlayersPresent>(*client));
+  }
+  ASSERT_TRUE(ReceiveAs<NetPlayerJoins>(kira));
+  ASSERT_TRUE(ConnectTestClient(busy, server->port));
+  SendMessage(busy, NetHello{"C3"});
+  ASSERT_TRUE(ReceiveAs<NetCharacterList>(busy));
+  SendMessage(busy, NetCreateCharacter{"C3", "Neu"});
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the change is under way
+
+  const NetMovement move{2001, 1, 2, 3, 4, 5};
+  SendMessage(jo, move);
+  EXPECT_EQ(ReceiveAs<NetPlayerMovement>(kira, 1.0), (NetPlayerMovement{3, move}));
+  ASSERT_TRUE(DrainAvailable(busy));
+  EXPECT_TRUE(busy.queued.empty()) << "the change came back before the relay";
+  EXPECT_EQ(ReceiveAs<NetCharacterList>(busy), NetCharacterList{{"Neu"}});
+}
+
+namespace {
+
+// The server's end of the client's connection (the test and the server share one process).
+int ServerSocketOf(const TestClient& client) {
+  sockaddr_storage local{};
+  socklen_t length = sizeof local;
+  getsockname(client.fd, reinterpret_cast<sockaddr*>(&local), &length);
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    const int fd = std::stoi(entry.path().filename().string());
+    sockaddr_storage peer{};
+    socklen_t peerLength = sizeof peer;
+    if (fd != client.fd && getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) == 0 &&
+        peerLength == length && std::memcmp(&peer, &local, length) == 0) {
+      return fd;
+    }
+  }
+  return -1;
+}
+
+int SocketOption(int fd, int level, int name) {
+  int value = -1;
+  socklen_t length = sizeof value;
+  getsockopt(fd, level, name, &value, &length);
+  return value;
+}
+
+}  // namespace
+
+TEST_F(LoopbackTest, ConnectionsPerAddressAreLimitedAndProbedForDeadPeers) {
+  std::unique_ptr<TestServer> server =
+      StartTestServer(game, database, [](Server& s) { s.loop.maxPerAddress = 2; });
+  ASSERT_TRUE(server);
+  TestClient first, second, third, elsewhere;
+  ASSERT_TRUE(ConnectTestClient(first, server->port));
+  ASSERT_TRUE(ConnectTestClient(second, server->port));
+  EXPECT_FALSE(NewAccount(first).empty());
+  EXPECT_FALSE(NewAccount(second).empty());
+  ASSERT_TRUE(ConnectTestClient(third, server->port));
+  EXPECT_TRUE(WaitClosed(third));
+  EXPECT_TRUE(server->WaitForLog("refused: 2 connections from 127.0.0.1"));
+  elsewhere.localAddress = "127.0.0.2";
+  ASSERT_TRUE(ConnectTestClient(elsewhere, server->port));
+  EXPECT_FALSE(NewAccount(elsewhere).empty());
+
+  // A peer that vanished without a word is found in about 90 s, not in two hours.
+  const int fd = ServerSocketOf(first);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(SocketOption(fd, SOL_SOCKET, SO_KEEPALIVE), 1);
+  EXPECT_EQ(SocketOption(fd, IPPROTO_TCP, TCP_KEEPIDLE), 60);
+  EXPECT_EQ(SocketOption(fd, IPPROTO_TCP, TCP_KEEPINTVL), 10);
+  EXPECT_EQ(SocketOption(fd, IPPROTO_TCP, TCP_KEEPCNT), 3);
 }

@@ -170,8 +170,9 @@ TEST(ServerProcess, KilledWhileStoringAGameItKeepsTheOldOrTheNewOne) {
   }
   // Large, so that the change is more than a page or two.
   const std::string after = MakeSaveGame(kFixtureShape, 2, std::string(600 * 1024, '7'));
-  const std::vector<std::string> arguments = {"--game", (scratch.path / "game").string(), "--db",
-                                              database.string()};
+  const std::vector<std::string> arguments = {"--game",         (scratch.path / "game").string(),
+                                              "--db",           database.string(),
+                                              "--max-game-kib", "1024"};
 
   // Killed inside the transaction: the old game.
   std::vector<std::string> slow = arguments;
@@ -197,7 +198,9 @@ TEST(ServerProcess, KilledWhileStoringAGameItKeepsTheOldOrTheNewOne) {
   ASSERT_GT(server.port, 0);
   TestClient client;
   ASSERT_TRUE(ConnectTestClient(client, server.port));
+  SendMessage(client, NetHello{"A1"});
   SendMessage(client, NetJoin{"A1", "Kira"});
+  EXPECT_TRUE(ReceiveAs<NetCharacterList>(client));
   EXPECT_EQ(ReceiveAs<NetFile>(client), NetFile{after});
   EXPECT_EQ(Signal(server, SIGTERM), 0);
 }

@@ -1,5 +1,6 @@
 #include "tests/server/server_fixture.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -131,6 +132,12 @@ bool ConnectTestClient(TestClient& client, int port) {
   if (client.receiveBuffer > 0) {
     setsockopt(client.fd, SOL_SOCKET, SO_RCVBUF, &client.receiveBuffer,
                sizeof client.receiveBuffer);
+  }
+  if (!client.localAddress.empty()) {
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    inet_pton(AF_INET, client.localAddress.c_str(), &local.sin_addr);
+    if (bind(client.fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) return false;
   }
   return connect(client.fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
 }

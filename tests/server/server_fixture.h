@@ -46,6 +46,7 @@ struct TestClient {
   NetStreamReader reader = MakeStreamReader(NetDirection::kServerToClient);
   std::vector<NetMessage> queued;  // read, not yet taken
   int receiveBuffer = 0;           // the socket's receive buffer when set
+  std::string localAddress;        // a loopback address to connect from, when set
 
   TestClient() = default;
   TestClient(const TestClient&) = delete;

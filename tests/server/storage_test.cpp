@@ -1,6 +1,9 @@
 #include "server/storage.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "formats/file_io.h"
 
 #include "tests/server/server_fixture.h"
 
@@ -103,4 +106,61 @@ TEST(ServerStorage, AFileThatIsNoDatabaseIsReported) {
   EXPECT_FALSE(OpenStorage(file, &error));
   EXPECT_NE(error.find("server.db"), std::string::npos) << error;
   EXPECT_FALSE(OpenStorage(scratch.path / "no" / "such" / "folder.db", &error));
+}
+
+namespace {
+
+// Runs SQL on the database file directly, as someone with the file in hand would.
+std::vector<std::string> Query(const std::filesystem::path& file, const std::string& sql) {
+  sqlite3* db = nullptr;
+  EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+  std::vector<std::string> rows;
+  sqlite3_exec(
+      db, sql.c_str(),
+      [](void* out, int, char** values, char**) {
+        static_cast<std::vector<std::string>*>(out)->push_back(values[0] ? values[0] : "");
+        return 0;
+      },
+      &rows, nullptr);
+  sqlite3_close(db);
+  return rows;
+}
+
+}  // namespace
+
+TEST(ServerStorage, AccountIdsAreKeptOnlyAsHashesAndOlderDatabasesAreConverted) {
+  TempFolder scratch{"server"};
+  const auto file = scratch.path / "server.db";
+  // A database of the first schema, ids in the clear.
+  Query(file,
+        "CREATE TABLE accounts (id BLOB PRIMARY KEY, created INTEGER NOT NULL) WITHOUT ROWID;"
+        "CREATE TABLE characters (id INTEGER PRIMARY KEY, name BLOB NOT NULL UNIQUE,"
+        " account BLOB NOT NULL REFERENCES accounts(id), game BLOB NOT NULL,"
+        " updated INTEGER NOT NULL);"
+        "CREATE INDEX characters_by_account ON characters(account, id);"
+        "INSERT INTO accounts VALUES (CAST('A1' AS BLOB), 1);"
+        "INSERT INTO characters (name, account, game, updated)"
+        " VALUES (CAST('Kira' AS BLOB), CAST('A1' AS BLOB), CAST('alt' AS BLOB), 1);"
+        "PRAGMA user_version=1;");
+  {
+    StorageHandle storage = Open(file);
+    ASSERT_TRUE(storage);
+    EXPECT_EQ(FindAccount(*storage, "A1"), StoreResult::kDone);
+    EXPECT_EQ(Names(*storage, "A1"), std::vector<std::string>{"Kira"});
+    ASSERT_EQ(AddAccount(*storage, "B2SECRET"), StoreResult::kDone);
+    ASSERT_EQ(AddCharacter(*storage, "B2SECRET", "Jo", "jo"), StoreResult::kDone);
+  }
+  EXPECT_EQ(Query(file, "PRAGMA user_version"), std::vector<std::string>{"2"});
+  const std::vector<std::string> keys =
+      Query(file, "SELECT hex(id) FROM accounts UNION ALL SELECT hex(account) FROM characters");
+  ASSERT_EQ(keys.size(), 4u);
+  for (const std::string& key : keys) EXPECT_EQ(key.size(), 64u) << key;  // SHA-256
+  const std::string raw =
+      ReadFileBytes(file).value_or("") + ReadFileBytes(file.string() + "-wal").value_or("");
+  EXPECT_EQ(raw.find("B2SECRET"), std::string::npos);
+  // Opening again converts nothing twice.
+  StorageHandle storage = Open(file);
+  ASSERT_TRUE(storage);
+  EXPECT_EQ(Names(*storage, "A1"), std::vector<std::string>{"Kira"});
+  EXPECT_EQ(Names(*storage, "B2SECRET"), std::vector<std::string>{"Jo"});
 }
