@@ -18,27 +18,49 @@ bool ValidIndex(size_t size, int index) {
   return index >= 0 && static_cast<size_t>(index) < size;
 }
 
+// Appends to one of the document's lists; undo takes the last entry off again.
+template <typename T>
+unsigned Append(EditorDocument& document, std::vector<T> EditorDocument::*list, T value,
+                std::string text, unsigned parts) {
+  return Execute(document, {std::move(text), "", parts,
+                            [list, value](EditorDocument& d) { (d.*list).push_back(value); },
+                            [list](EditorDocument& d) { (d.*list).pop_back(); }});
+}
+
+// Removes entry `index` of one of the document's lists; undo puts it back at its place.
+template <typename T>
+unsigned RemoveAt(EditorDocument& document, std::vector<T> EditorDocument::*list, int index,
+                  std::string text, unsigned parts) {
+  if (!ValidIndex((document.*list).size(), index)) return 0;
+  const T value = (document.*list)[index];
+  return Execute(document,
+                 {std::move(text), "", parts,
+                  [list, index](EditorDocument& d) { (d.*list).erase((d.*list).begin() + index); },
+                  [list, index, value](EditorDocument& d) { InsertAt(d.*list, index, value); }});
+}
+
+// Replaces entry `index` of one of the document's lists.
+template <typename T>
+unsigned ReplaceAt(EditorDocument& document, std::vector<T> EditorDocument::*list, int index,
+                   T after, std::string text, unsigned parts) {
+  if (!ValidIndex((document.*list).size(), index)) return 0;
+  const T before = (document.*list)[index];
+  return Execute(document,
+                 {std::move(text), "", parts,
+                  [list, index, after](EditorDocument& d) { (d.*list)[index] = after; },
+                  [list, index, before](EditorDocument& d) { (d.*list)[index] = before; }});
+}
+
 // Replaces one route by another, as waypoint edits do.
 unsigned ReplaceRoute(EditorDocument& document, int index, const EditorRoute& after,
                       std::string text) {
-  const EditorRoute before = document.routes[index];
-  return Execute(document, {std::move(text), "", kPartRoutes,
-                            [index, after](EditorDocument& d) { d.routes[index] = after; },
-                            [index, before](EditorDocument& d) { d.routes[index] = before; }});
+  return ReplaceAt(document, &EditorDocument::routes, index, after, std::move(text), kPartRoutes);
 }
 
 // Replaces the whole place list: offer and price edits touch every place of one name.
 unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after, std::string text,
                        std::string mergeKey) {
-  if (after.size() == document.places.size()) {
-    bool same = true;
-    for (size_t i = 0; i < after.size() && same; ++i) {
-      const EditorPlace &a = after[i], &b = document.places[i];
-      same = a.name == b.name && a.shipOffers == b.shipOffers && a.weaponOffers == b.weaponOffers &&
-             a.goodsOffers == b.goodsOffers && a.goodsPrices == b.goodsPrices;
-    }
-    if (same) return 0;
-  }
+  if (after == document.places) return 0;
   std::vector<EditorPlace> before = document.places;
   return Execute(document,
                  {std::move(text), std::move(mergeKey), kPartPlaces,
@@ -48,7 +70,7 @@ unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after,
 
 }  // namespace
 
-unsigned AddElement(EditorDocument& document, const EditorElement& element) {
+unsigned AddElement(EditorDocument& document, const ElementRecord& element) {
   const bool ring = element.elementGroup == kDockingRingGroup;
   EditorPlace place;
   place.name = element.name;
@@ -82,7 +104,7 @@ RingRename RenameRing(const EditorDocument& document, int index, const std::stri
   RingRename rename{document.places, document.people};
   int ordinal = 0;
   for (size_t i = 0; i < document.elements.size(); ++i) {
-    const EditorElement& other = document.elements[i];
+    const ElementRecord& other = document.elements[i];
     if (static_cast<int>(i) == index || other.elementGroup != kDockingRingGroup ||
         other.name != from) {
       continue;
@@ -100,7 +122,7 @@ RingRename RenameRing(const EditorDocument& document, int index, const std::stri
   if (rename.placeMoved && !rename.oldNameKept) {
     for (EditorPerson& person : rename.people) {
       if (person.placeName == from) person.placeName = to;
-      if (person.infoPlace == from) person.infoPlace = to;
+      if (person.record.infoPlace == from) person.record.infoPlace = to;
     }
   }
   return rename;
@@ -113,17 +135,16 @@ void RetirePlaceName(EditorDocument& document, const std::string& name) {
 
 }  // namespace
 
-unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element) {
+unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord& element) {
   if (!ValidIndex(document.elements.size(), index)) return 0;
-  const EditorElement before = document.elements[index];
+  const ElementRecord before = document.elements[index];
   const bool ringRenamed = before.elementGroup == kDockingRingGroup &&
                            element.elementGroup == kDockingRingGroup && before.name != element.name;
   const RingRename rename =
       ringRenamed ? RenameRing(document, index, before.name, element.name) : RingRename{};
   if (!rename.placeMoved) {
-    return Execute(document, {"Element \xe4ndern", "", kPartElements,
-                              [index, element](EditorDocument& d) { d.elements[index] = element; },
-                              [index, before](EditorDocument& d) { d.elements[index] = before; }});
+    return ReplaceAt(document, &EditorDocument::elements, index, element, "Element \xe4ndern",
+                     kPartElements);
   }
   // Whichever name a ring leaves may have a file on disk that no place writes any more.
   const bool retire = !rename.oldNameKept;
@@ -146,7 +167,7 @@ unsigned ChangeElement(EditorDocument& document, int index, const EditorElement&
 
 unsigned RemoveElement(EditorDocument& document, int index) {
   if (!ValidIndex(document.elements.size(), index)) return 0;
-  const EditorElement element = document.elements[index];
+  const ElementRecord element = document.elements[index];
   std::vector<std::pair<int, EditorPlace>> removed;
   for (size_t i = 0; i < document.places.size(); ++i) {
     if (document.places[i].name == element.name) {
@@ -172,18 +193,11 @@ unsigned AddRoute(EditorDocument& document, const std::string& groupName,
   EditorRoute route;
   route.groupName = groupName;
   route.waypoints[0] = first;
-  return Execute(document, {"Route hinzuf\xfcgen", "", kPartRoutes,
-                            [route](EditorDocument& d) { d.routes.push_back(route); },
-                            [](EditorDocument& d) { d.routes.pop_back(); }});
+  return Append(document, &EditorDocument::routes, route, "Route hinzuf\xfcgen", kPartRoutes);
 }
 
 unsigned RemoveRoute(EditorDocument& document, int index) {
-  if (!ValidIndex(document.routes.size(), index)) return 0;
-  const EditorRoute route = document.routes[index];
-  return Execute(document,
-                 {"Route entfernen", "", kPartRoutes,
-                  [index](EditorDocument& d) { d.routes.erase(d.routes.begin() + index); },
-                  [index, route](EditorDocument& d) { InsertAt(d.routes, index, route); }});
+  return RemoveAt(document, &EditorDocument::routes, index, "Route entfernen", kPartRoutes);
 }
 
 unsigned AddWaypoint(EditorDocument& document, int route, const EditorWaypoint& waypoint) {
@@ -237,27 +251,36 @@ std::vector<std::string> OfferNames(const std::string& line) {
   return names;
 }
 
-unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
-                   const std::vector<std::string>& names) {
+namespace {
+
+// Changes the offer line of that kind of every place of that name.
+template <typename Edit>
+unsigned EditOfferLines(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                        Edit edit, std::string text) {
   std::vector<EditorPlace> after = document.places;
   for (EditorPlace& place : after) {
-    if (place.name != placeName) continue;
-    std::string& line = OfferLine(place, kind);
+    if (place.name == placeName) edit(OfferLine(place, kind));
+  }
+  return ReplacePlaces(document, std::move(after), std::move(text), "");
+}
+
+}  // namespace
+
+unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                   const std::vector<std::string>& names) {
+  const auto add = [&names](std::string& line) {
     for (const std::string& name : names) {
       const std::vector<std::string> offered = OfferNames(line);
       if (std::find(offered.begin(), offered.end(), name) != offered.end()) continue;
       line += MakeOfferRecord(name, "-1");
     }
-  }
-  return ReplacePlaces(document, std::move(after), "Angebot hinzuf\xfcgen", "");
+  };
+  return EditOfferLines(document, placeName, kind, add, "Angebot hinzuf\xfcgen");
 }
 
 unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
                       const std::vector<std::string>& names) {
-  std::vector<EditorPlace> after = document.places;
-  for (EditorPlace& place : after) {
-    if (place.name != placeName) continue;
-    std::string& line = OfferLine(place, kind);
+  const auto remove = [&names](std::string& line) {
     for (const std::string& name : names) {
       const std::string record = MakeOfferRecord(name, "-1");
       // Records sit at multiples of 30; a fixed count ("5") is not an unlimited offer and stays.
@@ -268,8 +291,8 @@ unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, Of
         }
       }
     }
-  }
-  return ReplacePlaces(document, std::move(after), "Angebot entfernen", "");
+  };
+  return EditOfferLines(document, placeName, kind, remove, "Angebot entfernen");
 }
 
 unsigned SetGoodsPrices(EditorDocument& document, const std::string& placeName,
@@ -300,26 +323,16 @@ std::vector<int> PeopleOfPlace(const EditorDocument& document, const std::string
 }
 
 unsigned AddPerson(EditorDocument& document, const EditorPerson& person) {
-  return Execute(document, {"Person hinzuf\xfcgen", "", kPartPeople,
-                            [person](EditorDocument& d) { d.people.push_back(person); },
-                            [](EditorDocument& d) { d.people.pop_back(); }});
+  return Append(document, &EditorDocument::people, person, "Person hinzuf\xfcgen", kPartPeople);
 }
 
 unsigned ChangePerson(EditorDocument& document, int index, const EditorPerson& person) {
-  if (!ValidIndex(document.people.size(), index)) return 0;
-  const EditorPerson before = document.people[index];
-  return Execute(document, {"Person \xe4ndern", "", kPartPeople,
-                            [index, person](EditorDocument& d) { d.people[index] = person; },
-                            [index, before](EditorDocument& d) { d.people[index] = before; }});
+  return ReplaceAt(document, &EditorDocument::people, index, person, "Person \xe4ndern",
+                   kPartPeople);
 }
 
 unsigned RemovePerson(EditorDocument& document, int index) {
-  if (!ValidIndex(document.people.size(), index)) return 0;
-  const EditorPerson person = document.people[index];
-  return Execute(document,
-                 {"Person entfernen", "", kPartPeople,
-                  [index](EditorDocument& d) { d.people.erase(d.people.begin() + index); },
-                  [index, person](EditorDocument& d) { InsertAt(d.people, index, person); }});
+  return RemoveAt(document, &EditorDocument::people, index, "Person entfernen", kPartPeople);
 }
 
 unsigned SetNote(EditorDocument& document, NoteKind kind, const std::string& text) {

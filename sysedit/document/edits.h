@@ -9,11 +9,11 @@
 #include "sysedit/document/document.h"
 
 // Elements. Adding a docking ring also adds its place (empty offers).
-unsigned AddElement(EditorDocument& document, const EditorElement& element);
+unsigned AddElement(EditorDocument& document, const ElementRecord& element);
 // Renaming a docking ring carries its place (offers, stock, people) to the new name, and people
 // whose "Info über Ort" names the old place follow; the old name is retired for the next save.
 // Other changes leave the places alone.
-unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element);
+unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord& element);
 // Removes every place of the element's name, whatever its group, then the element. People of
 // a removed place stay in memory and come back with a new ring of that name.
 unsigned RemoveElement(EditorDocument& document, int index);

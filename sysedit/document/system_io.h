@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "formats/read_issues.h"
+
 struct EditorDocument;
 struct EditorCatalogues;
-struct EditorElement;
+struct ElementRecord;
 
 struct LoadOutcome {
   bool systemFileFound = false;
@@ -17,14 +19,17 @@ struct LoadOutcome {
   std::vector<std::string> badPlaceNames;
 };
 
+// Adds the reader's issues with one file to the load notes, in German: "file:line: message".
+void CollectReadIssues(LoadOutcome& outcome, const std::string& file, const ReadIssues& issues);
+
 // What a loaded element tells the author before it can be saved or flown: a docking ring's name
 // that is no plain file name (into badPlaceNames) or longer than the person column, a route
 // longer than the game lays. `line` is the element's first line in System.ini.
-void NoteElementLimits(LoadOutcome& outcome, const EditorElement& element, int line);
+void NoteElementLimits(LoadOutcome& outcome, const ElementRecord& element, int line);
 
 // Replaces the lists and notes by the system's files; the loaded state counts as saved.
-LoadOutcome LoadSystem(EditorDocument& document, const EditorCatalogues& catalogues,
-                       const std::filesystem::path& folder, const std::string& systemName);
+LoadOutcome LoadSystem(EditorDocument& document, const std::filesystem::path& folder,
+                       const std::string& systemName);
 
 // Reads the older layout: replaces only the elements and adds the old-layout places to the
 // places already held; routes, people and notes stay. The result counts as unsaved.

@@ -5,21 +5,13 @@
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
-#include "sysedit/document/catalogues.h"
-#include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
 #include "sysedit/document/issue_texts.h"
 #include "sysedit/document/place_names.h"
+#include "sysedit/document/route_slots.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
-
-void CollectIssues(LoadOutcome& outcome, const std::string& file, const ReadIssues& issues) {
-  for (const ReadIssue& issue : issues) {
-    outcome.notes.push_back(file + ":" + std::to_string(issue.line) + ": " +
-                            GermanReadNote(issue.message));
-  }
-}
 
 // Appends the place of a docking ring with its offers and people from its place file.
 void LoadPlaceOf(EditorDocument& document, const std::filesystem::path& folder,
@@ -36,10 +28,10 @@ void LoadPlaceOf(EditorDocument& document, const std::filesystem::path& folder,
     place.goodsOffers = file->goodsOffers;
     place.goodsPrices = file->goodsPrices;
     for (const PersonRecord& record : file->people) {
-      document.people.push_back(ToEditorPerson(record, placeName));
+      document.people.push_back({placeName, record});
     }
   }
-  CollectIssues(outcome, dataPath, issues);
+  CollectReadIssues(outcome, dataPath, issues);
   document.places.push_back(std::move(place));
 }
 
@@ -54,7 +46,7 @@ void LoadRoutesOf(EditorDocument& document, const std::filesystem::path& systemF
     }
     document.routes.push_back(ToEditorRoute(record));
   }
-  CollectIssues(outcome, "Routen.ini", issues);
+  CollectReadIssues(outcome, "Routen.ini", issues);
 }
 
 std::string LoadNote(const std::filesystem::path& path) {
@@ -65,7 +57,14 @@ std::string LoadNote(const std::filesystem::path& path) {
 
 }  // namespace
 
-void NoteElementLimits(LoadOutcome& outcome, const EditorElement& element, int line) {
+void CollectReadIssues(LoadOutcome& outcome, const std::string& file, const ReadIssues& issues) {
+  for (const ReadIssue& issue : issues) {
+    outcome.notes.push_back(file + ":" + std::to_string(issue.line) + ": " +
+                            GermanReadNote(issue.message));
+  }
+}
+
+void NoteElementLimits(LoadOutcome& outcome, const ElementRecord& element, int line) {
   const std::string at = "System.ini:" + std::to_string(line) + ": ";
   if (element.elementGroup == kDockingRingGroup) {
     const PlaceNameFault fault = CheckPlaceName(element.name);
@@ -92,8 +91,8 @@ std::filesystem::path SystemFolder(const std::filesystem::path& folder,
   return DataPath(folder, systemName);
 }
 
-LoadOutcome LoadSystem(EditorDocument& document, const EditorCatalogues& catalogues,
-                       const std::filesystem::path& folder, const std::string& systemName) {
+LoadOutcome LoadSystem(EditorDocument& document, const std::filesystem::path& folder,
+                       const std::string& systemName) {
   LoadOutcome outcome;
   ClearDocument(document);
   document.editedSystem = systemName;
@@ -104,10 +103,10 @@ LoadOutcome LoadSystem(EditorDocument& document, const EditorCatalogues& catalog
   outcome.systemFileFound = bytes.has_value();
   const std::vector<ElementRecord> records =
       bytes ? ReadSystemElements(*bytes, &issues) : std::vector<ElementRecord>();
-  CollectIssues(outcome, "System.ini", issues);
+  CollectReadIssues(outcome, "System.ini", issues);
   for (size_t k = 0; k < records.size(); ++k) {
     const ElementRecord& record = records[k];
-    document.elements.push_back(ToEditorElement(record, catalogues.elementDefs));
+    document.elements.push_back(record);
     NoteElementLimits(outcome, document.elements.back(),
                       static_cast<int>(k) * kElementRecordLines + 1);
     if (record.elementGroup == kDockingRingGroup) {

@@ -2,9 +2,7 @@
 #include "formats/legacy_files.h"
 #include "formats/text_rules.h"
 #include "sysedit/document/catalogues.h"
-#include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
-#include "sysedit/document/issue_texts.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
@@ -33,10 +31,7 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
   outcome.systemFileFound = bytes.has_value();
   const std::vector<LegacyElement> records =
       bytes ? ReadLegacySystem(*bytes, &issues) : std::vector<LegacyElement>();
-  for (const ReadIssue& issue : issues) {
-    outcome.notes.push_back("System.ini:" + std::to_string(issue.line) + ": " +
-                            GermanReadNote(issue.message));
-  }
+  CollectReadIssues(outcome, "System.ini", issues);
   const std::vector<LegacyOffers> offers =
       LoadLegacyOffers(systemFolder / "Schiffe-Waren-Waffen.ini");
   const std::vector<LegacyPriceLine> prices = LoadLegacyPrices(folder / "__WarenPreise.ini");
@@ -44,7 +39,7 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
   for (const LegacyElement& record : records) {
     ElementRecord element = record.element;
     element.groupName = LegacyGroupName(record.groupIndex, catalogues.groupChoices);
-    document.elements.push_back(ToEditorElement(element, catalogues.elementDefs));
+    document.elements.push_back(element);
     NoteElementLimits(outcome, document.elements.back(), record.line);
     if (element.elementGroup != kDockingRingGroup) continue;
 

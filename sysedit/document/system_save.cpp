@@ -6,10 +6,10 @@
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
-#include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
 #include "sysedit/document/issue_texts.h"
 #include "sysedit/document/place_names.h"
+#include "sysedit/document/route_slots.h"
 #include "sysedit/document/save_checks.h"
 #include "sysedit/document/system_io.h"
 
@@ -29,7 +29,7 @@ PlaceFile PlaceFileOf(const EditorDocument& document, const EditorPlace& place) 
   file.goodsPrices = place.goodsPrices;
   // People of removed places stay in memory but have no file to go to.
   for (const EditorPerson& person : document.people) {
-    if (person.placeName == place.name) file.people.push_back(ToPersonRecord(person));
+    if (person.placeName == place.name) file.people.push_back(person.record);
   }
   return file;
 }
@@ -74,12 +74,7 @@ SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& fo
     return outcome;
   }
 
-  std::vector<ElementRecord> elements;
-  elements.reserve(document.elements.size());
-  for (const EditorElement& element : document.elements) {
-    elements.push_back(ToElementRecord(element));
-  }
-  Record(outcome, SaveSystemElements(systemFolder / "System.ini", elements));
+  Record(outcome, SaveSystemElements(systemFolder / "System.ini", document.elements));
 
   std::vector<RouteRecord> routes;
   routes.reserve(document.routes.size());

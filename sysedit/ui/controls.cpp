@@ -88,9 +88,18 @@ void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {
   choice->setCurrentIndex(-1);
 }
 
-void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount) {
+namespace {
+
+// Marks the items that SetChoiceText added for a text the box does not list.
+constexpr int kExtraItemRole = Qt::UserRole + 1;
+
+}  // namespace
+
+void SetChoiceText(QComboBox* choice, const QString& text) {
   const QSignalBlocker blocker(choice);
-  while (choice->count() > fixedCount) choice->removeItem(choice->count() - 1);
+  for (int i = choice->count() - 1; i >= 0; --i) {
+    if (choice->itemData(i, kExtraItemRole).toBool()) choice->removeItem(i);
+  }
   if (text.isEmpty()) {
     choice->setCurrentIndex(-1);
     return;
@@ -99,6 +108,7 @@ void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount) {
   if (index < 0) {
     choice->addItem(text);
     index = choice->count() - 1;
+    choice->setItemData(index, true, kExtraItemRole);
   }
   choice->setCurrentIndex(index);
 }

@@ -47,9 +47,9 @@ void MarkField(QLineEdit* field, bool bad, const char* why);
 // Fills a choice box with Latin-1 items and no selection.
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items);
 // Selects the item of that text; a text the box does not list (a group unknown to the
-// catalogue) is added after the first `fixedCount` items so that it survives an "Ändern".
-// An empty text leaves nothing selected.
-void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount);
+// catalogue) is added as an extra item so that it survives an "Ändern", until the next call
+// drops it. An empty text leaves nothing selected.
+void SetChoiceText(QComboBox* choice, const QString& text);
 // The selected item's text as Latin-1, empty when nothing is selected.
 std::string ChoiceText(const QComboBox* choice);
 

@@ -10,6 +10,7 @@
 #include "sysedit/document/catalogues.h"
 #include "sysedit/document/document.h"
 #include "sysedit/map/map_render.h"
+#include "sysedit/ui/parameter_panel.h"
 
 class QAction;
 class QComboBox;
@@ -40,7 +41,7 @@ struct ElementsTab {
   QPushButton* change = nullptr;
   QPushButton* remove = nullptr;
   QTreeWidget* list = nullptr;  // "Element", "Art", "Name", "Gruppe"
-  std::string mask;             // parameter mask of the chosen group; empty before any choice
+  ParameterPanel panel;         // name ... length, switched by the chosen group's mask
 };
 
 struct RoutesTab {
@@ -83,7 +84,7 @@ struct PlacesTab {
   QPushButton* change = nullptr;
   QPushButton* remove = nullptr;
   QTreeWidget* people = nullptr;
-  std::string mask;  // parameter mask of the chosen main kind; empty before any choice
+  ParameterPanel panel;  // "von Gruppe:" ... "Preis:", switched by the chosen main kind's mask
 };
 
 struct NotesTab {

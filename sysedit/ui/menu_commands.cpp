@@ -74,24 +74,29 @@ void CommandNew(EditorApp& app) {
   ShowStatus(app, QString::fromUtf8("Neues System"));
 }
 
-void CommandLoad(EditorApp& app) {
+namespace {
+
+// "Laden" and "Altes Laden": the folder, then the new document in every view.
+void LoadFromDialog(EditorApp& app, bool oldLayout) {
   if (!ConfirmDiscard(app)) return;
   const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
   if (name.empty()) return;
-  const LoadOutcome outcome = LoadSystem(app.document, app.catalogues, app.folder, name);
+  const LoadOutcome outcome = oldLayout
+                                  ? LoadOldSystem(app.document, app.catalogues, app.folder, name)
+                                  : LoadSystem(app.document, app.folder, name);
   ClearSelections(app);
   AfterChange(app, kPartAll);
-  ReportLoad(app, outcome, "Geladen:");
+  ReportLoad(app, outcome, oldLayout ? "Alte Form geladen:" : "Geladen:");
+}
+
+}  // namespace
+
+void CommandLoad(EditorApp& app) {
+  LoadFromDialog(app, false);
 }
 
 void CommandOldLoad(EditorApp& app) {
-  if (!ConfirmDiscard(app)) return;
-  const std::string name = RunFolderDialog(app.window, app.folder, FolderDialogKind::kLoad);
-  if (name.empty()) return;
-  const LoadOutcome outcome = LoadOldSystem(app.document, app.catalogues, app.folder, name);
-  ClearSelections(app);
-  AfterChange(app, kPartAll);
-  ReportLoad(app, outcome, "Alte Form geladen:");
+  LoadFromDialog(app, true);
 }
 
 bool CommandSave(EditorApp& app) {

@@ -11,6 +11,7 @@
 #include "sysedit/document/edits.h"
 #include "sysedit/ui/controls.h"
 #include "sysedit/ui/editor_app.h"
+#include "sysedit/ui/parameter_panel.h"
 
 namespace {
 
@@ -24,10 +25,6 @@ const EditorPlace* FindPlace(const EditorApp& app, const std::string& name) {
     if (place.name == name) return &place;
   }
   return nullptr;
-}
-
-int GroupCount(const EditorApp& app) {
-  return static_cast<int>(app.catalogues.groupChoices.size());
 }
 
 std::vector<std::string> PlaceNames(const EditorApp& app) {
@@ -77,60 +74,12 @@ void ShowPeople(EditorApp& app, int keepRow) {
   const QSignalBlocker blocker(list);
   list->clear();
   for (int index : PeopleOfPlace(app.document, CurrentPlace(app))) {
-    const EditorPerson& person = app.document.people[index];
+    const PersonRecord& person = app.document.people[index].record;
     list->addTopLevelItem(new QTreeWidgetItem(
         {FromLatin1(person.mainKind), FromLatin1(person.subKind), FromLatin1(person.fromGroup),
          FromLatin1(person.againstGroup), FromLatin1(person.infoPlace)}));
   }
   SelectRow(list, keepRow < list->topLevelItemCount() ? keepRow : -1);
-}
-
-// Person parameters 1..7 in mask order.
-QWidget* Parameter(const PlacesTab& tab, int k) {
-  QWidget* fields[7] = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
-                        tab.shipCount, tab.infoPlace,    tab.price};
-  return fields[k];
-}
-
-const KindGroup* ChosenMainKind(const EditorApp& app) {
-  const int row = app.places.mainKinds->currentRow();
-  const auto& kinds = app.catalogues.peopleDefs.groups;
-  return row >= 0 && row < static_cast<int>(kinds.size()) ? &kinds[row] : nullptr;
-}
-
-void ChooseMainKind(EditorApp& app) {
-  PlacesTab& tab = app.places;
-  const KindGroup* kind = ChosenMainKind(app);
-  tab.mask = kind ? kind->mask : std::string("0000000");
-  for (int k = 0; k < 7; ++k) {
-    QWidget* field = Parameter(tab, k);
-    field->setEnabled(k < static_cast<int>(tab.mask.size()) && tab.mask[k] == '1');
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-      const QSignalBlocker blocker(edit);
-      edit->clear();
-    }
-  }
-  SetChoiceText(tab.fromGroup, QString(), GroupCount(app));
-  SetChoiceText(tab.againstGroup, QString(), GroupCount(app));
-  SetChoiceText(tab.infoPlace, QString(), static_cast<int>(app.document.places.size()));
-  std::vector<std::string> subKinds;
-  if (kind) {
-    for (size_t i = 0; i < kind->types.size() && i < kMaxPeopleSubKinds; ++i) {
-      if (kind->types[i].name.empty()) break;
-      subKinds.push_back(kind->types[i].name);
-    }
-  }
-  FillList(tab.subKinds, subKinds);
-}
-
-int SubKindPosition(const KindDefs& defs, const std::string& name) {
-  int position = -1;
-  for (const KindGroup& kind : defs.groups) {
-    for (size_t i = 0; i < kind.types.size(); ++i) {
-      if (kind.types[i].name == name) position = static_cast<int>(i);
-    }
-  }
-  return position;
 }
 
 // The person behind a row of the people list: rows count only the current place's persons.
@@ -140,47 +89,10 @@ int ChosenPerson(const EditorApp& app) {
   return row >= 0 && row < static_cast<int>(indices.size()) ? indices[row] : -1;
 }
 
-void ShowPerson(EditorApp& app, const EditorPerson& person) {
-  PlacesTab& tab = app.places;
-  {
-    const QSignalBlocker blocker(tab.mainKinds);
-    tab.mainKinds->setCurrentRow(KindGroupIndex(app.catalogues.peopleDefs, person.mainKind));
-  }
-  ChooseMainKind(app);
-  const int sub = SubKindPosition(app.catalogues.peopleDefs, person.subKind);
-  {
-    const QSignalBlocker blocker(tab.subKinds);
-    tab.subKinds->setCurrentRow(sub < tab.subKinds->count() ? sub : -1);
-  }
-  SetChoiceText(tab.fromGroup, FromLatin1(person.fromGroup), GroupCount(app));
-  SetChoiceText(tab.againstGroup, FromLatin1(person.againstGroup), GroupCount(app));
-  SetChoiceText(tab.infoPlace, FromLatin1(person.infoPlace),
-                static_cast<int>(app.document.places.size()));
-  const std::pair<QLineEdit*, int> values[] = {{tab.x, person.x},
-                                               {tab.y, person.y},
-                                               {tab.shipCount, person.shipCount},
-                                               {tab.price, person.price}};
-  for (const auto& [field, value] : values) {
-    const QSignalBlocker blocker(field);
-    field->setText(QString::number(value));
-  }
-}
-
 EditorPerson PersonFromPanel(const EditorApp& app) {
-  const PlacesTab& tab = app.places;
   EditorPerson person;
   person.placeName = CurrentPlace(app);
-  if (const KindGroup* kind = ChosenMainKind(app)) person.mainKind = kind->name;
-  if (QListWidgetItem* sub = tab.subKinds->currentItem(); sub && sub->isSelected()) {
-    person.subKind = ToLatin1(sub->text());
-  }
-  person.fromGroup = ChoiceText(tab.fromGroup);
-  person.againstGroup = ChoiceText(tab.againstGroup);
-  person.x = FieldInt(tab.x);
-  person.y = FieldInt(tab.y);
-  person.shipCount = FieldInt(tab.shipCount);
-  person.infoPlace = ChoiceText(tab.infoPlace);
-  person.price = FieldInt(tab.price);
+  ReadRecord(app.places.panel, person.record);
   return person;
 }
 
@@ -299,6 +211,12 @@ void BuildStockAndPeoplePage(EditorApp& app, QWidget* page) {
   PutFieldLabel(page, "Preis:", 385, 215, 40);
   tab.price = PutField(page, 385, 215);
   for (QLineEdit* field : {tab.x, tab.y, tab.price, tab.shipCount}) field->setText("0");
+  tab.panel.kinds = tab.mainKinds;
+  tab.panel.types = tab.subKinds;
+  tab.panel.defs = &app.catalogues.peopleDefs;
+  tab.panel.maxTypes = kMaxPeopleSubKinds;
+  tab.panel.fields = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
+                      tab.shipCount, tab.infoPlace,    tab.price};
 
   tab.add = PutButton(page, "Hinzufügen", 185, 275, 85, 20);
   tab.change = PutButton(page, "Ändern", 275, 275, 85, 20);
@@ -324,7 +242,7 @@ void Connect(EditorApp& app) {
   });
   QObject::connect(tab.figure, &QLineEdit::textChanged, tab.figure, [&app] { FigureChanged(app); });
   QObject::connect(tab.mainKinds, &QListWidget::currentRowChanged, tab.mainKinds, [&app] {
-    ChooseMainKind(app);
+    ChooseKind(app.places.panel);
     AfterControlChange(app);
   });
   QObject::connect(tab.subKinds, &QListWidget::currentRowChanged, tab.subKinds,
@@ -338,7 +256,7 @@ void Connect(EditorApp& app) {
   }
   QObject::connect(tab.people, &QTreeWidget::itemSelectionChanged, tab.people, [&app] {
     if (const int person = ChosenPerson(app); person >= 0) {
-      ShowPerson(app, app.document.people[person]);
+      ShowRecord(app.places.panel, app.document.people[person].record);
     }
     AfterControlChange(app);
   });
@@ -399,7 +317,8 @@ void RefreshPlaces(EditorApp& app, unsigned parts) {
   if (parts & (kPartPeople | kPartPlaces)) {
     ShowPeople(app, keepPerson);
     if (const int person = ChosenPerson(app); person >= 0) {
-      ShowPerson(app, app.document.people[person]);  // an undone change shows its old values
+      ShowRecord(app.places.panel,
+                 app.document.people[person].record);  // an undone change shows its old values
     }
   }
 }
@@ -425,16 +344,7 @@ void UpdatePlaceButtons(EditorApp& app) {
   for (QLineEdit* field : {tab.x, tab.y, tab.shipCount, tab.price}) {
     valid = CheckNumberField(field, NumberForm::kInteger, 10) && valid;
   }
-  bool filled = !tab.mask.empty();
-  for (int k = 0; k < 7 && filled; ++k) {
-    if (k >= static_cast<int>(tab.mask.size()) || tab.mask[k] != '1') continue;
-    QWidget* field = Parameter(tab, k);
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-      filled = !edit->text().isEmpty();
-    } else {
-      filled = static_cast<QComboBox*>(field)->currentIndex() >= 0;
-    }
-  }
+  const bool filled = MaskedFieldsFilled(tab.panel);
   // A person needs a place: one added without would never be saved.
   const bool place = FindPlace(app, CurrentPlace(app)) != nullptr;
   const bool person = ChosenPerson(app) >= 0;

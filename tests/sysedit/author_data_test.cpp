@@ -159,12 +159,12 @@ TEST_F(AuthorDataTest, RenamingARingCarriesItsPlaceAndThePeopleNamingIt) {
   EXPECT_EQ(Items(app->places.place), renamed);
   EXPECT_EQ(Items(app->places.infoPlace), renamed);
   EXPECT_EQ(PeopleOfPlace(app->document, "Ring Drei").size(), 1u);
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Drei");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Drei");
 
   PressShortcut(tab.list, Qt::Key_Z);  // undo restores all of it
   EXPECT_EQ(Items(app->places.place), (std::vector<std::string>{"Hafen Süd", "Ring Zwei"}));
   EXPECT_EQ(PeopleOfPlace(app->document, "Ring Zwei").size(), 1u);
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Zwei");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Zwei");
   PressShortcut(tab.list, Qt::Key_Y);
   EXPECT_EQ(Items(app->places.place), renamed);
 
@@ -174,8 +174,8 @@ TEST_F(AuthorDataTest, RenamingARingCarriesItsPlaceAndThePeopleNamingIt) {
   Load("Testsystem");
   const std::vector<int> people = PeopleOfPlace(app->document, "Ring Drei");
   ASSERT_EQ(people.size(), 1u);
-  EXPECT_EQ(app->document.people[people[0]].mainKind, "Diplomatien");
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Drei");
+  EXPECT_EQ(app->document.people[people[0]].record.mainKind, "Diplomatien");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Drei");
 
   // Renamed back after a save: the file of the name left behind goes, the other comes back.
   SelectRow(tab.list, 4);
@@ -352,8 +352,7 @@ TEST_F(AuthorDataTest, MessagesSpeakGerman) {
   EXPECT_FALSE(SoundsEnglish(Status())) << Status();
 
   EditorDocument document;
-  const LoadOutcome outcome =
-      LoadSystem(document, LoadEditorCatalogues(temp.path), temp.path, "Kaputtdaten");
+  const LoadOutcome outcome = LoadSystem(document, temp.path, "Kaputtdaten");
   EXPECT_GE(outcome.notes.size(), 8u);
   for (const std::string& note : outcome.notes) {
     EXPECT_FALSE(SoundsEnglish(MessageOf(note))) << note;

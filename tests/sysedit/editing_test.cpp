@@ -295,9 +295,9 @@ TEST_F(EditingTest, PeopleMaskAndTheirListPerPlace) {
   EXPECT_EQ(added.placeName,
             "Hafen S\xfc"
             "d");
-  EXPECT_EQ(added.subKind, "Ortsdaten");
-  EXPECT_EQ(added.infoPlace, "Ring Zwei");
-  EXPECT_EQ(added.price, 75);
+  EXPECT_EQ(added.record.subKind, "Ortsdaten");
+  EXPECT_EQ(added.record.infoPlace, "Ring Zwei");
+  EXPECT_EQ(added.record.price, 75);
 
   // Choosing a row fills the panel; "Ändern" rewrites that person only.
   SelectRow(tab.people, 0);
@@ -307,8 +307,8 @@ TEST_F(EditingTest, PeopleMaskAndTheirListPerPlace) {
   EXPECT_EQ(tab.x->text().toStdString(), "40000");
   Type(tab.shipCount, "4");
   Click(tab.change);
-  EXPECT_EQ(app->document.people[0].shipCount, 4);
-  EXPECT_EQ(app->document.people[0].fromGroup, "Die Allianz");
+  EXPECT_EQ(app->document.people[0].record.shipCount, 4);
+  EXPECT_EQ(app->document.people[0].record.fromGroup, "Die Allianz");
 
   // The other place lists only its own person; removing goes by the place's rows.
   ChoosePlace("Ring Zwei");

@@ -197,7 +197,7 @@ TEST_F(EditorWindowTest, StoredQuirksOfTheFirstEditorAreKept) {
   Load("Testsystem");
   ASSERT_EQ(app->document.people.size(), 3u);
   EXPECT_EQ(app->document.people[2].placeName, "Ring Zwei");
-  EXPECT_EQ(app->document.people[2].mainKind, "");
+  EXPECT_EQ(app->document.people[2].record.mainKind, "");
   EXPECT_EQ(app->document.goodsNotes, "Nur eine Zeile\r\n");
   // A missing note file empties the box: the previous system's text is not carried over.
   EXPECT_EQ(app->document.groupNotes, "");
@@ -229,13 +229,15 @@ TEST_F(EditorWindowTest, OlderLayoutLoadsOnTopOfTheHeldPlaces) {
   CommandOldLoad(*app);
 
   ASSERT_EQ(app->document.elements.size(), 3u);
-  const EditorElement& planet = app->document.elements[1];
+  const ElementRecord& planet = app->document.elements[1];
   EXPECT_EQ(planet.elementGroup, "Planeten");
   EXPECT_EQ(planet.groupName, "Die H\xe4ndler");  // position 2 of the group choice box
   EXPECT_DOUBLE_EQ(planet.rotation, 2.5);
   EXPECT_EQ(app->document.elements[2].elementType, "Andockring");
   EXPECT_EQ(app->document.elements[2].groupName, "Die Allianz");
-  EXPECT_NE(app->document.elements[2].colour, 0);
+  EXPECT_NE(ElementColour(app->catalogues.elementDefs, kDockingRingGroup,
+                          app->document.elements[2].elementType),
+            0);
 
   // The two places held before stay; the old one is added with its offers and prices.
   ASSERT_EQ(app->document.places.size(), 3u);
