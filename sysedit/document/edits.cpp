@@ -70,6 +70,21 @@ unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after,
 
 }  // namespace
 
+int OwnPlaceIndex(const EditorDocument& document, int index) {
+  if (!ValidIndex(document.elements.size(), index)) return -1;
+  const ElementRecord& ring = document.elements[index];
+  if (ring.elementGroup != kDockingRingGroup) return -1;
+  int ordinal = 0;
+  for (int i = 0; i < index; ++i) {
+    const ElementRecord& other = document.elements[i];
+    ordinal += other.elementGroup == kDockingRingGroup && other.name == ring.name;
+  }
+  for (size_t p = 0; p < document.places.size(); ++p) {
+    if (document.places[p].name == ring.name && ordinal-- == 0) return static_cast<int>(p);
+  }
+  return -1;
+}
+
 unsigned AddElement(EditorDocument& document, const ElementRecord& element) {
   const bool ring = element.elementGroup == kDockingRingGroup;
   EditorPlace place;
@@ -88,8 +103,19 @@ unsigned AddElement(EditorDocument& document, const ElementRecord& element) {
 
 namespace {
 
-// Places and people after ring `index` is renamed from `from` to `to`. Rings of one name own the
-// places of that name in order, so the ring's own place is the k-th of them. The people of the
+// Whether another docking ring than element `index` carries that name.
+bool OtherRingNamed(const EditorDocument& document, int index, const std::string& name) {
+  for (size_t i = 0; i < document.elements.size(); ++i) {
+    const ElementRecord& other = document.elements[i];
+    if (static_cast<int>(i) != index && other.elementGroup == kDockingRingGroup &&
+        other.name == name) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Places and people after ring `index` is renamed from `from` to `to`. The people of the ring's
 // place, and those elsewhere that inform about it, follow only when no other ring keeps the old
 // name; otherwise they still belong to that ring's place.
 struct RingRename {
@@ -99,27 +125,15 @@ struct RingRename {
   bool oldNameKept = false;
 };
 
-RingRename RenameRing(const EditorDocument& document, int index, const std::string& from,
-                      const std::string& to) {
+RingRename RenameRing(const EditorDocument& document, int index, const std::string& to) {
   RingRename rename{document.places, document.people};
-  int ordinal = 0;
-  for (size_t i = 0; i < document.elements.size(); ++i) {
-    const ElementRecord& other = document.elements[i];
-    if (static_cast<int>(i) == index || other.elementGroup != kDockingRingGroup ||
-        other.name != from) {
-      continue;
-    }
-    rename.oldNameKept = true;
-    if (static_cast<int>(i) < index) ++ordinal;
-  }
-  for (EditorPlace& place : rename.places) {
-    if (place.name == from && ordinal-- == 0) {
-      place.name = to;
-      rename.placeMoved = true;
-      break;
-    }
-  }
-  if (rename.placeMoved && !rename.oldNameKept) {
+  const std::string from = document.elements[index].name;
+  rename.oldNameKept = OtherRingNamed(document, index, from);
+  const int place = OwnPlaceIndex(document, index);
+  if (place < 0) return rename;
+  rename.places[place].name = to;
+  rename.placeMoved = true;
+  if (!rename.oldNameKept) {
     for (EditorPerson& person : rename.people) {
       if (person.placeName == from) person.placeName = to;
       if (person.record.infoPlace == from) person.record.infoPlace = to;
@@ -140,8 +154,7 @@ unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord&
   const ElementRecord before = document.elements[index];
   const bool ringRenamed = before.elementGroup == kDockingRingGroup &&
                            element.elementGroup == kDockingRingGroup && before.name != element.name;
-  const RingRename rename =
-      ringRenamed ? RenameRing(document, index, before.name, element.name) : RingRename{};
+  const RingRename rename = ringRenamed ? RenameRing(document, index, element.name) : RingRename{};
   if (!rename.placeMoved) {
     return ReplaceAt(document, &EditorDocument::elements, index, element, "Element \xe4ndern",
                      kPartElements);
@@ -166,26 +179,21 @@ unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord&
 }
 
 unsigned RemoveElement(EditorDocument& document, int index) {
-  if (!ValidIndex(document.elements.size(), index)) return 0;
-  const ElementRecord element = document.elements[index];
-  std::vector<std::pair<int, EditorPlace>> removed;
-  for (size_t i = 0; i < document.places.size(); ++i) {
-    if (document.places[i].name == element.name) {
-      removed.emplace_back(static_cast<int>(i), document.places[i]);
-    }
+  const int place = OwnPlaceIndex(document, index);
+  if (place < 0) {
+    return RemoveAt(document, &EditorDocument::elements, index, "Element entfernen", kPartElements);
   }
-  const std::string name = element.name;
-  return Execute(
-      document,
-      {"Element entfernen", "", removed.empty() ? kPartElements : kPartElements | kPartPlaces,
-       [index, name](EditorDocument& d) {
-         std::erase_if(d.places, [&](const EditorPlace& place) { return place.name == name; });
-         d.elements.erase(d.elements.begin() + index);
-       },
-       [index, element, removed](EditorDocument& d) {
-         InsertAt(d.elements, index, element);
-         for (const auto& [position, place] : removed) InsertAt(d.places, position, place);
-       }});
+  const ElementRecord element = document.elements[index];
+  const EditorPlace removed = document.places[place];
+  return Execute(document, {"Element entfernen", "", kPartElements | kPartPlaces,
+                            [index, place](EditorDocument& d) {
+                              d.places.erase(d.places.begin() + place);
+                              d.elements.erase(d.elements.begin() + index);
+                            },
+                            [index, place, element, removed](EditorDocument& d) {
+                              InsertAt(d.elements, index, element);
+                              InsertAt(d.places, place, removed);
+                            }});
 }
 
 unsigned AddRoute(EditorDocument& document, const std::string& groupName,

@@ -44,6 +44,9 @@ inline constexpr int kWaypointSlots = 32;
 struct EditorRoute {
   std::string groupName;
   std::array<EditorWaypoint, kWaypointSlots> waypoints{};
+  // Waypoints of the file that the slots could not hold (beyond the 31st, or of kind 0): the
+  // route list marks the route, as saving writes it without them.
+  int cutWaypoints = 0;
 };
 
 // The used waypoints are the slots before the first slot whose kind is 0.

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-EditorRoute ToEditorRoute(const RouteRecord& record) {
+EditorRoute ToEditorRoute(const std::string& groupName, const std::vector<Waypoint>& waypoints) {
   EditorRoute route;
-  route.groupName = record.groupName;
-  const size_t count = std::min(record.waypoints.size(), static_cast<size_t>(kMaxWaypoints));
+  route.groupName = groupName;
+  const size_t count = std::min(waypoints.size(), static_cast<size_t>(kMaxWaypoints));
   for (size_t i = 0; i < count; ++i) {
-    const Waypoint& waypoint = record.waypoints[i];
-    route.waypoints[i] = {waypoint.x, waypoint.y, waypoint.kind};
+    route.waypoints[i] = {waypoints[i].x, waypoints[i].y, waypoints[i].kind};
   }
+  route.cutWaypoints = static_cast<int>(waypoints.size() - count);
   return route;
 }
 

@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <set>
 
 #include "formats/latin1.h"
 #include "formats/note_file.h"
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
+#include "formats/text_rules.h"
 #include "sysedit/document/document.h"
 #include "sysedit/document/issue_texts.h"
 #include "sysedit/document/place_names.h"
@@ -21,8 +23,9 @@ void LoadPlaceOf(EditorDocument& document, const std::filesystem::path& folder,
   place.name = placeName;
   ReadIssues issues;
   const std::string dataPath = PlaceDataPath(systemName, placeName);
-  // A place without its file starts with empty offers and no people.
-  if (auto file = LoadPlace(DataPath(folder, dataPath), PlaceReadMode::kEditorLegacy, &issues)) {
+  // A place without its file starts with empty offers and no people. Empty lines among the people
+  // are no persons, as for the game: a person of empty fields would be saved as a line of its own.
+  if (auto file = LoadPlace(DataPath(folder, dataPath), PlaceReadMode::kGame, &issues)) {
     place.shipOffers = file->shipOffers;
     place.weaponOffers = file->weaponOffers;
     place.goodsOffers = file->goodsOffers;
@@ -35,22 +38,76 @@ void LoadPlaceOf(EditorDocument& document, const std::filesystem::path& folder,
   document.places.push_back(std::move(place));
 }
 
+// One route as the slots hold it. An empty line, where the game ends the route, is skipped and
+// the waypoints after it are kept (said once per line: after saving, the game flies them too);
+// a waypoint of kind 0 cannot be held, since kind 0 ends a route's slots.
+EditorRoute SlotRoute(const RouteRecord& record, const std::vector<std::string>& lines,
+                      std::set<int>& blankLines, ReadIssues& notes) {
+  std::vector<Waypoint> kept;
+  std::vector<int> pendingBlanks;
+  int dropped = 0;
+  for (size_t w = 0; w < record.waypoints.size(); ++w) {
+    const int number = record.line + 2 + static_cast<int>(w);  // every line is a waypoint
+    if (TrimBlanks(lines[number - 1]).empty()) {
+      blankLines.insert(number);
+      pendingBlanks.push_back(number);
+      continue;
+    }
+    for (const int blank : pendingBlanks) {
+      notes.push_back(
+          {blank,
+           "Leerzeile \xfc"
+           "bersprungen; das Spiel beendete die Route hier, nach dem Speichern fliegt es "
+           "auch die Wegpunkte danach"});
+    }
+    pendingBlanks.clear();
+    if (record.waypoints[w].kind == 0) {
+      ++dropped;
+      notes.push_back(
+          {number, "Wegpunkt der Art 0 fehlt im Editor (Art 0 beendet die Wegpunkte einer Route)"});
+      continue;
+    }
+    kept.push_back(record.waypoints[w]);
+  }
+  EditorRoute route = ToEditorRoute(record.groupName, kept);
+  if (route.cutWaypoints > 0) {
+    notes.push_back({record.line, "Route hat " + std::to_string(kept.size()) + " Wegpunkte, nur " +
+                                      std::to_string(kMaxWaypoints) + " passen; die letzten " +
+                                      std::to_string(route.cutWaypoints) + " fehlen im Editor"});
+  }
+  route.cutWaypoints += dropped;
+  return route;
+}
+
 void LoadRoutesOf(EditorDocument& document, const std::filesystem::path& systemFolder,
                   LoadOutcome& outcome) {
+  const std::optional<std::string> bytes = ReadFileBytes(systemFolder / "Routen.ini");
+  if (!bytes) return;
+  const std::vector<std::string> lines = SplitLines(*bytes);
   ReadIssues issues;
-  const RouteFile file = LoadRoutes(systemFolder / "Routen.ini", RouteReadMode::kEditor, &issues);
+  const RouteFile file = ReadRoutes(*bytes, RouteReadMode::kEditor, &issues);
+  std::set<int> blankLines;
+  ReadIssues notes;  // in German already
   for (const RouteRecord& record : file.routes) {
-    if (static_cast<int>(record.waypoints.size()) > kMaxWaypoints) {
-      outcome.notes.push_back("Routen.ini:" + std::to_string(record.line) +
-                              ": mehr als 31 Wegpunkte, die weiteren fehlen");
-    }
-    document.routes.push_back(ToEditorRoute(record));
+    document.routes.push_back(SlotRoute(record, lines, blankLines, notes));
   }
-  CollectReadIssues(outcome, "Routen.ini", issues);
+  // An empty line holds no numbers to complain about, and the count of waypoints that fit is
+  // said above without the empty lines.
+  for (const ReadIssue& issue : issues) {
+    if (blankLines.count(issue.line) == 0 && issue.message.rfind("route has ", 0) != 0) {
+      notes.push_back({issue.line, GermanReadNote(issue.message)});
+    }
+  }
+  std::stable_sort(notes.begin(), notes.end(),
+                   [](const ReadIssue& a, const ReadIssue& b) { return a.line < b.line; });
+  for (const ReadIssue& note : notes) {
+    outcome.notes.push_back("Routen.ini:" + std::to_string(note.line) + ": " + note.message);
+  }
 }
 
 std::string LoadNote(const std::filesystem::path& path) {
-  // A missing note gives an empty box: another system's notes must not be saved into this one.
+  // A missing note gives an empty box: another system's notes must not be saved into this
+  // one.
   const std::optional<std::string> bytes = ReadFileBytes(path);
   return bytes ? ReadNoteTextLegacy(*bytes) : std::string();
 }

@@ -22,8 +22,10 @@ const LegacyOffers* FindOffersOf(const std::vector<LegacyOffers>& offers,
 LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& catalogues,
                           const std::filesystem::path& folder, const std::string& systemName) {
   LoadOutcome outcome;
+  // Nothing of the system held before belongs to this one: its places, routes and notes would be
+  // saved into it.
+  ClearDocument(document);
   document.editedSystem = systemName;
-  document.elements.clear();
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
 
   ReadIssues issues;
@@ -55,7 +57,7 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
     }
     document.places.push_back(std::move(place));
   }
-  // The mix of old files and the places held before matches nothing on disk.
+  // The system's files are not yet in the layout the editor writes.
   ResetHistory(document, false);
   return outcome;
 }

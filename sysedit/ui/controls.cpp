@@ -74,11 +74,32 @@ QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
   return list;
 }
 
-void MarkField(QLineEdit* field, bool bad, const char* why) {
-  field->setToolTip(bad ? QString::fromUtf8(why) : QString());  // the reason may change
+void MarkField(QWidget* field, bool bad, const QString& why) {
+  field->setToolTip(bad ? why : QString());  // the reason may change
   if (bad == field->property("bad").toBool()) return;
   field->setProperty("bad", bad);
-  field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd0d0; }") : QString());
+  const QString style =
+      QString("%1 { background: #ffd0d0; }").arg(field->metaObject()->className());
+  field->setStyleSheet(bad ? style : QString());
+}
+
+void MarkField(QWidget* field, bool bad, const char* why) {
+  MarkField(field, bad, QString::fromUtf8(why));
+}
+
+QString UnstorableCharacters(const QString& text) {
+  QString found;
+  for (const QChar c : text) {
+    if (c.unicode() > 0xff && !found.contains(c)) found += c;
+  }
+  return found;
+}
+
+QString UnstorableText(const QString& characters) {
+  QStringList each;
+  for (const QChar c : characters) each << QString(c);
+  return QString::fromUtf8("Diese Zeichen kann eine Datei des Spiels nicht halten: ") +
+         each.join(" ") + QString::fromUtf8(" (Latin-1 hat sie nicht).");
 }
 
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {

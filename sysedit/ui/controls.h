@@ -41,8 +41,15 @@ QListWidget* PutList(QWidget* parent, int x, int y, int width, int height);
 QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
                         std::initializer_list<std::pair<const char*, int>> columns);
 
-// Marks a number field whose text is not a valid number (red background and a tooltip).
-void MarkField(QLineEdit* field, bool bad, const char* why);
+// Marks a field whose text cannot be taken (red background and a tooltip saying why).
+void MarkField(QWidget* field, bool bad, const QString& why);
+void MarkField(QWidget* field, bool bad, const char* why);
+
+// The characters of the text that the files' 8-bit character set cannot hold, each once, in
+// order; empty when every character fits.
+QString UnstorableCharacters(const QString& text);
+// Why such text is refused (UTF-8), naming the characters.
+QString UnstorableText(const QString& characters);
 
 // Fills a choice box with Latin-1 items and no selection.
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items);

@@ -1,7 +1,12 @@
+#include <algorithm>
+
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "formats/text_rules.h"
@@ -42,15 +47,18 @@ bool PanelValid(EditorApp& app) {
   }
   ok = CheckIntField(tab.length, 0, kMaxRouteLength) && ok;
   ok = CheckNumberField(tab.rotation, NumberForm::kDecimal, 20) && ok;
-  bool latin1 = true;
-  for (const QChar c : tab.name->text())
-    latin1 = latin1 && c.unicode() >= 0x20 && c.unicode() <= 0xff;
-  const char* why = "Der Name darf nur Zeichen aus Latin-1 enthalten.";
-  bool nameOk = latin1;
-  if (latin1 && ChosenGroupIsRing(app) && tab.name->isEnabled()) {
+  // Text the files cannot hold is refused here, as in every text field.
+  const QString unstorable = UnstorableCharacters(tab.name->text());
+  bool control = false;
+  for (const QChar c : tab.name->text()) control = control || c.unicode() < 0x20;
+  QString why = !unstorable.isEmpty()
+                    ? UnstorableText(unstorable)
+                    : QString::fromUtf8("Der Name darf keine Steuerzeichen enthalten.");
+  bool nameOk = unstorable.isEmpty() && !control;
+  if (nameOk && ChosenGroupIsRing(app) && tab.name->isEnabled()) {
     const PlaceNameFault fault = CheckPlaceName(PanelName(app));
     nameOk = fault == PlaceNameFault::kNone;
-    why = PlaceNameFaultText(fault);
+    why = QString::fromUtf8(PlaceNameFaultText(fault));
   }
   MarkField(tab.name, !nameOk, why);
   return ok && nameOk;
@@ -132,6 +140,41 @@ void Connect(EditorApp& app) {
   });
 }
 
+// The group, type and group-name columns are as wide as the catalogue's longest entries; the name
+// column takes the rest and wraps a long name (a lane's "A <> B") onto a second line.
+void FitElementColumns(EditorApp& app) {
+  QTreeWidget* list = app.elements.list;
+  const QFontMetrics metrics(list->font());
+  const int margin =
+      2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 8;
+  const auto widest = [&](const std::vector<std::string>& texts, const char* title) {
+    int width = metrics.horizontalAdvance(QString::fromUtf8(title));
+    for (const std::string& text : texts)
+      width = std::max(width, metrics.horizontalAdvance(FromLatin1(text)));
+    return width + margin;
+  };
+  std::vector<std::string> groups, types;
+  for (const KindGroup& group : app.catalogues.elementDefs.groups) {
+    groups.push_back(group.name);
+    for (const KindType& type : group.types) types.push_back(type.name);
+  }
+  const int groupWidth = widest(groups, "Element");
+  const int typeWidth = widest(types, "Art");
+  const int ownerWidth = widest(app.catalogues.groupChoices, "Gruppe");
+  const int viewport = list->width() - 2 * list->frameWidth() -
+                       list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+  list->setColumnWidth(0, groupWidth);
+  list->setColumnWidth(1, typeWidth);
+  list->setColumnWidth(2, std::max(80, viewport - groupWidth - typeWidth - ownerWidth));
+  list->header()->setStretchLastSection(true);
+  list->setWordWrap(true);
+  list->setUniformRowHeights(false);
+  app.elements.textMargin = margin;
+  list->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("X")}));
+  app.elements.rowHeight = list->sizeHintForRow(0);
+  list->clear();
+}
+
 }  // namespace
 
 void BuildElementsTab(EditorApp& app, QWidget* page) {
@@ -170,9 +213,12 @@ void BuildElementsTab(EditorApp& app, QWidget* page) {
   tab.panel.maxTypes = kMaxElementTypes;
   tab.panel.fields = {tab.name,      tab.group,    tab.x,      tab.y,
                       tab.direction, tab.rotation, tab.radius, tab.length};
+  tab.panel.labels = {"Name",     "Gruppe",   "X-Pos.", "Y-Pos.",
+                      "Richtung", "Rotation", "Radius", "Länge"};
   PutFrame(page, "Elementeliste", 5, 210, 475, 250);
   tab.list = PutColumns(page, 15, 230, 455, 220,
                         {{"Element", 80}, {"Art", 80}, {"Name", 170}, {"Gruppe", 100}});
+  FitElementColumns(app);
   Connect(app);
 }
 
@@ -185,15 +231,31 @@ void RefreshElements(EditorApp& app) {
   list->clear();
   QList<QTreeWidgetItem*> rows;
   rows.reserve(count);
+  const QFontMetrics metrics(list->font());
+  const int nameWidth = list->columnWidth(2) - app.elements.textMargin;
   for (const ElementRecord& element : app.document.elements) {
-    rows.append(
+    auto* row =
         new QTreeWidgetItem({FromLatin1(element.elementGroup), FromLatin1(element.elementType),
-                             FromLatin1(element.name), FromLatin1(element.groupName)}));
+                             FromLatin1(element.name), FromLatin1(element.groupName)});
+    // The list cannot size a wrapped row by itself: a long name asks for its lines.
+    const int lines =
+        metrics.boundingRect(QRect(0, 0, nameWidth, 100000), Qt::TextWordWrap, row->text(2))
+            .height() /
+        metrics.lineSpacing();
+    if (lines > 1) {
+      row->setSizeHint(
+          2, QSize(nameWidth, app.elements.rowHeight + (lines - 1) * metrics.lineSpacing()));
+    }
+    rows.append(row);
   }
   list->addTopLevelItems(rows);
   SelectRow(list, keep);
   if (keep >= 0)
     ShowRecord(app.elements.panel, app.document.elements[keep]);  // e.g. after an undone change
+}
+
+void ResetElementsPanel(EditorApp& app) {
+  ResetPanel(app.elements.panel);
 }
 
 void UpdateElementButtons(EditorApp& app) {
@@ -210,8 +272,17 @@ void UpdateElementButtons(EditorApp& app) {
       selected && NameTakenByAnotherPlace(
                       app, selected->elementGroup == kDockingRingGroup ? &selected->name : nullptr);
   const QString taken = QString::fromUtf8("Einen Ort dieses Namens gibt es schon.");
-  const QString untyped = QString::fromUtf8("Erst ein Element (die Art) wählen.");
-  tab.add->setToolTip(addTaken ? taken : !typed ? untyped : QString());
+  QString reason;
+  if (addTaken) {
+    reason = taken;
+  } else if (!typed) {
+    reason = QString::fromUtf8("Erst ein Element (die Art) wählen.");
+  } else if (!valid) {
+    reason = QString::fromUtf8("Rot markierte Felder halten keinen gültigen Wert.");
+  } else if (!filled) {
+    reason = QString::fromUtf8("Noch auszufüllen: ") + UnfilledFields(tab.panel);
+  }
+  ExplainAdd(app, tab.add, tab.panel, selected != nullptr, reason, tab.addReason);
   tab.change->setToolTip(changeTaken ? taken : QString());
   tab.add->setEnabled(filled && valid && typed && !addTaken);
   tab.change->setEnabled(selected && valid && (typed || keepsType) && !changeTaken);

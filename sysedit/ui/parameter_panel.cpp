@@ -40,22 +40,44 @@ void ChooseKind(ParameterPanel& panel) {
   }
 }
 
+void ResetPanel(ParameterPanel& panel) {
+  {
+    const QSignalBlocker blocker(panel.kinds);
+    panel.kinds->setCurrentRow(-1);
+    panel.kinds->clearSelection();
+  }
+  ChooseKind(panel);
+  panel.mask.clear();
+  for (QWidget* field : panel.fields) field->setEnabled(true);
+}
+
 bool MaskUses(const ParameterPanel& panel, int k) {
   return k >= 0 && k < static_cast<int>(panel.mask.size()) && panel.mask[k] == '1';
 }
 
+namespace {
+
+bool FieldEmpty(const QWidget* field) {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
+    return TrimBlanks(ToLatin1(edit->text())).empty();
+  }
+  return static_cast<const QComboBox*>(field)->currentIndex() < 0;
+}
+
+}  // namespace
+
 bool MaskedFieldsFilled(const ParameterPanel& panel) {
-  if (panel.mask.empty()) return false;
+  return !panel.mask.empty() && UnfilledFields(panel).isEmpty();
+}
+
+QString UnfilledFields(const ParameterPanel& panel) {
+  QStringList unfilled;
   for (size_t k = 0; k < panel.fields.size(); ++k) {
-    if (!MaskUses(panel, static_cast<int>(k))) continue;
-    const QWidget* field = panel.fields[k];
-    if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
-      if (TrimBlanks(ToLatin1(edit->text())).empty()) return false;
-    } else if (static_cast<const QComboBox*>(field)->currentIndex() < 0) {
-      return false;
+    if (MaskUses(panel, static_cast<int>(k)) && FieldEmpty(panel.fields[k])) {
+      unfilled << QString::fromUtf8(k < panel.labels.size() ? panel.labels[k] : "?");
     }
   }
-  return true;
+  return unfilled.join(", ");
 }
 
 void ShowKind(ParameterPanel& panel, const std::string& kindName, const std::string& typeName) {

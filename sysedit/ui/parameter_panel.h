@@ -7,6 +7,8 @@
 // whole record field by field.
 
 #include <string>
+
+#include <QString>
 #include <type_traits>
 #include <vector>
 
@@ -17,12 +19,13 @@ class QListWidget;
 class QWidget;
 
 struct ParameterPanel {
-  QListWidget* kinds = nullptr;    // the kinds of `defs` in file order
-  QListWidget* types = nullptr;    // the chosen kind's types
-  const KindDefs* defs = nullptr;  // lives as long as the window
-  size_t maxTypes = 0;             // types listed at most
-  std::vector<QWidget*> fields;    // a QLineEdit or a QComboBox each, in mask order
-  std::string mask;                // the chosen kind's; empty before any kind was chosen
+  QListWidget* kinds = nullptr;     // the kinds of `defs` in file order
+  QListWidget* types = nullptr;     // the chosen kind's types
+  const KindDefs* defs = nullptr;   // lives as long as the window
+  size_t maxTypes = 0;              // types listed at most
+  std::vector<QWidget*> fields;     // a QLineEdit or a QComboBox each, in mask order
+  std::vector<const char*> labels;  // the fields' labels (UTF-8), in the same order
+  std::string mask;                 // the chosen kind's; empty before any kind was chosen
 };
 
 // The record fields before the panel's: the kind and its type.
@@ -39,9 +42,13 @@ std::string ChosenTypeName(const ParameterPanel& panel);
 // order, up to the first empty name or `maxTypes`.
 void ChooseKind(ParameterPanel& panel);
 bool MaskUses(const ParameterPanel& panel, int k);
+// As at start-up: no kind chosen, no types listed, every field enabled and empty, no mask.
+void ResetPanel(ParameterPanel& panel);
 // Every field the mask switches on holds text other than blanks (a choice box: an entry is
 // chosen); false before any kind was chosen.
 bool MaskedFieldsFilled(const ParameterPanel& panel);
+// The labels of the fields the mask switches on that are still empty, joined by ", ".
+QString UnfilledFields(const ParameterPanel& panel);
 // Selects the kind of that name (the last one) and then its type, whose position within its
 // kind is found over every kind's types (the last match), and switches the fields as
 // ChooseKind does.

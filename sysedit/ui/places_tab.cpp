@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -57,15 +58,30 @@ void ShowOffers(EditorApp& app) {
   }
 }
 
-// Record i of the place's goods prices goes into row i; rows beyond keep what they showed, so
-// the figures of the previous place stay until they are changed.
+// Each row shows the chosen place's own figure of its good (its last record of that name, as
+// the game reads it), empty where the place has none; without a place, the catalogue's figures.
+// The "Warenortspreis :" box follows the selected row.
 void ShowStock(EditorApp& app) {
   const EditorPlace* place = FindPlace(app, CurrentPlace(app));
-  if (!place) return;
-  const std::vector<OfferRecord> records = SplitOffers(place->goodsPrices);
+  const std::vector<OfferRecord> records =
+      place ? SplitOffers(place->goodsPrices) : std::vector<OfferRecord>();
   QTreeWidget* stock = app.places.stock;
-  for (size_t i = 0; i < records.size() && static_cast<int>(i) < stock->topLevelItemCount(); ++i) {
-    stock->topLevelItem(static_cast<int>(i))->setText(1, FromLatin1(records[i].value));
+  for (int row = 0; row < stock->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = stock->topLevelItem(row);
+    const std::string good = ToLatin1(item->text(0));
+    std::string figure;
+    if (!place) {
+      const size_t index = static_cast<size_t>(row);
+      if (index < app.catalogues.goodsDefaults.size()) figure = app.catalogues.goodsDefaults[index];
+    }
+    for (const OfferRecord& record : records) {
+      if (record.name == good) figure = record.value;
+    }
+    item->setText(1, FromLatin1(figure));
+  }
+  if (QTreeWidgetItem* row = stock->currentItem(); row && row->isSelected()) {
+    const QSignalBlocker blocker(app.places.figure);
+    app.places.figure->setText(row->text(1));
   }
 }
 
@@ -138,11 +154,10 @@ void BuildOfferBlock(EditorApp& app, QWidget* page, int index, const char* title
   OfferBlock& block = app.places.offers[index];
   block.source = PutList(page, 15, top + 20, 180, 100);
   block.offered = PutList(page, 275, top + 20, 180, 100);
+  // One name a row, scrolled up and down: columns of names cut the longer ones off behind a
+  // horizontal scrollbar.
   for (QListWidget* list : {block.source, block.offered}) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setFlow(QListView::TopToBottom);  // a grid of small entries, filled column by column
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
   }
   FillList(block.source, names);
   block.add = PutButton(page, "Hinzufügen", 200, top + 45, 70, 20);
@@ -217,6 +232,8 @@ void BuildStockAndPeoplePage(EditorApp& app, QWidget* page) {
   tab.panel.maxTypes = kMaxPeopleSubKinds;
   tab.panel.fields = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
                       tab.shipCount, tab.infoPlace,    tab.price};
+  tab.panel.labels = {"von Gruppe",    "gegen Gruppe",  "X-Pos", "Y-Pos",
+                      "Schiffsanzahl", "Info über Ort", "Preis"};
 
   tab.add = PutButton(page, "Hinzufügen", 185, 275, 85, 20);
   tab.change = PutButton(page, "Ändern", 275, 275, 85, 20);
@@ -282,9 +299,12 @@ void BuildPlacesTab(EditorApp& app, QWidget* page) {
   auto* stockPage = new QWidget;
   tab.inner->addTab(offersPage, QString::fromUtf8("Kaufsangebot"));
   tab.inner->addTab(stockPage, QString::fromUtf8("Warenpreise/Leute"));
-  QLabel* label = PutLabel(page, "Bearbeitungsort:", 200, 11, 85, 16);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  tab.place = PutChoice(page, 290, 7, 190);
+  // The place box stands right of the inner tabs, as far as their titles need.
+  QLabel* label = PutLabel(page, "Bearbeitungsort:", 0, 11, 0, 16);
+  const int labelX = tab.inner->x() + tab.inner->tabBar()->sizeHint().width() + 8;
+  const int labelWidth = label->sizeHint().width();
+  label->setGeometry(labelX, 11, labelWidth, 16);
+  tab.place = PutChoice(page, labelX + labelWidth + 4, 7, 480 - (labelX + labelWidth + 4));
   label->raise();
   tab.place->raise();
   BuildOffersPage(app, offersPage);
@@ -328,14 +348,14 @@ void ResetPlacesTab(EditorApp& app) {
   FillChoice(tab.place, {});
   FillChoice(tab.infoPlace, {});
   SelectRow(tab.stock, -1);
-  for (int row = 0; row < tab.stock->topLevelItemCount(); ++row) {
-    const size_t good = static_cast<size_t>(row);
-    tab.stock->topLevelItem(row)->setText(1, good < app.catalogues.goodsDefaults.size()
-                                                 ? FromLatin1(app.catalogues.goodsDefaults[good])
-                                                 : QString());
-  }
+  ShowStock(app);
   const QSignalBlocker blocker(tab.figure);
   tab.figure->setText("0");
+  ResetPanel(tab.panel);
+  for (QLineEdit* field : {tab.x, tab.y, tab.price, tab.shipCount}) {
+    const QSignalBlocker fieldBlocker(field);
+    field->setText("0");
+  }
 }
 
 void UpdatePlaceButtons(EditorApp& app) {
@@ -348,6 +368,15 @@ void UpdatePlaceButtons(EditorApp& app) {
   // A person needs a place: one added without would never be saved.
   const bool place = FindPlace(app, CurrentPlace(app)) != nullptr;
   const bool person = ChosenPerson(app) >= 0;
+  QString reason;
+  if (!place) {
+    reason = QString::fromUtf8("Erst einen Ort unter „Bearbeitungsort:“ wählen.");
+  } else if (!valid) {
+    reason = QString::fromUtf8("Rot markierte Felder halten keinen gültigen Wert.");
+  } else if (!filled) {
+    reason = QString::fromUtf8("Noch auszufüllen: ") + UnfilledFields(tab.panel);
+  }
+  ExplainAdd(app, tab.add, tab.panel, person, reason, tab.addReason);
   tab.add->setEnabled(filled && valid && place);
   tab.change->setEnabled(person && valid && place);
   tab.remove->setEnabled(person);

@@ -87,13 +87,19 @@ TEST(PlaceRules, DockingRingsBringAndTakeTheirPlaces) {
   AddElement(document, Ring("Werft"));
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
 
-  // Removing an element of another group that shares the name also removes the place.
+  // Removing an element of another group that shares the name leaves the place alone; removing
+  // the ring takes its place, and undo brings it back with its offers.
+  AddOffers(document, "Hafen", OfferKind::kShips, {"Schwalbe"});
   RemoveElement(document, 1);
-  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Werft"}));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
   EXPECT_EQ(document.elements.size(), 2u);
   Undo(document);
-  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
   EXPECT_EQ(document.elements[1].elementGroup, "Planeten");
+  RemoveElement(document, 0);
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Werft"}));
+  Undo(document);
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
+  EXPECT_EQ(document.places[0].shipOffers, MakeOfferRecord("Schwalbe", "-1"));
 
   // Renaming a ring carries its place to the new name; renaming the planet touches no place.
   ChangeElement(document, 0, Ring("Neuhafen"));

@@ -250,18 +250,23 @@ TEST_F(EditingTest, StockFiguresFollowTheRowsOfTheList) {
   ChoosePlace("Hafen Süd");
   EXPECT_EQ(Cell(tab.stock, 0, 1), "120");
   EXPECT_EQ(Cell(tab.stock, 2, 1), "260");
-  // A place without figures leaves the previous place's figures in the list ...
-  ChoosePlace("Ring Zwei");
-  EXPECT_EQ(Cell(tab.stock, 1, 1), "380");
-  EXPECT_EQ(app->document.places[1].goodsPrices, "");
-  // ... and one typed figure stores every row as this place's figures.
   SelectRow(tab.stock, 1);
-  EXPECT_EQ(tab.figure->text().toStdString(), "380");
+  // A place without figures shows none: nothing of the place shown before ...
+  ChoosePlace("Ring Zwei");
+  EXPECT_EQ(Cell(tab.stock, 0, 1), "");
+  EXPECT_EQ(Cell(tab.stock, 1, 1), "");
+  EXPECT_EQ(tab.figure->text().toStdString(), "");
   EXPECT_EQ(app->document.places[1].goodsPrices, "");  // showing a figure changes nothing
+  // ... and one typed figure stores only that figure as this place's.
   Type(tab.figure, "55");
   EXPECT_EQ(Cell(tab.stock, 1, 1), "55");
   EXPECT_EQ(app->document.places[1].goodsPrices,
-            BuildGoodsPrices({"Wasser", "Kristalle", "blaue Gase"}, {"120", "55", "260"}));
+            BuildGoodsPrices({"Wasser", "Kristalle", "blaue Gase"}, {"", "55", ""}));
+  EXPECT_EQ(app->document.places[0].goodsPrices.substr(50, 3), "380");  // the other is as it was
+  ChoosePlace("Hafen Süd");
+  EXPECT_EQ(Cell(tab.stock, 1, 1), "380");
+  EXPECT_EQ(tab.figure->text().toStdString(), "380");
+  ChoosePlace("Ring Zwei");
   // Typing is one edit: a single undo restores the place without figures.
   PressShortcut(tab.stock, Qt::Key_Z);
   EXPECT_EQ(app->document.places[1].goodsPrices, "");

@@ -183,33 +183,41 @@ TEST_F(EditorWindowTest, EverySampleSystemSavesByteIdentical) {
   EXPECT_GE(systems, 6);
 }
 
-TEST_F(EditorWindowTest, StoredQuirksOfTheFirstEditorAreKept) {
+TEST_F(EditorWindowTest, EmptyPeopleLinesAreNoPersonsAndOneLineNotesKeepTheirQuirk) {
   WriteTinyUniverse(temp.path);
   const fs::path system = temp.path / "Testsystem";
-  // A place whose "[Leute]" section has no lines, and a note of exactly one line.
-  WriteBytes(system / "Orte" / "Ring Zwei.ini", Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]",
-                                                       "", "[Warenpreise]", "", "[Leute]"}));
+  // A place whose "[Leute]" section has no lines (as the editor writes it), one with a blank line
+  // between its people, and a note of exactly one line.
+  const std::string empty =
+      Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]", "", "[Warenpreise]", "", "[Leute]"});
+  WriteBytes(system / "Orte" / "Ring Zwei.ini", empty);
+  const std::string first = Person("Auftr\xe4ge", "Kopfgeld", "", "", "1", "2", "3", "", "4");
+  const std::string second = Person("Diplomatien", "Neutral", "", "", "0", "0", "0", "", "9");
+  WriteBytes(system / "Orte" /
+                 "Hafen S\xc3\xbc"
+                 "d.ini",
+             empty + Lines({first, "", second}));
   WriteBytes(system / "Waren.txt", "Nur eine Zeile");
   fs::remove(system / "Gruppen.txt");
   Open();
   app->notes.groups->setPlainText("vom vorigen System");
   AnswerMessageBox("Verwerfen");
   Load("Testsystem");
-  ASSERT_EQ(app->document.people.size(), 3u);
-  EXPECT_EQ(app->document.people[2].placeName, "Ring Zwei");
-  EXPECT_EQ(app->document.people[2].record.mainKind, "");
+  ASSERT_EQ(app->document.people.size(), 2u);
+  EXPECT_EQ(app->document.people[1].record.mainKind, "Diplomatien");
   EXPECT_EQ(app->document.goodsNotes, "Nur eine Zeile\r\n");
   // A missing note file empties the box: the previous system's text is not carried over.
   EXPECT_EQ(app->document.groupNotes, "");
   ASSERT_TRUE(Save("Testsystem"));
-  EXPECT_EQ(ReadBytes(system / "Orte" / "Ring Zwei.ini"),
-            Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]", "", "[Warenpreise]", "", "[Leute]",
-                   std::string(120, ' ') + "0         0         0         " + std::string(30, ' ') +
-                       "0         "}));
+  EXPECT_EQ(ReadBytes(system / "Orte" / "Ring Zwei.ini"), empty);
+  EXPECT_EQ(ReadBytes(system / "Orte" /
+                      "Hafen S\xc3\xbc"
+                      "d.ini"),
+            empty + Lines({first, second}));
   EXPECT_EQ(ReadBytes(system / "Waren.txt"), "Nur eine Zeile\r\n");
 }
 
-TEST_F(EditorWindowTest, OlderLayoutLoadsOnTopOfTheHeldPlaces) {
+TEST_F(EditorWindowTest, OlderLayoutLoadsIntoAnEmptyDocument) {
   WriteTinyUniverse(temp.path);
   const fs::path old = temp.path / "Altsystem";
   WriteBytes(
@@ -239,18 +247,21 @@ TEST_F(EditorWindowTest, OlderLayoutLoadsOnTopOfTheHeldPlaces) {
                           app->document.elements[2].elementType),
             0);
 
-  // The two places held before stay; the old one is added with its offers and prices.
-  ASSERT_EQ(app->document.places.size(), 3u);
-  const EditorPlace& place = app->document.places[2];
+  // Nothing of the system loaded before stays: only the old one's place, with its offers and
+  // prices.
+  ASSERT_EQ(app->document.places.size(), 1u);
+  const EditorPlace& place = app->document.places[0];
   EXPECT_EQ(place.name, "Alter Hafen");
   EXPECT_EQ(place.shipOffers, "Schwalbe            -1        ");
   EXPECT_EQ(place.goodsOffers, "Wasser              -1        ");
   EXPECT_EQ(place.goodsPrices,
             "Wasser              111       Kristalle           222       "
             "blaue Gase          333       ");
-  EXPECT_EQ(app->document.routes.size(), 2u);  // routes and people stay
-  EXPECT_EQ(app->document.people.size(), 3u);
-  EXPECT_EQ(app->places.place->count(), 3);
+  EXPECT_TRUE(app->document.routes.empty());
+  EXPECT_TRUE(app->document.people.empty());
+  EXPECT_TRUE(app->document.groupNotes.empty());
+  EXPECT_EQ(app->places.place->count(), 1);
+  EXPECT_EQ(app->routes.routeList->topLevelItemCount(), 0);
   EXPECT_TRUE(IsModified(app->document));
   EXPECT_NE(app->window->windowTitle().indexOf('*'), -1);
 }
