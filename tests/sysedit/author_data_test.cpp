@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -357,6 +359,56 @@ TEST_F(AuthorDataTest, MessagesSpeakGerman) {
   for (const std::string& note : outcome.notes) {
     EXPECT_FALSE(SoundsEnglish(MessageOf(note))) << note;
   }
+}
+
+TEST_F(AuthorDataTest, NoteTextTheFilesCannotHoldIsRefusedNotReplaced) {
+  const fs::path notes = temp.path / "Testsystem" / "Gruppen.txt";
+  const std::string before = ReadBytes(notes);
+  QPlainTextEdit* box = app->notes.groups;
+  box->moveCursor(QTextCursor::End);
+  box->insertPlainText(QString::fromUtf8(" 5 € für „gute“ Daten ✓"));
+  EXPECT_TRUE(box->property("bad").toBool());
+  EXPECT_EQ(app->document.groupNotes.find('?'), std::string::npos);
+  EXPECT_NE(app->window->windowTitle().indexOf('*'), -1);  // typed, but not yet in the files
+
+  std::string message;
+  AnswerMessageBox("OK", &message);
+  EXPECT_FALSE(Save("Testsystem"));
+  EXPECT_NE(message.find("Informationen über Gruppen"), std::string::npos) << message;
+  EXPECT_NE(message.find("€ „ “ ✓"), std::string::npos) << message;
+  EXPECT_EQ(ReadBytes(notes), before);
+
+  box->setPlainText(QString::fromUtf8("5 EUR für \"gute\" Daten"));
+  EXPECT_FALSE(box->property("bad").toBool());
+  ASSERT_TRUE(Save("Testsystem"));
+  EXPECT_EQ(ReadBytes(notes), "5 EUR f\xfcr \"gute\" Daten");
+}
+
+TEST_F(AuthorDataTest, EveryLoadNoteCanBeOpenedAndACutRouteIsMarked) {
+  std::string routes = Lines({"1", "[Routen]", "Die Allianz"});
+  for (int i = 1; i <= 33; ++i) routes += Lines({Pad(std::to_string(i), 10) + Pad("0", 10) + "2"});
+  WriteBytes(temp.path / "Testsystem" / "Routen.ini", routes);
+  WriteBytes(temp.path / "Testsystem" / "System.ini",
+             Element({"Planeten", "Erde", "P", "", "12a", "5", "0", "x", "", "0"}) +
+                 ReadBytes(temp.path / "Testsystem" / "System.ini"));
+  Load("Testsystem");
+  ASSERT_GE(app->loadNotes.size(), 4u);
+  EXPECT_NE(Status().find("Hinweise"), std::string::npos) << Status();
+  EXPECT_TRUE(app->notesButton->isVisible());
+  EXPECT_EQ(app->notesButton->text().toStdString(),
+            "Hinweise (" + std::to_string(app->loadNotes.size()) + ")");
+  int listed = 0;
+  WhenModal([&listed](QWidget* dialog) {
+    listed = dialog->findChild<QListWidget*>()->count();
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click(app->notesButton);
+  EXPECT_EQ(listed, static_cast<int>(app->loadNotes.size()));
+  EXPECT_EQ(Column(app->routes.routeList, 1), std::vector<std::string>{"31 (−2)"});
+
+  AnswerMessageBox("Verwerfen");
+  CommandNew(*app);
+  EXPECT_FALSE(app->notesButton->isVisible());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -79,6 +80,8 @@ TEST_F(EditingTest, GroupMaskSwitchesTheFieldsAndTheAddButton) {
   Type(tab.x, "100");
   Type(tab.y, "200");
   EXPECT_FALSE(tab.add->isEnabled());
+  EXPECT_EQ(app->status->text().toStdString(),
+            "„Hinzufügen“ geht noch nicht: Noch auszufüllen: Radius");
   Type(tab.radius, "12a");  // not an integer: marked, and nothing can be added
   EXPECT_TRUE(tab.radius->property("bad").toBool());
   EXPECT_FALSE(tab.add->isEnabled());
