@@ -3,6 +3,7 @@
 // "Laden", "Altes Laden" and "Speichern" of one system folder below the editor's folder.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ void CollectReadIssues(LoadOutcome& outcome, const std::string& file, const Read
 // that is no plain file name (into badPlaceNames) or longer than the person column, a route
 // longer than the game lays. `line` is the element's first line in System.ini.
 void NoteElementLimits(LoadOutcome& outcome, const ElementRecord& element, int line);
+
+// Both loads begin so: an empty document for the system, and the bytes of its System.ini (none
+// when it cannot be read).
+std::optional<std::string> StartLoad(EditorDocument& document, const std::filesystem::path& folder,
+                                     const std::string& systemName, LoadOutcome& outcome);
 
 // Replaces the lists and notes by the system's files; the loaded state counts as saved.
 LoadOutcome LoadSystem(EditorDocument& document, const std::filesystem::path& folder,

@@ -148,16 +148,23 @@ std::filesystem::path SystemFolder(const std::filesystem::path& folder,
   return DataPath(folder, systemName);
 }
 
+std::optional<std::string> StartLoad(EditorDocument& document, const std::filesystem::path& folder,
+                                     const std::string& systemName, LoadOutcome& outcome) {
+  // Nothing of the system held before belongs to this one: its places, routes and notes would be
+  // saved into it.
+  ClearDocument(document);
+  document.editedSystem = systemName;
+  std::optional<std::string> bytes = ReadFileBytes(SystemFolder(folder, systemName) / "System.ini");
+  outcome.systemFileFound = bytes.has_value();
+  return bytes;
+}
+
 LoadOutcome LoadSystem(EditorDocument& document, const std::filesystem::path& folder,
                        const std::string& systemName) {
   LoadOutcome outcome;
-  ClearDocument(document);
-  document.editedSystem = systemName;
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
-
+  const std::optional<std::string> bytes = StartLoad(document, folder, systemName, outcome);
   ReadIssues issues;
-  const std::optional<std::string> bytes = ReadFileBytes(systemFolder / "System.ini");
-  outcome.systemFileFound = bytes.has_value();
   const std::vector<ElementRecord> records =
       bytes ? ReadSystemElements(*bytes, &issues) : std::vector<ElementRecord>();
   CollectReadIssues(outcome, "System.ini", issues);

@@ -22,15 +22,9 @@ const LegacyOffers* FindOffersOf(const std::vector<LegacyOffers>& offers,
 LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& catalogues,
                           const std::filesystem::path& folder, const std::string& systemName) {
   LoadOutcome outcome;
-  // Nothing of the system held before belongs to this one: its places, routes and notes would be
-  // saved into it.
-  ClearDocument(document);
-  document.editedSystem = systemName;
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
-
+  const std::optional<std::string> bytes = StartLoad(document, folder, systemName, outcome);
   ReadIssues issues;
-  const std::optional<std::string> bytes = ReadFileBytes(systemFolder / "System.ini");
-  outcome.systemFileFound = bytes.has_value();
   const std::vector<LegacyElement> records =
       bytes ? ReadLegacySystem(*bytes, &issues) : std::vector<LegacyElement>();
   CollectReadIssues(outcome, "System.ini", issues);
