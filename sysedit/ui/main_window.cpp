@@ -247,10 +247,11 @@ void ExplainAdd(EditorApp& app, QPushButton* add, const ParameterPanel& panel, b
                 const QString& reason, QString& shown) {
   add->setToolTip(reason);
   if (reason == shown) return;
+  const QString prefix = QString::fromUtf8("„Hinzufügen“ geht noch nicht: ");
+  // A reason that no longer holds leaves the status line.
+  if (app.status->text() == prefix + shown) ShowStatus(app, QString());
   shown = reason;
-  if (!reason.isEmpty() && !panel.mask.empty() && !rowChosen) {
-    ShowStatus(app, QString::fromUtf8("„Hinzufügen“ geht noch nicht: ") + reason);
-  }
+  if (!reason.isEmpty() && !panel.mask.empty() && !rowChosen) ShowStatus(app, prefix + reason);
 }
 
 void SetLoadNotes(EditorApp& app, std::vector<std::string> notes) {
