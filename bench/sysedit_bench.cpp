@@ -71,7 +71,7 @@ void BM_LoadLargestSampleSystem(benchmark::State& state) {
   SampleUniverse& sample = Sample();
   EditorDocument document;
   for (auto _ : state) {
-    LoadSystem(document, sample.catalogues, sample.ini, sample.largest);
+    LoadSystem(document, sample.ini, sample.largest);
     benchmark::DoNotOptimize(document.elements.data());
   }
   state.SetLabel(sample.largest + ": " + std::to_string(document.elements.size()) + " elements, " +
@@ -83,7 +83,7 @@ BENCHMARK(BM_LoadLargestSampleSystem)->Unit(benchmark::kMillisecond);
 void BM_SaveLargestSampleSystem(benchmark::State& state) {
   SampleUniverse& sample = Sample();
   EditorDocument document;
-  LoadSystem(document, sample.catalogues, sample.ini, sample.largest);
+  LoadSystem(document, sample.ini, sample.largest);
   for (auto _ : state) {
     const SaveOutcome outcome = SaveSystem(document, sample.ini, "Bench-Kopie");
     if (!outcome.ok) state.SkipWithError("save failed");
@@ -95,7 +95,7 @@ BENCHMARK(BM_SaveLargestSampleSystem)->Unit(benchmark::kMillisecond);
 void BM_MapRedraw(benchmark::State& state) {
   SampleUniverse& sample = Sample();
   EditorDocument document;
-  LoadSystem(document, sample.catalogues, sample.ini, sample.largest);
+  LoadSystem(document, sample.ini, sample.largest);
   MapView view;
   view.zoomPosition = static_cast<int>(state.range(0));
   view.cameraX = view.cameraY = -2000.0 * (1 << (3 - view.zoomPosition));
@@ -105,7 +105,7 @@ void BM_MapRedraw(benchmark::State& state) {
   if (!document.places.empty()) marks.placeName = document.places.front().name;
   QImage image;
   for (auto _ : state) {
-    RenderMap(document, view, marks, image);
+    RenderMap(document, sample.catalogues.elementDefs, view, marks, image);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
@@ -116,21 +116,20 @@ BENCHMARK(BM_MapRedraw)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 void BM_MapRedrawHugeRoute(benchmark::State& state) {
   SampleUniverse& sample = Sample();
   EditorDocument document;
-  LoadSystem(document, sample.catalogues, sample.ini, sample.largest);
-  EditorElement lane;
+  LoadSystem(document, sample.ini, sample.largest);
+  ElementRecord lane;
   lane.elementGroup = "Routen";
   lane.elementType = "BLAU";
   lane.x = lane.y = 50000;
   lane.direction = 30;
   lane.length = 1000000000;
-  lane.colour = 0xff0000;
   document.elements.push_back(lane);
   MapView view;
   view.zoomPosition = static_cast<int>(state.range(0));
   view.cameraX = view.cameraY = -2000.0 * (1 << (3 - view.zoomPosition));
   QImage image;
   for (auto _ : state) {
-    RenderMap(document, view, MapMarks{}, image);
+    RenderMap(document, sample.catalogues.elementDefs, view, MapMarks{}, image);
     benchmark::DoNotOptimize(image.constBits());
   }
 }

@@ -48,6 +48,15 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
 
 WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                 const std::function<void()>& beforeRename) {
+  StagedFile staged;
+  const WriteResult written = StageFile(path, bytes, staged);
+  if (!written.ok) return written;
+  if (beforeRename) beforeRename();
+  return CommitStagedFile(staged);
+}
+
+WriteResult StageFile(const std::filesystem::path& path, std::string_view bytes,
+                      StagedFile& staged) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path temporary = path;
   temporary += ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
@@ -62,15 +71,23 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
     std::filesystem::remove(temporary, ignored);
     return Failure("cannot write", temporary, error);
   }
-  if (beforeRename) beforeRename();
+  staged = {path, temporary};
+  return {};
+}
+
+WriteResult CommitStagedFile(const StagedFile& staged) {
   std::error_code renameError;
-  std::filesystem::rename(temporary, path, renameError);
+  std::filesystem::rename(staged.temporary, staged.path, renameError);
   if (renameError) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return {false, "cannot replace " + path.string() + ": " + renameError.message()};
+    DiscardStagedFile(staged);
+    return {false, "cannot replace " + staged.path.string() + ": " + renameError.message()};
   }
   return {};
+}
+
+void DiscardStagedFile(const StagedFile& staged) {
+  std::error_code ignored;
+  std::filesystem::remove(staged.temporary, ignored);
 }
 
 namespace {

@@ -25,6 +25,20 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
 WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                 const std::function<void()>& beforeRename);
 
+// The two halves of an atomic replace, for a writer of several files that must replace them all or
+// none: StageFile writes the bytes to a flushed temporary file beside `path` (named as
+// RemoveAbandonedTemporaries recognises it; a failed stage leaves none), CommitStagedFile renames
+// it over `path`, DiscardStagedFile removes it instead.
+struct StagedFile {
+  std::filesystem::path path;
+  std::filesystem::path temporary;
+};
+WriteResult StageFile(const std::filesystem::path& path, std::string_view bytes,
+                      StagedFile& staged);
+// On failure the temporary is removed and `path` is left as it was.
+WriteResult CommitStagedFile(const StagedFile& staged);
+void DiscardStagedFile(const StagedFile& staged);
+
 // Removes the temporary files that atomic writes of processes no longer running left in the
 // folder (a game killed between writing and renaming); a running process's are kept. Gives how
 // many were removed.

@@ -9,7 +9,7 @@
 #include "sysedit/document/records.h"
 
 struct EditorDocument {
-  std::vector<EditorElement> elements;  // EditorElements, in element-list order
+  std::vector<ElementRecord> elements;  // EditorElements, in element-list order
   std::vector<EditorPlace> places;      // EditorPlaces, in the order they were added
   std::vector<EditorPerson> people;     // EditorPeople of every place
   std::vector<EditorRoute> routes;      // EditorRoutes

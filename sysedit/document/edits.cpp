@@ -18,27 +18,49 @@ bool ValidIndex(size_t size, int index) {
   return index >= 0 && static_cast<size_t>(index) < size;
 }
 
+// Appends to one of the document's lists; undo takes the last entry off again.
+template <typename T>
+unsigned Append(EditorDocument& document, std::vector<T> EditorDocument::*list, T value,
+                std::string text, unsigned parts) {
+  return Execute(document, {std::move(text), "", parts,
+                            [list, value](EditorDocument& d) { (d.*list).push_back(value); },
+                            [list](EditorDocument& d) { (d.*list).pop_back(); }});
+}
+
+// Removes entry `index` of one of the document's lists; undo puts it back at its place.
+template <typename T>
+unsigned RemoveAt(EditorDocument& document, std::vector<T> EditorDocument::*list, int index,
+                  std::string text, unsigned parts) {
+  if (!ValidIndex((document.*list).size(), index)) return 0;
+  const T value = (document.*list)[index];
+  return Execute(document,
+                 {std::move(text), "", parts,
+                  [list, index](EditorDocument& d) { (d.*list).erase((d.*list).begin() + index); },
+                  [list, index, value](EditorDocument& d) { InsertAt(d.*list, index, value); }});
+}
+
+// Replaces entry `index` of one of the document's lists.
+template <typename T>
+unsigned ReplaceAt(EditorDocument& document, std::vector<T> EditorDocument::*list, int index,
+                   T after, std::string text, unsigned parts) {
+  if (!ValidIndex((document.*list).size(), index)) return 0;
+  const T before = (document.*list)[index];
+  return Execute(document,
+                 {std::move(text), "", parts,
+                  [list, index, after](EditorDocument& d) { (d.*list)[index] = after; },
+                  [list, index, before](EditorDocument& d) { (d.*list)[index] = before; }});
+}
+
 // Replaces one route by another, as waypoint edits do.
 unsigned ReplaceRoute(EditorDocument& document, int index, const EditorRoute& after,
                       std::string text) {
-  const EditorRoute before = document.routes[index];
-  return Execute(document, {std::move(text), "", kPartRoutes,
-                            [index, after](EditorDocument& d) { d.routes[index] = after; },
-                            [index, before](EditorDocument& d) { d.routes[index] = before; }});
+  return ReplaceAt(document, &EditorDocument::routes, index, after, std::move(text), kPartRoutes);
 }
 
 // Replaces the whole place list: offer and price edits touch every place of one name.
 unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after, std::string text,
                        std::string mergeKey) {
-  if (after.size() == document.places.size()) {
-    bool same = true;
-    for (size_t i = 0; i < after.size() && same; ++i) {
-      const EditorPlace &a = after[i], &b = document.places[i];
-      same = a.name == b.name && a.shipOffers == b.shipOffers && a.weaponOffers == b.weaponOffers &&
-             a.goodsOffers == b.goodsOffers && a.goodsPrices == b.goodsPrices;
-    }
-    if (same) return 0;
-  }
+  if (after == document.places) return 0;
   std::vector<EditorPlace> before = document.places;
   return Execute(document,
                  {std::move(text), std::move(mergeKey), kPartPlaces,
@@ -48,7 +70,22 @@ unsigned ReplacePlaces(EditorDocument& document, std::vector<EditorPlace> after,
 
 }  // namespace
 
-unsigned AddElement(EditorDocument& document, const EditorElement& element) {
+int OwnPlaceIndex(const EditorDocument& document, int index) {
+  if (!ValidIndex(document.elements.size(), index)) return -1;
+  const ElementRecord& ring = document.elements[index];
+  if (ring.elementGroup != kDockingRingGroup) return -1;
+  int ordinal = 0;
+  for (int i = 0; i < index; ++i) {
+    const ElementRecord& other = document.elements[i];
+    ordinal += other.elementGroup == kDockingRingGroup && other.name == ring.name;
+  }
+  for (size_t p = 0; p < document.places.size(); ++p) {
+    if (document.places[p].name == ring.name && ordinal-- == 0) return static_cast<int>(p);
+  }
+  return -1;
+}
+
+unsigned AddElement(EditorDocument& document, const ElementRecord& element) {
   const bool ring = element.elementGroup == kDockingRingGroup;
   EditorPlace place;
   place.name = element.name;
@@ -66,8 +103,19 @@ unsigned AddElement(EditorDocument& document, const EditorElement& element) {
 
 namespace {
 
-// Places and people after ring `index` is renamed from `from` to `to`. Rings of one name own the
-// places of that name in order, so the ring's own place is the k-th of them. The people of the
+// Whether another docking ring than element `index` carries that name.
+bool OtherRingNamed(const EditorDocument& document, int index, const std::string& name) {
+  for (size_t i = 0; i < document.elements.size(); ++i) {
+    const ElementRecord& other = document.elements[i];
+    if (static_cast<int>(i) != index && other.elementGroup == kDockingRingGroup &&
+        other.name == name) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Places and people after ring `index` is renamed from `from` to `to`. The people of the ring's
 // place, and those elsewhere that inform about it, follow only when no other ring keeps the old
 // name; otherwise they still belong to that ring's place.
 struct RingRename {
@@ -77,30 +125,18 @@ struct RingRename {
   bool oldNameKept = false;
 };
 
-RingRename RenameRing(const EditorDocument& document, int index, const std::string& from,
-                      const std::string& to) {
+RingRename RenameRing(const EditorDocument& document, int index, const std::string& to) {
   RingRename rename{document.places, document.people};
-  int ordinal = 0;
-  for (size_t i = 0; i < document.elements.size(); ++i) {
-    const EditorElement& other = document.elements[i];
-    if (static_cast<int>(i) == index || other.elementGroup != kDockingRingGroup ||
-        other.name != from) {
-      continue;
-    }
-    rename.oldNameKept = true;
-    if (static_cast<int>(i) < index) ++ordinal;
-  }
-  for (EditorPlace& place : rename.places) {
-    if (place.name == from && ordinal-- == 0) {
-      place.name = to;
-      rename.placeMoved = true;
-      break;
-    }
-  }
-  if (rename.placeMoved && !rename.oldNameKept) {
+  const std::string from = document.elements[index].name;
+  rename.oldNameKept = OtherRingNamed(document, index, from);
+  const int place = OwnPlaceIndex(document, index);
+  if (place < 0) return rename;
+  rename.places[place].name = to;
+  rename.placeMoved = true;
+  if (!rename.oldNameKept) {
     for (EditorPerson& person : rename.people) {
       if (person.placeName == from) person.placeName = to;
-      if (person.infoPlace == from) person.infoPlace = to;
+      if (person.record.infoPlace == from) person.record.infoPlace = to;
     }
   }
   return rename;
@@ -113,17 +149,15 @@ void RetirePlaceName(EditorDocument& document, const std::string& name) {
 
 }  // namespace
 
-unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element) {
+unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord& element) {
   if (!ValidIndex(document.elements.size(), index)) return 0;
-  const EditorElement before = document.elements[index];
+  const ElementRecord before = document.elements[index];
   const bool ringRenamed = before.elementGroup == kDockingRingGroup &&
                            element.elementGroup == kDockingRingGroup && before.name != element.name;
-  const RingRename rename =
-      ringRenamed ? RenameRing(document, index, before.name, element.name) : RingRename{};
+  const RingRename rename = ringRenamed ? RenameRing(document, index, element.name) : RingRename{};
   if (!rename.placeMoved) {
-    return Execute(document, {"Element \xe4ndern", "", kPartElements,
-                              [index, element](EditorDocument& d) { d.elements[index] = element; },
-                              [index, before](EditorDocument& d) { d.elements[index] = before; }});
+    return ReplaceAt(document, &EditorDocument::elements, index, element, "Element \xe4ndern",
+                     kPartElements);
   }
   // Whichever name a ring leaves may have a file on disk that no place writes any more.
   const bool retire = !rename.oldNameKept;
@@ -145,26 +179,21 @@ unsigned ChangeElement(EditorDocument& document, int index, const EditorElement&
 }
 
 unsigned RemoveElement(EditorDocument& document, int index) {
-  if (!ValidIndex(document.elements.size(), index)) return 0;
-  const EditorElement element = document.elements[index];
-  std::vector<std::pair<int, EditorPlace>> removed;
-  for (size_t i = 0; i < document.places.size(); ++i) {
-    if (document.places[i].name == element.name) {
-      removed.emplace_back(static_cast<int>(i), document.places[i]);
-    }
+  const int place = OwnPlaceIndex(document, index);
+  if (place < 0) {
+    return RemoveAt(document, &EditorDocument::elements, index, "Element entfernen", kPartElements);
   }
-  const std::string name = element.name;
-  return Execute(
-      document,
-      {"Element entfernen", "", removed.empty() ? kPartElements : kPartElements | kPartPlaces,
-       [index, name](EditorDocument& d) {
-         std::erase_if(d.places, [&](const EditorPlace& place) { return place.name == name; });
-         d.elements.erase(d.elements.begin() + index);
-       },
-       [index, element, removed](EditorDocument& d) {
-         InsertAt(d.elements, index, element);
-         for (const auto& [position, place] : removed) InsertAt(d.places, position, place);
-       }});
+  const ElementRecord element = document.elements[index];
+  const EditorPlace removed = document.places[place];
+  return Execute(document, {"Element entfernen", "", kPartElements | kPartPlaces,
+                            [index, place](EditorDocument& d) {
+                              d.places.erase(d.places.begin() + place);
+                              d.elements.erase(d.elements.begin() + index);
+                            },
+                            [index, place, element, removed](EditorDocument& d) {
+                              InsertAt(d.elements, index, element);
+                              InsertAt(d.places, place, removed);
+                            }});
 }
 
 unsigned AddRoute(EditorDocument& document, const std::string& groupName,
@@ -172,18 +201,11 @@ unsigned AddRoute(EditorDocument& document, const std::string& groupName,
   EditorRoute route;
   route.groupName = groupName;
   route.waypoints[0] = first;
-  return Execute(document, {"Route hinzuf\xfcgen", "", kPartRoutes,
-                            [route](EditorDocument& d) { d.routes.push_back(route); },
-                            [](EditorDocument& d) { d.routes.pop_back(); }});
+  return Append(document, &EditorDocument::routes, route, "Route hinzuf\xfcgen", kPartRoutes);
 }
 
 unsigned RemoveRoute(EditorDocument& document, int index) {
-  if (!ValidIndex(document.routes.size(), index)) return 0;
-  const EditorRoute route = document.routes[index];
-  return Execute(document,
-                 {"Route entfernen", "", kPartRoutes,
-                  [index](EditorDocument& d) { d.routes.erase(d.routes.begin() + index); },
-                  [index, route](EditorDocument& d) { InsertAt(d.routes, index, route); }});
+  return RemoveAt(document, &EditorDocument::routes, index, "Route entfernen", kPartRoutes);
 }
 
 unsigned AddWaypoint(EditorDocument& document, int route, const EditorWaypoint& waypoint) {
@@ -237,27 +259,36 @@ std::vector<std::string> OfferNames(const std::string& line) {
   return names;
 }
 
-unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
-                   const std::vector<std::string>& names) {
+namespace {
+
+// Changes the offer line of that kind of every place of that name.
+template <typename Edit>
+unsigned EditOfferLines(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                        Edit edit, std::string text) {
   std::vector<EditorPlace> after = document.places;
   for (EditorPlace& place : after) {
-    if (place.name != placeName) continue;
-    std::string& line = OfferLine(place, kind);
+    if (place.name == placeName) edit(OfferLine(place, kind));
+  }
+  return ReplacePlaces(document, std::move(after), std::move(text), "");
+}
+
+}  // namespace
+
+unsigned AddOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
+                   const std::vector<std::string>& names) {
+  const auto add = [&names](std::string& line) {
     for (const std::string& name : names) {
       const std::vector<std::string> offered = OfferNames(line);
       if (std::find(offered.begin(), offered.end(), name) != offered.end()) continue;
       line += MakeOfferRecord(name, "-1");
     }
-  }
-  return ReplacePlaces(document, std::move(after), "Angebot hinzuf\xfcgen", "");
+  };
+  return EditOfferLines(document, placeName, kind, add, "Angebot hinzuf\xfcgen");
 }
 
 unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, OfferKind kind,
                       const std::vector<std::string>& names) {
-  std::vector<EditorPlace> after = document.places;
-  for (EditorPlace& place : after) {
-    if (place.name != placeName) continue;
-    std::string& line = OfferLine(place, kind);
+  const auto remove = [&names](std::string& line) {
     for (const std::string& name : names) {
       const std::string record = MakeOfferRecord(name, "-1");
       // Records sit at multiples of 30; a fixed count ("5") is not an unlimited offer and stays.
@@ -268,8 +299,8 @@ unsigned RemoveOffers(EditorDocument& document, const std::string& placeName, Of
         }
       }
     }
-  }
-  return ReplacePlaces(document, std::move(after), "Angebot entfernen", "");
+  };
+  return EditOfferLines(document, placeName, kind, remove, "Angebot entfernen");
 }
 
 unsigned SetGoodsPrices(EditorDocument& document, const std::string& placeName,
@@ -300,26 +331,16 @@ std::vector<int> PeopleOfPlace(const EditorDocument& document, const std::string
 }
 
 unsigned AddPerson(EditorDocument& document, const EditorPerson& person) {
-  return Execute(document, {"Person hinzuf\xfcgen", "", kPartPeople,
-                            [person](EditorDocument& d) { d.people.push_back(person); },
-                            [](EditorDocument& d) { d.people.pop_back(); }});
+  return Append(document, &EditorDocument::people, person, "Person hinzuf\xfcgen", kPartPeople);
 }
 
 unsigned ChangePerson(EditorDocument& document, int index, const EditorPerson& person) {
-  if (!ValidIndex(document.people.size(), index)) return 0;
-  const EditorPerson before = document.people[index];
-  return Execute(document, {"Person \xe4ndern", "", kPartPeople,
-                            [index, person](EditorDocument& d) { d.people[index] = person; },
-                            [index, before](EditorDocument& d) { d.people[index] = before; }});
+  return ReplaceAt(document, &EditorDocument::people, index, person, "Person \xe4ndern",
+                   kPartPeople);
 }
 
 unsigned RemovePerson(EditorDocument& document, int index) {
-  if (!ValidIndex(document.people.size(), index)) return 0;
-  const EditorPerson person = document.people[index];
-  return Execute(document,
-                 {"Person entfernen", "", kPartPeople,
-                  [index](EditorDocument& d) { d.people.erase(d.people.begin() + index); },
-                  [index, person](EditorDocument& d) { InsertAt(d.people, index, person); }});
+  return RemoveAt(document, &EditorDocument::people, index, "Person entfernen", kPartPeople);
 }
 
 unsigned SetNote(EditorDocument& document, NoteKind kind, const std::string& text) {

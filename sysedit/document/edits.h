@@ -9,14 +9,19 @@
 #include "sysedit/document/document.h"
 
 // Elements. Adding a docking ring also adds its place (empty offers).
-unsigned AddElement(EditorDocument& document, const EditorElement& element);
+unsigned AddElement(EditorDocument& document, const ElementRecord& element);
 // Renaming a docking ring carries its place (offers, stock, people) to the new name, and people
 // whose "Info über Ort" names the old place follow; the old name is retired for the next save.
 // Other changes leave the places alone.
-unsigned ChangeElement(EditorDocument& document, int index, const EditorElement& element);
-// Removes every place of the element's name, whatever its group, then the element. People of
-// a removed place stay in memory and come back with a new ring of that name.
+unsigned ChangeElement(EditorDocument& document, int index, const ElementRecord& element);
+// Removes the element; a docking ring takes its own place along (offers and figures; undo brings
+// them back). No other element touches a place, whatever its name. People of a removed place
+// stay in memory and come back with a new ring of that name.
 unsigned RemoveElement(EditorDocument& document, int index);
+// The place docking ring `index` owns: rings of one name own the places of that name in order,
+// so the k-th ring of a name owns its k-th place. -1 for an element that is no ring, or a ring
+// whose place is gone.
+int OwnPlaceIndex(const EditorDocument& document, int index);
 
 // Routes and waypoints.
 unsigned AddRoute(EditorDocument& document, const std::string& groupName,

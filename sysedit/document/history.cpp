@@ -23,26 +23,28 @@ unsigned Execute(EditorDocument& document, EditCommand command) {
   return parts;
 }
 
-unsigned Undo(EditorDocument& document) {
-  EditHistory& history = document.history;
-  if (history.done.empty()) return 0;
-  EditCommand command = std::move(history.done.back());
-  history.done.pop_back();
-  command.revert(document);
+namespace {
+
+// Moves the newest command of `from` onto `to`, applying or reverting it on the way.
+unsigned Step(EditorDocument& document, std::vector<EditCommand>& from,
+              std::vector<EditCommand>& to, bool apply) {
+  if (from.empty()) return 0;
+  EditCommand command = std::move(from.back());
+  from.pop_back();
+  (apply ? command.apply : command.revert)(document);
   const unsigned parts = command.parts;
-  history.undone.push_back(std::move(command));
+  to.push_back(std::move(command));
   return parts;
 }
 
+}  // namespace
+
+unsigned Undo(EditorDocument& document) {
+  return Step(document, document.history.done, document.history.undone, false);
+}
+
 unsigned Redo(EditorDocument& document) {
-  EditHistory& history = document.history;
-  if (history.undone.empty()) return 0;
-  EditCommand command = std::move(history.undone.back());
-  history.undone.pop_back();
-  command.apply(document);
-  const unsigned parts = command.parts;
-  history.done.push_back(std::move(command));
-  return parts;
+  return Step(document, document.history.undone, document.history.done, true);
 }
 
 bool CanUndo(const EditorDocument& document) {

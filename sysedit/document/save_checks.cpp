@@ -1,8 +1,11 @@
 #include "sysedit/document/save_checks.h"
 
 #include <algorithm>
+#include <string_view>
+#include <type_traits>
 
 #include "formats/latin1.h"
+#include "formats/place_file.h"
 #include "formats/text_rules.h"
 #include "sysedit/document/document.h"
 #include "sysedit/document/place_names.h"
@@ -22,20 +25,36 @@ void CheckColumn(std::vector<std::string>& refusals, const std::string& where, c
                      ".");
 }
 
+// The editor's label of each person field, in field order.
+const std::pair<std::string_view, const char*> kPersonLabels[] = {
+    {"mainKind", "Hauptart"},
+    {"subKind", "Nebenart"},
+    {"fromGroup", "von Gruppe:"},
+    {"againstGroup", "gegen Gruppe:"},
+    {"x", "X-Pos:"},
+    {"y", "Y-Pos:"},
+    {"shipCount", "Schiffsanzahl:"},
+    {"infoPlace", "Info über Ort:"},
+    {"price", "Preis:"},
+};
+
+const char* PersonLabel(std::string_view field) {
+  for (const auto& [name, label] : kPersonLabels) {
+    if (name == field) return label;
+  }
+  return "";
+}
+
+// Every text column of a person line holds 30 characters, every number column 10.
 void CheckPerson(std::vector<std::string>& refusals, const std::string& where,
-                 const EditorPerson& person) {
-  const std::pair<const char*, const std::string*> texts[] = {
-      {"Hauptart", &person.mainKind},        {"Nebenart", &person.subKind},
-      {"von Gruppe:", &person.fromGroup},    {"gegen Gruppe:", &person.againstGroup},
-      {"Info über Ort:", &person.infoPlace},
-  };
-  for (const auto& [label, text] : texts) CheckColumn(refusals, where, label, *text, 30);
-  const std::pair<const char*, int> numbers[] = {{"X-Pos:", person.x},
-                                                 {"Y-Pos:", person.y},
-                                                 {"Schiffsanzahl:", person.shipCount},
-                                                 {"Preis:", person.price}};
-  for (const auto& [label, value] : numbers)
-    CheckColumn(refusals, where, label, FormatInt(value), 10);
+                 const PersonRecord& person) {
+  ForEachField(person, [&](const char* field, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+      CheckColumn(refusals, where, PersonLabel(field), value, 30);
+    } else {
+      CheckColumn(refusals, where, PersonLabel(field), FormatInt(value), 10);
+    }
+  });
 }
 
 }  // namespace
@@ -58,7 +77,7 @@ std::vector<std::string> SaveRefusals(const EditorDocument& document) {
     for (const EditorPerson& person : document.people) {
       if (person.placeName != place.name) continue;
       CheckPerson(refusals, "Ort " + Quote(place.name) + ", Person " + std::to_string(++number),
-                  person);
+                  person.record);
     }
   }
   for (size_t r = 0; r < document.routes.size(); ++r) {

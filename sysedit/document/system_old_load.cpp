@@ -2,9 +2,7 @@
 #include "formats/legacy_files.h"
 #include "formats/text_rules.h"
 #include "sysedit/document/catalogues.h"
-#include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
-#include "sysedit/document/issue_texts.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
@@ -24,19 +22,12 @@ const LegacyOffers* FindOffersOf(const std::vector<LegacyOffers>& offers,
 LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& catalogues,
                           const std::filesystem::path& folder, const std::string& systemName) {
   LoadOutcome outcome;
-  document.editedSystem = systemName;
-  document.elements.clear();
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
-
+  const std::optional<std::string> bytes = StartLoad(document, folder, systemName, outcome);
   ReadIssues issues;
-  const std::optional<std::string> bytes = ReadFileBytes(systemFolder / "System.ini");
-  outcome.systemFileFound = bytes.has_value();
   const std::vector<LegacyElement> records =
       bytes ? ReadLegacySystem(*bytes, &issues) : std::vector<LegacyElement>();
-  for (const ReadIssue& issue : issues) {
-    outcome.notes.push_back("System.ini:" + std::to_string(issue.line) + ": " +
-                            GermanReadNote(issue.message));
-  }
+  CollectReadIssues(outcome, "System.ini", issues);
   const std::vector<LegacyOffers> offers =
       LoadLegacyOffers(systemFolder / "Schiffe-Waren-Waffen.ini");
   const std::vector<LegacyPriceLine> prices = LoadLegacyPrices(folder / "__WarenPreise.ini");
@@ -44,7 +35,7 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
   for (const LegacyElement& record : records) {
     ElementRecord element = record.element;
     element.groupName = LegacyGroupName(record.groupIndex, catalogues.groupChoices);
-    document.elements.push_back(ToEditorElement(element, catalogues.elementDefs));
+    document.elements.push_back(element);
     NoteElementLimits(outcome, document.elements.back(), record.line);
     if (element.elementGroup != kDockingRingGroup) continue;
 
@@ -60,7 +51,7 @@ LoadOutcome LoadOldSystem(EditorDocument& document, const EditorCatalogues& cata
     }
     document.places.push_back(std::move(place));
   }
-  // The mix of old files and the places held before matches nothing on disk.
+  // The system's files are not yet in the layout the editor writes.
   ResetHistory(document, false);
   return outcome;
 }

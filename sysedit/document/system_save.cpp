@@ -6,11 +6,12 @@
 #include "formats/place_file.h"
 #include "formats/route_file.h"
 #include "formats/system_file.h"
-#include "sysedit/document/conversions.h"
 #include "sysedit/document/document.h"
 #include "sysedit/document/issue_texts.h"
 #include "sysedit/document/place_names.h"
+#include "sysedit/document/route_slots.h"
 #include "sysedit/document/save_checks.h"
+#include "sysedit/document/system_backup.h"
 #include "sysedit/document/system_io.h"
 
 namespace {
@@ -29,9 +30,36 @@ PlaceFile PlaceFileOf(const EditorDocument& document, const EditorPlace& place) 
   file.goodsPrices = place.goodsPrices;
   // People of removed places stay in memory but have no file to go to.
   for (const EditorPerson& person : document.people) {
-    if (person.placeName == place.name) file.people.push_back(ToPersonRecord(person));
+    if (person.placeName == place.name) file.people.push_back(person.record);
   }
   return file;
+}
+
+struct PlannedFile {
+  std::filesystem::path path;
+  std::string bytes;
+};
+
+// Every file of the system in writing order. Two rings of one name share a file; the later
+// place is written last and wins.
+std::vector<PlannedFile> PlanFiles(const EditorDocument& document,
+                                   const std::filesystem::path& folder,
+                                   const std::string& systemName) {
+  const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
+  std::vector<PlannedFile> files;
+  files.push_back({systemFolder / "System.ini", WriteSystemElements(document.elements)});
+  std::vector<RouteRecord> routes;
+  for (const EditorRoute& route : document.routes) routes.push_back(ToRouteRecord(route));
+  files.push_back({systemFolder / "Routen.ini", WriteRoutes(routes)});
+  for (const EditorPlace& place : document.places) {
+    files.push_back({DataPath(folder, PlaceDataPath(systemName, place.name)),
+                     WritePlace(PlaceFileOf(document, place))});
+  }
+  files.push_back(
+      {systemFolder / std::string(kGroupNotesFile), WriteNoteText(document.groupNotes)});
+  files.push_back(
+      {systemFolder / std::string(kGoodsNotesFile), WriteNoteText(document.goodsNotes)});
+  return files;
 }
 
 // A renamed ring's old file would otherwise stay beside the new one, holding the old people.
@@ -53,7 +81,47 @@ void RemoveRetiredPlaceFiles(const EditorDocument& document, const std::filesyst
   }
 }
 
+// Writes every file to a temporary first; nothing is renamed unless all were written.
+std::vector<StagedFile> StageAll(const std::vector<PlannedFile>& plan, SaveOutcome& outcome) {
+  std::vector<StagedFile> staged;
+  for (const PlannedFile& file : plan) {
+    StagedFile one;
+    Record(outcome, StageFile(file.path, file.bytes, one));
+    if (!outcome.ok) break;
+    staged.push_back(one);
+  }
+  if (!outcome.ok) {
+    for (const StagedFile& one : staged) DiscardStagedFile(one);
+    staged.clear();
+  }
+  return staged;
+}
+
+SaveOutcome Failed(EditorDocument& document, SaveOutcome outcome) {
+  MarkUnsaved(document);
+  return outcome;
+}
+
 }  // namespace
+
+int RemoveAbandonedSaveTemporaries(const std::filesystem::path& folder) {
+  int removed = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (!entry.is_directory(error)) continue;
+    removed += RemoveAbandonedTemporaries(entry.path());
+    removed += RemoveAbandonedTemporaries(entry.path() / "Orte");
+  }
+  return removed;
+}
+
+bool HoldsSystem(const std::filesystem::path& folder, const std::string& systemName) {
+  const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
+  std::error_code error;
+  return std::filesystem::is_regular_file(systemFolder / "System.ini", error) ||
+         std::filesystem::is_regular_file(systemFolder / "Routen.ini", error) ||
+         std::filesystem::is_directory(systemFolder / "Orte", error);
+}
 
 SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& folder,
                        const std::string& systemName) {
@@ -62,45 +130,43 @@ SaveOutcome SaveSystem(EditorDocument& document, const std::filesystem::path& fo
   if (!outcome.errors.empty()) {
     outcome.ok = false;
     outcome.refused = true;
-    MarkUnsaved(document);
-    return outcome;
+    return Failed(document, outcome);
   }
   const bool sameFolder = systemName == document.editedSystem;
-  document.editedSystem = systemName;
+  const bool otherSystem = !sameFolder && HoldsSystem(folder, systemName);
   const std::filesystem::path systemFolder = SystemFolder(folder, systemName);
   Record(outcome, EnsureFolder(systemFolder));
-  if (!outcome.ok) {
-    MarkUnsaved(document);
-    return outcome;
+  if (outcome.ok) Record(outcome, EnsureFolder(systemFolder / "Orte"));
+  const std::vector<PlannedFile> plan = PlanFiles(document, folder, systemName);
+  const std::vector<StagedFile> staged =
+      outcome.ok ? StageAll(plan, outcome) : std::vector<StagedFile>();
+  if (!outcome.ok) return Failed(document, outcome);
+
+  std::vector<std::filesystem::path> written;
+  for (const PlannedFile& file : plan) written.push_back(file.path);
+  BackupPlan backup;
+  if (otherSystem) {
+    backup = BackUpSystem(systemFolder, written);
+    if (!backup.ok) {
+      for (const StagedFile& one : staged) DiscardStagedFile(one);
+      outcome.ok = false;
+      outcome.errors.push_back(backup.error);
+      return Failed(document, outcome);
+    }
+    outcome.backupFolder = backup.folder;
   }
 
-  std::vector<ElementRecord> elements;
-  elements.reserve(document.elements.size());
-  for (const EditorElement& element : document.elements) {
-    elements.push_back(ToElementRecord(element));
-  }
-  Record(outcome, SaveSystemElements(systemFolder / "System.ini", elements));
-
-  std::vector<RouteRecord> routes;
-  routes.reserve(document.routes.size());
-  for (const EditorRoute& route : document.routes) routes.push_back(ToRouteRecord(route));
-  Record(outcome, SaveRoutes(systemFolder / "Routen.ini", routes));
-
-  Record(outcome, EnsureFolder(systemFolder / "Orte"));
-  // Two rings of one name share a file; the later place is written last and wins.
-  for (const EditorPlace& place : document.places) {
-    Record(outcome, SavePlace(DataPath(folder, PlaceDataPath(systemName, place.name)),
-                              PlaceFileOf(document, place)));
-  }
+  document.editedSystem = systemName;
+  for (const StagedFile& one : staged) Record(outcome, CommitStagedFile(one));
   if (sameFolder) RemoveRetiredPlaceFiles(document, folder, systemName, outcome);
-
-  Record(outcome, SaveNoteText(systemFolder / std::string(kGroupNotesFile), document.groupNotes));
-  Record(outcome, SaveNoteText(systemFolder / std::string(kGoodsNotesFile), document.goodsNotes));
-  if (outcome.ok) {
-    MarkSaved(document);
-    document.retiredPlaceNames.clear();
-  } else {
-    MarkUnsaved(document);
+  if (otherSystem) {
+    for (const std::string& error : RemoveBackedUpLeftovers(backup)) {
+      outcome.ok = false;
+      outcome.errors.push_back(error);
+    }
   }
+  if (!outcome.ok) return Failed(document, outcome);
+  MarkSaved(document);
+  document.retiredPlaceNames.clear();
   return outcome;
 }

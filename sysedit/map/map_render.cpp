@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/kind_defs.h"
 #include "formats/rounding.h"
 #include "formats/universe_file.h"
 #include "sysedit/document/document.h"
@@ -46,13 +47,13 @@ void DrawGrid(Canvas& canvas, const MapView& view) {
   }
 }
 
-void DrawElement(Canvas& canvas, const MapView& view, const EditorElement& element) {
+void DrawElement(Canvas& canvas, const MapView& view, const ElementRecord& element, int colour) {
   const double s = MapScale(view);
   const MapPoint p = WorldToMap(view, element.x, element.y);
-  const uint32_t colour = ElementPixelColour(element.colour);
+  const uint32_t pixel = ElementPixelColour(colour);
   const std::string& group = element.elementGroup;
   if (group == "Umgebungen" || group == "Felder" || group == "Sonnen" || group == "Planeten") {
-    FillCircle(canvas, p.x, p.y, RoundToInt(element.radius * s), colour);
+    FillCircle(canvas, p.x, p.y, RoundToInt(element.radius * s), pixel);
   } else if (group == "Routen") {
     const double angle = element.direction * kRadiansPerDegree;
     // As long as the lane the game lays from it.
@@ -60,13 +61,13 @@ void DrawElement(Canvas& canvas, const MapView& view, const EditorElement& eleme
     const double reach = static_cast<double>(element.length) * s * segment;
     const long long dx = std::llround(std::nearbyint(std::cos(angle) * reach));
     const long long dy = std::llround(std::nearbyint(std::sin(angle) * reach));
-    DrawLine(canvas, p.x, p.y, p.x + dx, p.y + dy, colour);
+    DrawLine(canvas, p.x, p.y, p.x + dx, p.y + dy, pixel);
   } else if (group == "Stationen") {
     const int half = RoundToInt(element.radius * s);
     const int side = RoundToInt(element.radius * s * 2);
-    FillRect(canvas, p.x - half, p.y - half, side, side, colour);
+    FillRect(canvas, p.x - half, p.y - half, side, side, pixel);
   } else if (group == kDockingRingGroup) {
-    FillCircle(canvas, p.x, p.y, 2, colour);
+    FillCircle(canvas, p.x, p.y, 2, pixel);
   }
 }
 
@@ -100,8 +101,8 @@ QRgb ElementPixelColour(int colour) {
   return qRgb(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
 }
 
-void RenderMap(const EditorDocument& document, const MapView& view, const MapMarks& marks,
-               QImage& image) {
+void RenderMap(const EditorDocument& document, const KindDefs& elementDefs, const MapView& view,
+               const MapMarks& marks, QImage& image) {
   if (image.width() != kMapSize || image.height() != kMapSize ||
       image.format() != QImage::Format_RGB32) {
     image = QImage(kMapSize, kMapSize, QImage::Format_RGB32);
@@ -114,8 +115,9 @@ void RenderMap(const EditorDocument& document, const MapView& view, const MapMar
   const uint32_t white = Rgb(255, 255, 255);
   const uint32_t placeBlue = Rgb(0, 128, 255);
   for (size_t i = 0; i < document.elements.size(); ++i) {
-    const EditorElement& element = document.elements[i];
-    DrawElement(canvas, view, element);
+    const ElementRecord& element = document.elements[i];
+    DrawElement(canvas, view, element,
+                ElementColour(elementDefs, element.elementGroup, element.elementType));
     const MapPoint p = WorldToMap(view, element.x, element.y);
     if (static_cast<int>(i) == marks.selectedElement) CircleOutline(canvas, p.x, p.y, 10, white);
     if (element.elementGroup == kDockingRingGroup && !element.name.empty() &&

@@ -10,6 +10,7 @@
 #include "sysedit/map/map_view.h"
 
 struct EditorDocument;
+struct KindDefs;
 
 struct MapMarks {
   int selectedElement = -1;  // row of the element list, -1 for none
@@ -20,9 +21,10 @@ struct MapMarks {
   MapPoint waypointCross;  // waypoint "X-Pos.:", "Y-Pos.:"
 };
 
-// Renders into `image`, which becomes a 500 x 500 RGB32 picture if it is not one already.
-void RenderMap(const EditorDocument& document, const MapView& view, const MapMarks& marks,
-               QImage& image);
+// Renders into `image`, which becomes a 500 x 500 RGB32 picture if it is not one already. Each
+// element is drawn in the map colour its group and type have in the element definitions.
+void RenderMap(const EditorDocument& document, const KindDefs& elementDefs, const MapView& view,
+               const MapMarks& marks, QImage& image);
 
 // The map colour of an element definition (red + 256 green + 65536 blue) as a pixel value.
 QRgb ElementPixelColour(int colour);

@@ -74,11 +74,32 @@ QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
   return list;
 }
 
-void MarkField(QLineEdit* field, bool bad, const char* why) {
-  field->setToolTip(bad ? QString::fromUtf8(why) : QString());  // the reason may change
+void MarkField(QWidget* field, bool bad, const QString& why) {
+  field->setToolTip(bad ? why : QString());  // the reason may change
   if (bad == field->property("bad").toBool()) return;
   field->setProperty("bad", bad);
-  field->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: #ffd0d0; }") : QString());
+  const QString style =
+      QString("%1 { background: #ffd0d0; }").arg(field->metaObject()->className());
+  field->setStyleSheet(bad ? style : QString());
+}
+
+void MarkField(QWidget* field, bool bad, const char* why) {
+  MarkField(field, bad, QString::fromUtf8(why));
+}
+
+QString UnstorableCharacters(const QString& text) {
+  QString found;
+  for (const QChar c : text) {
+    if (c.unicode() > 0xff && !found.contains(c)) found += c;
+  }
+  return found;
+}
+
+QString UnstorableText(const QString& characters) {
+  QStringList each;
+  for (const QChar c : characters) each << QString(c);
+  return QString::fromUtf8("Diese Zeichen kann eine Datei des Spiels nicht halten: ") +
+         each.join(" ") + QString::fromUtf8(" (Latin-1 hat sie nicht).");
 }
 
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {
@@ -88,9 +109,18 @@ void FillChoice(QComboBox* choice, const std::vector<std::string>& items) {
   choice->setCurrentIndex(-1);
 }
 
-void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount) {
+namespace {
+
+// Marks the items that SetChoiceText added for a text the box does not list.
+constexpr int kExtraItemRole = Qt::UserRole + 1;
+
+}  // namespace
+
+void SetChoiceText(QComboBox* choice, const QString& text) {
   const QSignalBlocker blocker(choice);
-  while (choice->count() > fixedCount) choice->removeItem(choice->count() - 1);
+  for (int i = choice->count() - 1; i >= 0; --i) {
+    if (choice->itemData(i, kExtraItemRole).toBool()) choice->removeItem(i);
+  }
   if (text.isEmpty()) {
     choice->setCurrentIndex(-1);
     return;
@@ -99,6 +129,7 @@ void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount) {
   if (index < 0) {
     choice->addItem(text);
     index = choice->count() - 1;
+    choice->setItemData(index, true, kExtraItemRole);
   }
   choice->setCurrentIndex(index);
 }

@@ -41,15 +41,22 @@ QListWidget* PutList(QWidget* parent, int x, int y, int width, int height);
 QTreeWidget* PutColumns(QWidget* parent, int x, int y, int width, int height,
                         std::initializer_list<std::pair<const char*, int>> columns);
 
-// Marks a number field whose text is not a valid number (red background and a tooltip).
-void MarkField(QLineEdit* field, bool bad, const char* why);
+// Marks a field whose text cannot be taken (red background and a tooltip saying why).
+void MarkField(QWidget* field, bool bad, const QString& why);
+void MarkField(QWidget* field, bool bad, const char* why);
+
+// The characters of the text that the files' 8-bit character set cannot hold, each once, in
+// order; empty when every character fits.
+QString UnstorableCharacters(const QString& text);
+// Why such text is refused (UTF-8), naming the characters.
+QString UnstorableText(const QString& characters);
 
 // Fills a choice box with Latin-1 items and no selection.
 void FillChoice(QComboBox* choice, const std::vector<std::string>& items);
 // Selects the item of that text; a text the box does not list (a group unknown to the
-// catalogue) is added after the first `fixedCount` items so that it survives an "Ändern".
-// An empty text leaves nothing selected.
-void SetChoiceText(QComboBox* choice, const QString& text, int fixedCount);
+// catalogue) is added as an extra item so that it survives an "Ändern", until the next call
+// drops it. An empty text leaves nothing selected.
+void SetChoiceText(QComboBox* choice, const QString& text);
 // The selected item's text as Latin-1, empty when nothing is selected.
 std::string ChoiceText(const QComboBox* choice);
 

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "sysedit/document/catalogues.h"
 #include "sysedit/document/document.h"
 #include "sysedit/map/map_render.h"
+#include "sysedit/ui/parameter_panel.h"
 
 class QAction;
 class QComboBox;
@@ -40,7 +42,10 @@ struct ElementsTab {
   QPushButton* change = nullptr;
   QPushButton* remove = nullptr;
   QTreeWidget* list = nullptr;  // "Element", "Art", "Name", "Gruppe"
-  std::string mask;             // parameter mask of the chosen group; empty before any choice
+  ParameterPanel panel;         // name ... length, switched by the chosen group's mask
+  int rowHeight = 0;            // of a one-line row of the list
+  QString addReason;            // why "Hinzufügen" was last disabled, as the status line said
+  int textMargin = 0;           // beside a cell's text
 };
 
 struct RoutesTab {
@@ -83,7 +88,8 @@ struct PlacesTab {
   QPushButton* change = nullptr;
   QPushButton* remove = nullptr;
   QTreeWidget* people = nullptr;
-  std::string mask;  // parameter mask of the chosen main kind; empty before any choice
+  ParameterPanel panel;  // "von Gruppe:" ... "Preis:", switched by the chosen main kind's mask
+  QString addReason;     // why "Hinzufügen" was last disabled, as the status line said
 };
 
 struct NotesTab {
@@ -108,6 +114,8 @@ struct EditorApp {
   QSlider* zoom = nullptr;
   MapWidget* map = nullptr;
   QLabel* status = nullptr;
+  QPushButton* notesButton = nullptr;  // "Hinweise (n)": the last load's notes, shown when any
+  std::vector<std::string> loadNotes;  // Latin-1, "file:line: message"
   QAction* undoAction = nullptr;
   QAction* redoAction = nullptr;
   ElementsTab elements;
@@ -127,6 +135,22 @@ void AfterControlChange(EditorApp& app);
 
 // Shows a short message in the bottom line of the window (UTF-8 text).
 void ShowStatus(EditorApp& app, const QString& text);
+// Says why an "Hinzufügen" is disabled: in its tooltip, and once in the status line whenever the
+// reason changes while the author fills the panel for a new entry (a kind chosen, no row of the
+// list chosen; `shown` remembers the last one). Empty: it is enabled.
+void ExplainAdd(EditorApp& app, QPushButton* add, const ParameterPanel& panel, bool rowChosen,
+                const QString& reason, QString& shown);
+// Keeps the notes of a load for the "Hinweise" list (none: the button goes).
+void SetLoadNotes(EditorApp& app, std::vector<std::string> notes);
+// The window of every load note, one a row.
+void ShowLoadNotes(EditorApp& app);
+
+// Changes not yet in the files: edits of the document, or text in a note box that the files
+// cannot hold and that therefore has not reached the document.
+bool HoldsUnsavedWork(const EditorApp& app);
+// One sentence (UTF-8) per note box whose text holds characters the files cannot hold, naming
+// the box and the characters; empty when both can be saved.
+std::vector<QString> UnstorableNotes(const EditorApp& app);
 
 // The markers and crosses the map draws for the current controls.
 MapMarks CurrentMapMarks(const EditorApp& app);
@@ -144,8 +168,13 @@ void RefreshElements(EditorApp& app);
 void RefreshRoutes(EditorApp& app);
 void RefreshPlaces(EditorApp& app, unsigned parts);
 void RefreshNotes(EditorApp& app);
-// A system was loaded or started anew: the place boxes, the stock figures and the
-// "Warenortspreis :" box forget the previous system (RefreshPlaces then fills them again).
+// A system was loaded or started anew: the element panel and the waypoint fields are as at
+// start-up (no group chosen, fields empty).
+void ResetElementsPanel(EditorApp& app);
+void ResetRoutesPanel(EditorApp& app);
+// A system was loaded or started anew: the place boxes, the stock figures, the
+// "Warenortspreis :" box and the person panel forget the previous system (RefreshPlaces then
+// fills the boxes again).
 void ResetPlacesTab(EditorApp& app);
 void UpdateElementButtons(EditorApp& app);
 void UpdateRouteButtons(EditorApp& app);

@@ -1,7 +1,12 @@
+#include <algorithm>
+
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 
 #include "formats/text_rules.h"
@@ -9,107 +14,17 @@
 #include "sysedit/document/place_names.h"
 #include "sysedit/ui/controls.h"
 #include "sysedit/ui/editor_app.h"
+#include "sysedit/ui/parameter_panel.h"
 
 namespace {
 
-// Parameters 1..8 in mask order: Name, Gruppe, X-Pos., Y-Pos., Richtung, Rotation, Radius, Länge.
-QWidget* Parameter(const ElementsTab& tab, int k) {
-  QWidget* fields[8] = {tab.name,      tab.group,    tab.x,      tab.y,
-                        tab.direction, tab.rotation, tab.radius, tab.length};
-  return fields[k];
-}
-
-bool MaskUses(const std::string& mask, int k) {
-  return k < static_cast<int>(mask.size()) && mask[k] == '1';
-}
-
 const KindGroup* ChosenGroup(const EditorApp& app) {
-  const int row = app.elements.groupList->currentRow();
-  const auto& groups = app.catalogues.elementDefs.groups;
-  return row >= 0 && row < static_cast<int>(groups.size()) ? &groups[row] : nullptr;
+  return ChosenKind(app.elements.panel);
 }
 
-// Choosing an element group: the mask switches the fields on or off and empties them all, and
-// the type list shows the group's types.
-void ChooseGroup(EditorApp& app) {
-  ElementsTab& tab = app.elements;
-  const KindGroup* group = ChosenGroup(app);
-  tab.mask = group ? group->mask : std::string("00000000");
-  for (int k = 0; k < 8; ++k) {
-    Parameter(tab, k)->setEnabled(MaskUses(tab.mask, k));
-    if (auto* field = qobject_cast<QLineEdit*>(Parameter(tab, k))) {
-      const QSignalBlocker blocker(field);
-      field->clear();
-    }
-  }
-  SetChoiceText(tab.group, QString(), static_cast<int>(app.catalogues.groupChoices.size()));
-  const QSignalBlocker blocker(tab.typeList);
-  tab.typeList->clear();
-  if (!group) return;
-  for (size_t e = 0; e < group->types.size() && e < kMaxElementTypes; ++e) {
-    if (group->types[e].name.empty()) break;
-    tab.typeList->addItem(FromLatin1(group->types[e].name));
-  }
-}
-
-// The type's position within its group; the name is looked up over every group, last match.
-int TypePosition(const KindDefs& defs, const std::string& typeName) {
-  int position = -1;
-  for (const KindGroup& group : defs.groups) {
-    for (size_t e = 0; e < group.types.size(); ++e) {
-      if (group.types[e].name == typeName) position = static_cast<int>(e);
-    }
-  }
-  return position;
-}
-
-void ShowElement(EditorApp& app, const EditorElement& element) {
-  ElementsTab& tab = app.elements;
-  {
-    const QSignalBlocker blocker(tab.groupList);
-    tab.groupList->setCurrentRow(KindGroupIndex(app.catalogues.elementDefs, element.elementGroup));
-  }
-  ChooseGroup(app);
-  const int type = TypePosition(app.catalogues.elementDefs, element.elementType);
-  {
-    const QSignalBlocker blocker(tab.typeList);
-    tab.typeList->setCurrentRow(type < tab.typeList->count() ? type : -1);
-  }
-  const std::pair<QLineEdit*, QString> values[] = {
-      {tab.name, FromLatin1(element.name)},
-      {tab.x, QString::number(element.x)},
-      {tab.y, QString::number(element.y)},
-      {tab.direction, QString::number(element.direction)},
-      {tab.rotation, FromLatin1(FormatDecimal(element.rotation))},
-      {tab.radius, QString::number(element.radius)},
-      {tab.length, QString::number(element.length)},
-  };
-  for (const auto& [field, text] : values) {
-    const QSignalBlocker blocker(field);
-    field->setText(text);
-  }
-  SetChoiceText(tab.group, FromLatin1(element.groupName),
-                static_cast<int>(app.catalogues.groupChoices.size()));
-}
-
-EditorElement ElementFromPanel(const EditorApp& app) {
-  const ElementsTab& tab = app.elements;
-  EditorElement element;
-  if (const KindGroup* group = ChosenGroup(app)) element.elementGroup = group->name;
-  if (QListWidgetItem* type = tab.typeList->currentItem(); type && type->isSelected()) {
-    element.elementType = ToLatin1(type->text());
-  }
-  // The files and the game trim names; a blank kept here would name another place file.
-  element.name = TrimBlanks(ToLatin1(tab.name->text()));
-  element.groupName = ChoiceText(tab.group);
-  element.x = FieldInt(tab.x);
-  element.y = FieldInt(tab.y);
-  element.direction = FieldInt(tab.direction);
-  element.rotation = FieldDecimal(tab.rotation);
-  element.radius = FieldInt(tab.radius);
-  element.length = FieldInt(tab.length);
-  element.colour =
-      ElementColour(app.catalogues.elementDefs, element.elementGroup, element.elementType);
+ElementRecord ElementFromPanel(const EditorApp& app) {
+  ElementRecord element;
+  ReadRecord(app.elements.panel, element);
   return element;
 }
 
@@ -122,11 +37,6 @@ std::string PanelName(const EditorApp& app) {
   return TrimBlanks(ToLatin1(app.elements.name->text()));
 }
 
-bool TypeChosen(const ElementsTab& tab) {
-  const QListWidgetItem* type = tab.typeList->currentItem();
-  return type && type->isSelected();
-}
-
 // Number fields hold numbers, the route length one the game can lay; a docking ring's name
 // becomes a file name and fills the place column of the people.
 bool PanelValid(EditorApp& app) {
@@ -137,15 +47,18 @@ bool PanelValid(EditorApp& app) {
   }
   ok = CheckIntField(tab.length, 0, kMaxRouteLength) && ok;
   ok = CheckNumberField(tab.rotation, NumberForm::kDecimal, 20) && ok;
-  bool latin1 = true;
-  for (const QChar c : tab.name->text())
-    latin1 = latin1 && c.unicode() >= 0x20 && c.unicode() <= 0xff;
-  const char* why = "Der Name darf nur Zeichen aus Latin-1 enthalten.";
-  bool nameOk = latin1;
-  if (latin1 && ChosenGroupIsRing(app) && tab.name->isEnabled()) {
+  // Text the files cannot hold is refused here, as in every text field.
+  const QString unstorable = UnstorableCharacters(tab.name->text());
+  bool control = false;
+  for (const QChar c : tab.name->text()) control = control || c.unicode() < 0x20;
+  QString why = !unstorable.isEmpty()
+                    ? UnstorableText(unstorable)
+                    : QString::fromUtf8("Der Name darf keine Steuerzeichen enthalten.");
+  bool nameOk = unstorable.isEmpty() && !control;
+  if (nameOk && ChosenGroupIsRing(app) && tab.name->isEnabled()) {
     const PlaceNameFault fault = CheckPlaceName(PanelName(app));
     nameOk = fault == PlaceNameFault::kNone;
-    why = PlaceNameFaultText(fault);
+    why = QString::fromUtf8(PlaceNameFaultText(fault));
   }
   MarkField(tab.name, !nameOk, why);
   return ok && nameOk;
@@ -163,7 +76,7 @@ bool NameTakenByAnotherPlace(const EditorApp& app, const std::string* ownName) {
   return false;
 }
 
-const EditorElement* SelectedElement(const EditorApp& app) {
+const ElementRecord* SelectedElement(const EditorApp& app) {
   const int row = SelectedRow(app.elements.list);
   return row >= 0 && row < static_cast<int>(app.document.elements.size())
              ? &app.document.elements[row]
@@ -174,14 +87,12 @@ const EditorElement* SelectedElement(const EditorApp& app) {
 // stays; a ring renamed keeps the place boxes on its place.
 void ChangeClicked(EditorApp& app) {
   const int row = SelectedRow(app.elements.list);
-  const EditorElement* selected = SelectedElement(app);
+  const ElementRecord* selected = SelectedElement(app);
   if (!selected) return;
-  const EditorElement before = *selected;
-  EditorElement element = ElementFromPanel(app);
+  const ElementRecord before = *selected;
+  ElementRecord element = ElementFromPanel(app);
   if (element.elementType.empty() && element.elementGroup == before.elementGroup) {
     element.elementType = before.elementType;
-    element.colour =
-        ElementColour(app.catalogues.elementDefs, element.elementGroup, element.elementType);
   }
   const std::string shownPlace = ChoiceText(app.places.place);
   const std::string shownInfo = ChoiceText(app.places.infoPlace);
@@ -201,7 +112,7 @@ void ChangeClicked(EditorApp& app) {
 void Connect(EditorApp& app) {
   ElementsTab& tab = app.elements;
   QObject::connect(tab.groupList, &QListWidget::currentRowChanged, tab.groupList, [&app] {
-    ChooseGroup(app);
+    ChooseKind(app.elements.panel);
     AfterControlChange(app);
   });
   QObject::connect(tab.typeList, &QListWidget::currentRowChanged, tab.typeList,
@@ -215,7 +126,7 @@ void Connect(EditorApp& app) {
   QObject::connect(tab.list, &QTreeWidget::itemSelectionChanged, tab.list, [&app] {
     const int row = SelectedRow(app.elements.list);
     if (row >= 0 && row < static_cast<int>(app.document.elements.size())) {
-      ShowElement(app, app.document.elements[row]);
+      ShowRecord(app.elements.panel, app.document.elements[row]);
     }
     AfterControlChange(app);
   });
@@ -227,6 +138,41 @@ void Connect(EditorApp& app) {
     SelectRow(app.elements.list, -1);
     AfterChange(app, RemoveElement(app.document, row));
   });
+}
+
+// The group, type and group-name columns are as wide as the catalogue's longest entries; the name
+// column takes the rest and wraps a long name (a lane's "A <> B") onto a second line.
+void FitElementColumns(EditorApp& app) {
+  QTreeWidget* list = app.elements.list;
+  const QFontMetrics metrics(list->font());
+  const int margin =
+      2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 8;
+  const auto widest = [&](const std::vector<std::string>& texts, const char* title) {
+    int width = metrics.horizontalAdvance(QString::fromUtf8(title));
+    for (const std::string& text : texts)
+      width = std::max(width, metrics.horizontalAdvance(FromLatin1(text)));
+    return width + margin;
+  };
+  std::vector<std::string> groups, types;
+  for (const KindGroup& group : app.catalogues.elementDefs.groups) {
+    groups.push_back(group.name);
+    for (const KindType& type : group.types) types.push_back(type.name);
+  }
+  const int groupWidth = widest(groups, "Element");
+  const int typeWidth = widest(types, "Art");
+  const int ownerWidth = widest(app.catalogues.groupChoices, "Gruppe");
+  const int viewport = list->width() - 2 * list->frameWidth() -
+                       list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+  list->setColumnWidth(0, groupWidth);
+  list->setColumnWidth(1, typeWidth);
+  list->setColumnWidth(2, std::max(80, viewport - groupWidth - typeWidth - ownerWidth));
+  list->header()->setStretchLastSection(true);
+  list->setWordWrap(true);
+  list->setUniformRowHeights(false);
+  app.elements.textMargin = margin;
+  list->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("X")}));
+  app.elements.rowHeight = list->sizeHintForRow(0);
+  list->clear();
 }
 
 }  // namespace
@@ -261,9 +207,18 @@ void BuildElementsTab(EditorApp& app, QWidget* page) {
   tab.add = PutButton(page, "Hinzufügen", 215, 185, 85, 20);
   tab.change = PutButton(page, "Ändern", 305, 185, 85, 20);
   tab.remove = PutButton(page, "Entfernen", 395, 185, 85, 20);
+  tab.panel.kinds = tab.groupList;
+  tab.panel.types = tab.typeList;
+  tab.panel.defs = &app.catalogues.elementDefs;
+  tab.panel.maxTypes = kMaxElementTypes;
+  tab.panel.fields = {tab.name,      tab.group,    tab.x,      tab.y,
+                      tab.direction, tab.rotation, tab.radius, tab.length};
+  tab.panel.labels = {"Name",     "Gruppe",   "X-Pos.", "Y-Pos.",
+                      "Richtung", "Rotation", "Radius", "Länge"};
   PutFrame(page, "Elementeliste", 5, 210, 475, 250);
   tab.list = PutColumns(page, 15, 230, 455, 220,
                         {{"Element", 80}, {"Art", 80}, {"Name", 170}, {"Gruppe", 100}});
+  FitElementColumns(app);
   Connect(app);
 }
 
@@ -276,31 +231,40 @@ void RefreshElements(EditorApp& app) {
   list->clear();
   QList<QTreeWidgetItem*> rows;
   rows.reserve(count);
-  for (const EditorElement& element : app.document.elements) {
-    rows.append(
+  const QFontMetrics metrics(list->font());
+  const int nameWidth = list->columnWidth(2) - app.elements.textMargin;
+  for (const ElementRecord& element : app.document.elements) {
+    auto* row =
         new QTreeWidgetItem({FromLatin1(element.elementGroup), FromLatin1(element.elementType),
-                             FromLatin1(element.name), FromLatin1(element.groupName)}));
+                             FromLatin1(element.name), FromLatin1(element.groupName)});
+    // The list cannot size a wrapped row by itself: a long name asks for its lines.
+    const int lines =
+        metrics.boundingRect(QRect(0, 0, nameWidth, 100000), Qt::TextWordWrap, row->text(2))
+            .height() /
+        metrics.lineSpacing();
+    if (lines > 1) {
+      row->setSizeHint(
+          2, QSize(nameWidth, app.elements.rowHeight + (lines - 1) * metrics.lineSpacing()));
+    }
+    rows.append(row);
   }
   list->addTopLevelItems(rows);
   SelectRow(list, keep);
-  if (keep >= 0) ShowElement(app, app.document.elements[keep]);  // e.g. after an undone change
+  if (keep >= 0)
+    ShowRecord(app.elements.panel, app.document.elements[keep]);  // e.g. after an undone change
+}
+
+void ResetElementsPanel(EditorApp& app) {
+  ResetPanel(app.elements.panel);
 }
 
 void UpdateElementButtons(EditorApp& app) {
   ElementsTab& tab = app.elements;
   const bool valid = PanelValid(app);
-  bool filled = !tab.mask.empty();
-  for (int k = 0; k < 8 && filled; ++k) {
-    if (!MaskUses(tab.mask, k)) continue;
-    if (auto* field = qobject_cast<QLineEdit*>(Parameter(tab, k))) {
-      filled = !TrimBlanks(ToLatin1(field->text())).empty();
-    } else {
-      filled = tab.group->currentIndex() >= 0;
-    }
-  }
+  const bool filled = MaskedFieldsFilled(tab.panel);
   // The game skips an element without a type.
-  const bool typed = TypeChosen(tab);
-  const EditorElement* selected = SelectedElement(app);
+  const bool typed = !ChosenTypeName(tab.panel).empty();
+  const ElementRecord* selected = SelectedElement(app);
   const bool keepsType = selected && !selected->elementType.empty() && ChosenGroup(app) &&
                          ChosenGroup(app)->name == selected->elementGroup;
   const bool addTaken = NameTakenByAnotherPlace(app, nullptr);
@@ -308,8 +272,17 @@ void UpdateElementButtons(EditorApp& app) {
       selected && NameTakenByAnotherPlace(
                       app, selected->elementGroup == kDockingRingGroup ? &selected->name : nullptr);
   const QString taken = QString::fromUtf8("Einen Ort dieses Namens gibt es schon.");
-  const QString untyped = QString::fromUtf8("Erst ein Element (die Art) wählen.");
-  tab.add->setToolTip(addTaken ? taken : !typed ? untyped : QString());
+  QString reason;
+  if (addTaken) {
+    reason = taken;
+  } else if (!typed) {
+    reason = QString::fromUtf8("Erst ein Element (die Art) wählen.");
+  } else if (!valid) {
+    reason = QString::fromUtf8("Rot markierte Felder halten keinen gültigen Wert.");
+  } else if (!filled) {
+    reason = QString::fromUtf8("Noch auszufüllen: ") + UnfilledFields(tab.panel);
+  }
+  ExplainAdd(app, tab.add, tab.panel, selected != nullptr, reason, tab.addReason);
   tab.change->setToolTip(changeTaken ? taken : QString());
   tab.add->setEnabled(filled && valid && typed && !addTaken);
   tab.change->setEnabled(selected && valid && (typed || keepsType) && !changeTaken);

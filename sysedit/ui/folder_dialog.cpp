@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 
+#include <algorithm>
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,10 @@ std::vector<std::string> ListSystemFolders(const std::filesystem::path& folder) 
     if (exact) names.push_back(std::move(latin1));
   }
   closedir(dir);
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const int order = FromLatin1(a).compare(FromLatin1(b), Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : a < b;
+  });
   return names;
 }
 
@@ -43,7 +49,7 @@ bool IsUsableFolderName(const QString& name) {
 }  // namespace
 
 std::string RunFolderDialog(QWidget* window, const std::filesystem::path& folder,
-                            FolderDialogKind kind) {
+                            FolderDialogKind kind, const std::string& current) {
   const bool save = kind == FolderDialogKind::kSave;
   const char* title = save ? "Speichern" : "Laden";
   QDialog dialog(window, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -59,6 +65,9 @@ std::string RunFolderDialog(QWidget* window, const std::filesystem::path& folder
   button->setDefault(true);
   for (const std::string& entry : ListSystemFolders(folder)) list->addItem(FromLatin1(entry));
 
+  const QList<QListWidgetItem*> start = list->findItems(FromLatin1(current), Qt::MatchExactly);
+  if (!start.isEmpty()) list->setCurrentItem(start.front());
+  name->setText(FromLatin1(current));
   QObject::connect(list, &QListWidget::currentTextChanged, name, &QLineEdit::setText);
   QObject::connect(list, &QListWidget::itemDoubleClicked, button, &QPushButton::click);
   const auto check = [name, button] { button->setEnabled(IsUsableFolderName(name->text())); };

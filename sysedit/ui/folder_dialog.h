@@ -11,11 +11,13 @@ class QWidget;
 
 enum class FolderDialogKind { kSave, kLoad };
 
-// The folder entries of `folder` in the order the file system returns them, without "." and
-// "..", as Latin-1 names; entries whose names have no Latin-1 form are left out.
+// The folders in `folder`, without "." and "..", as Latin-1 names sorted alphabetically (case
+// aside), so that a row stays where it was when folders are added; names without a Latin-1 form
+// are left out.
 std::vector<std::string> ListSystemFolders(const std::filesystem::path& folder);
 
-// Shows the dialog at the window's top-left corner. Returns the chosen or typed name (Latin-1),
-// or an empty text when the dialog was closed.
+// Shows the dialog at the window's top-left corner, starting at `current` (Latin-1; the system
+// being edited, empty for none) in the list and the text box. Returns the chosen or typed name
+// (Latin-1), or an empty text when the dialog was closed.
 std::string RunFolderDialog(QWidget* window, const std::filesystem::path& folder,
-                            FolderDialogKind kind);
+                            FolderDialogKind kind, const std::string& current);

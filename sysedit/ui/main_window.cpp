@@ -1,18 +1,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "sysedit/document/system_io.h"
 #include "sysedit/ui/controls.h"
 #include "sysedit/ui/editor_app.h"
 #include "sysedit/ui/map_widget.h"
@@ -74,7 +78,7 @@ void BuildMenus(EditorApp& app) {
   QMenuBar* bar = app.window->menuBar();
   QMenu* file = bar->addMenu(QString::fromUtf8("Datei"));
   AddItem(file, "Neu", app, CommandNew);
-  AddItem(file, "Laden", app, CommandLoad);
+  AddItem(file, "Laden", app, CommandLoad)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   AddItem(file, "Altes Laden", app, CommandOldLoad);
   QAction* save = file->addAction(QString::fromUtf8("Speichern"));
   QObject::connect(save, &QAction::triggered, file, [&app] { CommandSave(app); });
@@ -83,9 +87,14 @@ void BuildMenus(EditorApp& app) {
   app.undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   app.redoAction = AddItem(file, "Wiederholen", app, CommandRedo);
   app.redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  // The shortcuts act wherever the focus is in the window, not only through the menu.
+  // The shortcuts act wherever the focus is in the window, not only through the menu. Ctrl+S
+  // saves without the dialog, which "Speichern" always shows.
   app.window->addAction(app.undoAction);
   app.window->addAction(app.redoAction);
+  auto* quickSave = new QAction(app.window);
+  quickSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  QObject::connect(quickSave, &QAction::triggered, app.window, [&app] { CommandQuickSave(app); });
+  app.window->addAction(quickSave);
   qApp->installEventFilter(new UndoKeysToDocument(app.window));
   file->addSeparator();
   AddItem(file, "Einstellungen", app, CommandSettings);
@@ -133,6 +142,12 @@ void BuildClientArea(EditorApp& app, QWidget* client) {
   bottom->setLineWidth(1);
   app.status = new QLabel(bottom);
   app.status->setGeometry(6, 1, 998, 18);
+  app.notesButton = new QPushButton(bottom);
+  app.notesButton->setGeometry(904, 1, 104, 18);
+  app.notesButton->setToolTip(QString::fromUtf8("Alle Hinweise zum zuletzt geladenen System"));
+  app.notesButton->hide();
+  QObject::connect(app.notesButton, &QPushButton::clicked, app.notesButton,
+                   [&app] { ShowLoadNotes(app); });
 
   BuildElementsTab(app, pages[0]);
   BuildRoutesTab(app, pages[1]);
@@ -150,7 +165,7 @@ void BuildClientArea(EditorApp& app, QWidget* client) {
 QString WindowTitle(const EditorApp& app) {
   QString title = QString::fromUtf8("Velmarith-Systemeditor");
   if (!app.document.editedSystem.empty()) title += " - " + FromLatin1(app.document.editedSystem);
-  if (IsModified(app.document)) title += " *";
+  if (HoldsUnsavedWork(app)) title += " *";
   return title;
 }
 
@@ -177,14 +192,17 @@ std::unique_ptr<EditorApp> CreateEditor(const std::filesystem::path& folder) {
   app->window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   app->window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-  app->window->move(0, 0);
+  // Where the window goes is the window manager's to say: placed at (0, 0) the title bar would lie
+  // above the screen.
+  RemoveAbandonedSaveTemporaries(folder);
   AfterChange(*app, kPartAll);
   QString status = QString::fromUtf8("Universum: ") + QString::fromStdString(folder.string());
   // Started outside a universe (the build folder, a wrong VELMARITH_INI): the lists stay empty,
   // and the author learns why instead of facing an editor with nothing to choose.
   if (app->catalogues.elementDefs.groups.empty()) {
-    status += QString::fromUtf8(" (keine _Elemente.ini gefunden; VELMARITH_INI nennt den "
-                                "INI-Ordner des Universums)");
+    status += QString::fromUtf8(
+        " (keine _Elemente.ini gefunden; VELMARITH_INI nennt den "
+        "INI-Ordner des Universums)");
   }
   ShowStatus(*app, status);
   return app;
@@ -223,4 +241,42 @@ void AfterChange(EditorApp& app, unsigned parts) {
 
 void ShowStatus(EditorApp& app, const QString& text) {
   app.status->setText(text);
+}
+
+void ExplainAdd(EditorApp& app, QPushButton* add, const ParameterPanel& panel, bool rowChosen,
+                const QString& reason, QString& shown) {
+  add->setToolTip(reason);
+  if (reason == shown) return;
+  const QString prefix = QString::fromUtf8("„Hinzufügen“ geht noch nicht: ");
+  // A reason that no longer holds leaves the status line.
+  if (app.status->text() == prefix + shown) ShowStatus(app, QString());
+  shown = reason;
+  if (!reason.isEmpty() && !panel.mask.empty() && !rowChosen) ShowStatus(app, prefix + reason);
+}
+
+void SetLoadNotes(EditorApp& app, std::vector<std::string> notes) {
+  app.loadNotes = std::move(notes);
+  app.notesButton->setText(QString::fromUtf8("Hinweise (%1)").arg(app.loadNotes.size()));
+  app.notesButton->setVisible(!app.loadNotes.empty());
+  app.status->setFixedWidth(app.loadNotes.empty() ? 998 : 894);
+}
+
+void ShowLoadNotes(EditorApp& app) {
+  QDialog dialog(app.window);
+  dialog.setObjectName("LoadNotes");
+  dialog.setWindowTitle(
+      QString::fromUtf8("Hinweise beim Laden von „%1“").arg(FromLatin1(app.document.editedSystem)));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget(&dialog);
+  for (const std::string& note : app.loadNotes) list->addItem(FromLatin1(note));
+  layout->addWidget(list);
+  auto* close = new QPushButton(QString::fromUtf8("Schließen"), &dialog);
+  QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
+  layout->addWidget(close);
+  dialog.resize(760, 320);
+  dialog.exec();
+}
+
+bool HoldsUnsavedWork(const EditorApp& app) {
+  return IsModified(app.document) || !UnstorableNotes(app).empty();
 }

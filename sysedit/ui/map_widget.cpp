@@ -12,13 +12,16 @@ MapWidget::MapWidget(EditorApp& app, QWidget* parent) : QWidget(parent), app_(ap
 }
 
 void MapWidget::Redraw() {
-  RenderMap(app_.document, app_.view, CurrentMapMarks(app_), app_.mapImage);
+  RenderMap(app_.document, app_.catalogues.elementDefs, app_.view, CurrentMapMarks(app_),
+            app_.mapImage);
   update();
 }
 
 void MapWidget::paintEvent(QPaintEvent*) {
-  if (app_.mapImage.isNull())
-    RenderMap(app_.document, app_.view, CurrentMapMarks(app_), app_.mapImage);
+  if (app_.mapImage.isNull()) {
+    RenderMap(app_.document, app_.catalogues.elementDefs, app_.view, CurrentMapMarks(app_),
+              app_.mapImage);
+  }
   QPainter painter(this);
   painter.drawImage(0, 0, app_.mapImage);
 }

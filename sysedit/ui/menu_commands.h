@@ -10,8 +10,11 @@ bool ConfirmDiscard(EditorApp& app);
 void CommandNew(EditorApp& app);
 void CommandLoad(EditorApp& app);
 void CommandOldLoad(EditorApp& app);
-// Returns true when every file was written.
+// "Speichern": the folder dialog, starting at the system's own folder. Returns true when every
+// file was written.
 bool CommandSave(EditorApp& app);
+// Ctrl+S: saves into the system's own folder, asking for one only when there is none.
+bool CommandQuickSave(EditorApp& app);
 void CommandUndo(EditorApp& app);
 void CommandRedo(EditorApp& app);
 void CommandSettings(EditorApp& app);

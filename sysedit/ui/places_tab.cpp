@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -11,6 +12,7 @@
 #include "sysedit/document/edits.h"
 #include "sysedit/ui/controls.h"
 #include "sysedit/ui/editor_app.h"
+#include "sysedit/ui/parameter_panel.h"
 
 namespace {
 
@@ -24,10 +26,6 @@ const EditorPlace* FindPlace(const EditorApp& app, const std::string& name) {
     if (place.name == name) return &place;
   }
   return nullptr;
-}
-
-int GroupCount(const EditorApp& app) {
-  return static_cast<int>(app.catalogues.groupChoices.size());
 }
 
 std::vector<std::string> PlaceNames(const EditorApp& app) {
@@ -60,15 +58,30 @@ void ShowOffers(EditorApp& app) {
   }
 }
 
-// Record i of the place's goods prices goes into row i; rows beyond keep what they showed, so
-// the figures of the previous place stay until they are changed.
+// Each row shows the chosen place's own figure of its good (its last record of that name, as
+// the game reads it), empty where the place has none; without a place, the catalogue's figures.
+// The "Warenortspreis :" box follows the selected row.
 void ShowStock(EditorApp& app) {
   const EditorPlace* place = FindPlace(app, CurrentPlace(app));
-  if (!place) return;
-  const std::vector<OfferRecord> records = SplitOffers(place->goodsPrices);
+  const std::vector<OfferRecord> records =
+      place ? SplitOffers(place->goodsPrices) : std::vector<OfferRecord>();
   QTreeWidget* stock = app.places.stock;
-  for (size_t i = 0; i < records.size() && static_cast<int>(i) < stock->topLevelItemCount(); ++i) {
-    stock->topLevelItem(static_cast<int>(i))->setText(1, FromLatin1(records[i].value));
+  for (int row = 0; row < stock->topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = stock->topLevelItem(row);
+    const std::string good = ToLatin1(item->text(0));
+    std::string figure;
+    if (!place) {
+      const size_t index = static_cast<size_t>(row);
+      if (index < app.catalogues.goodsDefaults.size()) figure = app.catalogues.goodsDefaults[index];
+    }
+    for (const OfferRecord& record : records) {
+      if (record.name == good) figure = record.value;
+    }
+    item->setText(1, FromLatin1(figure));
+  }
+  if (QTreeWidgetItem* row = stock->currentItem(); row && row->isSelected()) {
+    const QSignalBlocker blocker(app.places.figure);
+    app.places.figure->setText(row->text(1));
   }
 }
 
@@ -77,60 +90,12 @@ void ShowPeople(EditorApp& app, int keepRow) {
   const QSignalBlocker blocker(list);
   list->clear();
   for (int index : PeopleOfPlace(app.document, CurrentPlace(app))) {
-    const EditorPerson& person = app.document.people[index];
+    const PersonRecord& person = app.document.people[index].record;
     list->addTopLevelItem(new QTreeWidgetItem(
         {FromLatin1(person.mainKind), FromLatin1(person.subKind), FromLatin1(person.fromGroup),
          FromLatin1(person.againstGroup), FromLatin1(person.infoPlace)}));
   }
   SelectRow(list, keepRow < list->topLevelItemCount() ? keepRow : -1);
-}
-
-// Person parameters 1..7 in mask order.
-QWidget* Parameter(const PlacesTab& tab, int k) {
-  QWidget* fields[7] = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
-                        tab.shipCount, tab.infoPlace,    tab.price};
-  return fields[k];
-}
-
-const KindGroup* ChosenMainKind(const EditorApp& app) {
-  const int row = app.places.mainKinds->currentRow();
-  const auto& kinds = app.catalogues.peopleDefs.groups;
-  return row >= 0 && row < static_cast<int>(kinds.size()) ? &kinds[row] : nullptr;
-}
-
-void ChooseMainKind(EditorApp& app) {
-  PlacesTab& tab = app.places;
-  const KindGroup* kind = ChosenMainKind(app);
-  tab.mask = kind ? kind->mask : std::string("0000000");
-  for (int k = 0; k < 7; ++k) {
-    QWidget* field = Parameter(tab, k);
-    field->setEnabled(k < static_cast<int>(tab.mask.size()) && tab.mask[k] == '1');
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-      const QSignalBlocker blocker(edit);
-      edit->clear();
-    }
-  }
-  SetChoiceText(tab.fromGroup, QString(), GroupCount(app));
-  SetChoiceText(tab.againstGroup, QString(), GroupCount(app));
-  SetChoiceText(tab.infoPlace, QString(), static_cast<int>(app.document.places.size()));
-  std::vector<std::string> subKinds;
-  if (kind) {
-    for (size_t i = 0; i < kind->types.size() && i < kMaxPeopleSubKinds; ++i) {
-      if (kind->types[i].name.empty()) break;
-      subKinds.push_back(kind->types[i].name);
-    }
-  }
-  FillList(tab.subKinds, subKinds);
-}
-
-int SubKindPosition(const KindDefs& defs, const std::string& name) {
-  int position = -1;
-  for (const KindGroup& kind : defs.groups) {
-    for (size_t i = 0; i < kind.types.size(); ++i) {
-      if (kind.types[i].name == name) position = static_cast<int>(i);
-    }
-  }
-  return position;
 }
 
 // The person behind a row of the people list: rows count only the current place's persons.
@@ -140,47 +105,10 @@ int ChosenPerson(const EditorApp& app) {
   return row >= 0 && row < static_cast<int>(indices.size()) ? indices[row] : -1;
 }
 
-void ShowPerson(EditorApp& app, const EditorPerson& person) {
-  PlacesTab& tab = app.places;
-  {
-    const QSignalBlocker blocker(tab.mainKinds);
-    tab.mainKinds->setCurrentRow(KindGroupIndex(app.catalogues.peopleDefs, person.mainKind));
-  }
-  ChooseMainKind(app);
-  const int sub = SubKindPosition(app.catalogues.peopleDefs, person.subKind);
-  {
-    const QSignalBlocker blocker(tab.subKinds);
-    tab.subKinds->setCurrentRow(sub < tab.subKinds->count() ? sub : -1);
-  }
-  SetChoiceText(tab.fromGroup, FromLatin1(person.fromGroup), GroupCount(app));
-  SetChoiceText(tab.againstGroup, FromLatin1(person.againstGroup), GroupCount(app));
-  SetChoiceText(tab.infoPlace, FromLatin1(person.infoPlace),
-                static_cast<int>(app.document.places.size()));
-  const std::pair<QLineEdit*, int> values[] = {{tab.x, person.x},
-                                               {tab.y, person.y},
-                                               {tab.shipCount, person.shipCount},
-                                               {tab.price, person.price}};
-  for (const auto& [field, value] : values) {
-    const QSignalBlocker blocker(field);
-    field->setText(QString::number(value));
-  }
-}
-
 EditorPerson PersonFromPanel(const EditorApp& app) {
-  const PlacesTab& tab = app.places;
   EditorPerson person;
   person.placeName = CurrentPlace(app);
-  if (const KindGroup* kind = ChosenMainKind(app)) person.mainKind = kind->name;
-  if (QListWidgetItem* sub = tab.subKinds->currentItem(); sub && sub->isSelected()) {
-    person.subKind = ToLatin1(sub->text());
-  }
-  person.fromGroup = ChoiceText(tab.fromGroup);
-  person.againstGroup = ChoiceText(tab.againstGroup);
-  person.x = FieldInt(tab.x);
-  person.y = FieldInt(tab.y);
-  person.shipCount = FieldInt(tab.shipCount);
-  person.infoPlace = ChoiceText(tab.infoPlace);
-  person.price = FieldInt(tab.price);
+  ReadRecord(app.places.panel, person.record);
   return person;
 }
 
@@ -226,11 +154,10 @@ void BuildOfferBlock(EditorApp& app, QWidget* page, int index, const char* title
   OfferBlock& block = app.places.offers[index];
   block.source = PutList(page, 15, top + 20, 180, 100);
   block.offered = PutList(page, 275, top + 20, 180, 100);
+  // One name a row, scrolled up and down: columns of names cut the longer ones off behind a
+  // horizontal scrollbar.
   for (QListWidget* list : {block.source, block.offered}) {
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setFlow(QListView::TopToBottom);  // a grid of small entries, filled column by column
-    list->setWrapping(true);
-    list->setResizeMode(QListView::Adjust);
   }
   FillList(block.source, names);
   block.add = PutButton(page, "Hinzufügen", 200, top + 45, 70, 20);
@@ -299,6 +226,14 @@ void BuildStockAndPeoplePage(EditorApp& app, QWidget* page) {
   PutFieldLabel(page, "Preis:", 385, 215, 40);
   tab.price = PutField(page, 385, 215);
   for (QLineEdit* field : {tab.x, tab.y, tab.price, tab.shipCount}) field->setText("0");
+  tab.panel.kinds = tab.mainKinds;
+  tab.panel.types = tab.subKinds;
+  tab.panel.defs = &app.catalogues.peopleDefs;
+  tab.panel.maxTypes = kMaxPeopleSubKinds;
+  tab.panel.fields = {tab.fromGroup, tab.againstGroup, tab.x,    tab.y,
+                      tab.shipCount, tab.infoPlace,    tab.price};
+  tab.panel.labels = {"von Gruppe",    "gegen Gruppe",  "X-Pos", "Y-Pos",
+                      "Schiffsanzahl", "Info über Ort", "Preis"};
 
   tab.add = PutButton(page, "Hinzufügen", 185, 275, 85, 20);
   tab.change = PutButton(page, "Ändern", 275, 275, 85, 20);
@@ -324,7 +259,7 @@ void Connect(EditorApp& app) {
   });
   QObject::connect(tab.figure, &QLineEdit::textChanged, tab.figure, [&app] { FigureChanged(app); });
   QObject::connect(tab.mainKinds, &QListWidget::currentRowChanged, tab.mainKinds, [&app] {
-    ChooseMainKind(app);
+    ChooseKind(app.places.panel);
     AfterControlChange(app);
   });
   QObject::connect(tab.subKinds, &QListWidget::currentRowChanged, tab.subKinds,
@@ -338,7 +273,7 @@ void Connect(EditorApp& app) {
   }
   QObject::connect(tab.people, &QTreeWidget::itemSelectionChanged, tab.people, [&app] {
     if (const int person = ChosenPerson(app); person >= 0) {
-      ShowPerson(app, app.document.people[person]);
+      ShowRecord(app.places.panel, app.document.people[person].record);
     }
     AfterControlChange(app);
   });
@@ -364,9 +299,12 @@ void BuildPlacesTab(EditorApp& app, QWidget* page) {
   auto* stockPage = new QWidget;
   tab.inner->addTab(offersPage, QString::fromUtf8("Kaufsangebot"));
   tab.inner->addTab(stockPage, QString::fromUtf8("Warenpreise/Leute"));
-  QLabel* label = PutLabel(page, "Bearbeitungsort:", 200, 11, 85, 16);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  tab.place = PutChoice(page, 290, 7, 190);
+  // The place box stands right of the inner tabs, as far as their titles need.
+  QLabel* label = PutLabel(page, "Bearbeitungsort:", 0, 11, 0, 16);
+  const int labelX = tab.inner->x() + tab.inner->tabBar()->sizeHint().width() + 8;
+  const int labelWidth = label->sizeHint().width();
+  label->setGeometry(labelX, 11, labelWidth, 16);
+  tab.place = PutChoice(page, labelX + labelWidth + 4, 7, 480 - (labelX + labelWidth + 4));
   label->raise();
   tab.place->raise();
   BuildOffersPage(app, offersPage);
@@ -399,7 +337,8 @@ void RefreshPlaces(EditorApp& app, unsigned parts) {
   if (parts & (kPartPeople | kPartPlaces)) {
     ShowPeople(app, keepPerson);
     if (const int person = ChosenPerson(app); person >= 0) {
-      ShowPerson(app, app.document.people[person]);  // an undone change shows its old values
+      ShowRecord(app.places.panel,
+                 app.document.people[person].record);  // an undone change shows its old values
     }
   }
 }
@@ -409,14 +348,14 @@ void ResetPlacesTab(EditorApp& app) {
   FillChoice(tab.place, {});
   FillChoice(tab.infoPlace, {});
   SelectRow(tab.stock, -1);
-  for (int row = 0; row < tab.stock->topLevelItemCount(); ++row) {
-    const size_t good = static_cast<size_t>(row);
-    tab.stock->topLevelItem(row)->setText(1, good < app.catalogues.goodsDefaults.size()
-                                                 ? FromLatin1(app.catalogues.goodsDefaults[good])
-                                                 : QString());
-  }
+  ShowStock(app);
   const QSignalBlocker blocker(tab.figure);
   tab.figure->setText("0");
+  ResetPanel(tab.panel);
+  for (QLineEdit* field : {tab.x, tab.y, tab.price, tab.shipCount}) {
+    const QSignalBlocker fieldBlocker(field);
+    field->setText("0");
+  }
 }
 
 void UpdatePlaceButtons(EditorApp& app) {
@@ -425,19 +364,19 @@ void UpdatePlaceButtons(EditorApp& app) {
   for (QLineEdit* field : {tab.x, tab.y, tab.shipCount, tab.price}) {
     valid = CheckNumberField(field, NumberForm::kInteger, 10) && valid;
   }
-  bool filled = !tab.mask.empty();
-  for (int k = 0; k < 7 && filled; ++k) {
-    if (k >= static_cast<int>(tab.mask.size()) || tab.mask[k] != '1') continue;
-    QWidget* field = Parameter(tab, k);
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-      filled = !edit->text().isEmpty();
-    } else {
-      filled = static_cast<QComboBox*>(field)->currentIndex() >= 0;
-    }
-  }
+  const bool filled = MaskedFieldsFilled(tab.panel);
   // A person needs a place: one added without would never be saved.
   const bool place = FindPlace(app, CurrentPlace(app)) != nullptr;
   const bool person = ChosenPerson(app) >= 0;
+  QString reason;
+  if (!place) {
+    reason = QString::fromUtf8("Erst einen Ort unter „Bearbeitungsort:“ wählen.");
+  } else if (!valid) {
+    reason = QString::fromUtf8("Rot markierte Felder halten keinen gültigen Wert.");
+  } else if (!filled) {
+    reason = QString::fromUtf8("Noch auszufüllen: ") + UnfilledFields(tab.panel);
+  }
+  ExplainAdd(app, tab.add, tab.panel, person, reason, tab.addReason);
   tab.add->setEnabled(filled && valid && place);
   tab.change->setEnabled(person && valid && place);
   tab.remove->setEnabled(person);

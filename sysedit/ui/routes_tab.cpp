@@ -1,3 +1,4 @@
+#include <QColor>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -144,12 +145,36 @@ void RefreshRoutes(EditorApp& app) {
     const QSignalBlocker blocker(list);
     list->clear();
     for (const EditorRoute& route : app.document.routes) {
-      list->addTopLevelItem(new QTreeWidgetItem(
-          {FromLatin1(route.groupName), QString::number(UsedWaypointCount(route))}));
+      auto* row = new QTreeWidgetItem(
+          {FromLatin1(route.groupName), QString::number(UsedWaypointCount(route))});
+      if (route.cutWaypoints > 0) {
+        // Saving writes the route without them: the author sees it before.
+        row->setText(1, row->text(1) + QString::fromUtf8(" (−%1)").arg(route.cutWaypoints));
+        for (int column = 0; column < 2; ++column) {
+          row->setForeground(column, QColor(200, 0, 0));
+          row->setToolTip(column, QString::fromUtf8("Beim Laden fehlten %1 Wegpunkte dieser "
+                                                    "Route (siehe „Hinweise“); gespeichert wird "
+                                                    "sie ohne sie.")
+                                      .arg(route.cutWaypoints));
+        }
+      }
+      list->addTopLevelItem(row);
     }
     SelectRow(list, keepRoute);
   }
   ShowWaypoints(app, keepWaypoint);
+}
+
+void ResetRoutesPanel(EditorApp& app) {
+  RoutesTab& tab = app.routes;
+  for (QLineEdit* field : {tab.x, tab.y}) {
+    const QSignalBlocker blocker(field);
+    field->clear();
+  }
+  for (auto [choice, index] : {std::pair{tab.group, -1}, {tab.kind, 0}}) {
+    const QSignalBlocker blocker(choice);
+    choice->setCurrentIndex(index);
+  }
 }
 
 void UpdateRouteButtons(EditorApp& app) {

@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -159,12 +161,12 @@ TEST_F(AuthorDataTest, RenamingARingCarriesItsPlaceAndThePeopleNamingIt) {
   EXPECT_EQ(Items(app->places.place), renamed);
   EXPECT_EQ(Items(app->places.infoPlace), renamed);
   EXPECT_EQ(PeopleOfPlace(app->document, "Ring Drei").size(), 1u);
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Drei");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Drei");
 
   PressShortcut(tab.list, Qt::Key_Z);  // undo restores all of it
   EXPECT_EQ(Items(app->places.place), (std::vector<std::string>{"Hafen Süd", "Ring Zwei"}));
   EXPECT_EQ(PeopleOfPlace(app->document, "Ring Zwei").size(), 1u);
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Zwei");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Zwei");
   PressShortcut(tab.list, Qt::Key_Y);
   EXPECT_EQ(Items(app->places.place), renamed);
 
@@ -174,8 +176,8 @@ TEST_F(AuthorDataTest, RenamingARingCarriesItsPlaceAndThePeopleNamingIt) {
   Load("Testsystem");
   const std::vector<int> people = PeopleOfPlace(app->document, "Ring Drei");
   ASSERT_EQ(people.size(), 1u);
-  EXPECT_EQ(app->document.people[people[0]].mainKind, "Diplomatien");
-  EXPECT_EQ(app->document.people[1].infoPlace, "Ring Drei");
+  EXPECT_EQ(app->document.people[people[0]].record.mainKind, "Diplomatien");
+  EXPECT_EQ(app->document.people[1].record.infoPlace, "Ring Drei");
 
   // Renamed back after a save: the file of the name left behind goes, the other comes back.
   SelectRow(tab.list, 4);
@@ -352,12 +354,60 @@ TEST_F(AuthorDataTest, MessagesSpeakGerman) {
   EXPECT_FALSE(SoundsEnglish(Status())) << Status();
 
   EditorDocument document;
-  const LoadOutcome outcome =
-      LoadSystem(document, LoadEditorCatalogues(temp.path), temp.path, "Kaputtdaten");
+  const LoadOutcome outcome = LoadSystem(document, temp.path, "Kaputtdaten");
   EXPECT_GE(outcome.notes.size(), 8u);
   for (const std::string& note : outcome.notes) {
     EXPECT_FALSE(SoundsEnglish(MessageOf(note))) << note;
   }
+}
+
+TEST_F(AuthorDataTest, NoteTextTheFilesCannotHoldIsRefusedNotReplaced) {
+  const fs::path notes = temp.path / "Testsystem" / "Gruppen.txt";
+  const std::string before = ReadBytes(notes);
+  QPlainTextEdit* box = app->notes.groups;
+  box->moveCursor(QTextCursor::End);
+  box->insertPlainText(QString::fromUtf8(" 5 € für „gute“ Daten ✓"));
+  EXPECT_TRUE(box->property("bad").toBool());
+  EXPECT_EQ(app->document.groupNotes.find('?'), std::string::npos);
+  EXPECT_NE(app->window->windowTitle().indexOf('*'), -1);  // typed, but not yet in the files
+
+  std::string message;
+  AnswerMessageBox("OK", &message);
+  EXPECT_FALSE(Save("Testsystem"));
+  EXPECT_NE(message.find("Informationen über Gruppen"), std::string::npos) << message;
+  EXPECT_NE(message.find("€ „ “ ✓"), std::string::npos) << message;
+  EXPECT_EQ(ReadBytes(notes), before);
+
+  box->setPlainText(QString::fromUtf8("5 EUR für \"gute\" Daten"));
+  EXPECT_FALSE(box->property("bad").toBool());
+  ASSERT_TRUE(Save("Testsystem"));
+  EXPECT_EQ(ReadBytes(notes), "5 EUR f\xfcr \"gute\" Daten");
+}
+
+TEST_F(AuthorDataTest, EveryLoadNoteCanBeOpenedAndACutRouteIsMarked) {
+  std::string routes = Lines({"1", "[Routen]", "Die Allianz"});
+  for (int i = 1; i <= 33; ++i) routes += Lines({Pad(std::to_string(i), 10) + Pad("0", 10) + "2"});
+  WriteBytes(temp.path / "Testsystem" / "Routen.ini", routes);
+  WriteBytes(temp.path / "Testsystem" / "System.ini",
+             Element({"Planeten", "Erde", "P", "", "12a", "5", "0", "x", "", "0"}) +
+                 ReadBytes(temp.path / "Testsystem" / "System.ini"));
+  Load("Testsystem");
+  ASSERT_GE(app->loadNotes.size(), 4u);
+  EXPECT_NE(Status().find("Hinweise"), std::string::npos) << Status();
+  EXPECT_TRUE(app->notesButton->isVisible());
+  EXPECT_EQ(app->notesButton->text().toStdString(),
+            "Hinweise (" + std::to_string(app->loadNotes.size()) + ")");
+  int listed = 0;
+  WhenModal([&listed](QWidget* dialog) {
+    listed = dialog->findChild<QListWidget*>()->count();
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  Click(app->notesButton);
+  EXPECT_EQ(listed, static_cast<int>(app->loadNotes.size()));
+  EXPECT_EQ(Column(app->routes.routeList, 1), std::vector<std::string>{"31 (−2)"});
+
+  CommandNew(*app);  // nothing edited: nothing to ask
+  EXPECT_FALSE(app->notesButton->isVisible());
 }
 
 }  // namespace

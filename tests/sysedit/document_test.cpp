@@ -13,16 +13,16 @@
 
 namespace {
 
-EditorElement Ring(const std::string& name) {
-  EditorElement element;
+ElementRecord Ring(const std::string& name) {
+  ElementRecord element;
   element.elementGroup = kDockingRingGroup;
   element.elementType = "Andockring";
   element.name = name;
   return element;
 }
 
-EditorElement Planet(const std::string& name) {
-  EditorElement element;
+ElementRecord Planet(const std::string& name) {
+  ElementRecord element;
   element.elementGroup = "Planeten";
   element.elementType = "Erde";
   element.name = name;
@@ -87,13 +87,19 @@ TEST(PlaceRules, DockingRingsBringAndTakeTheirPlaces) {
   AddElement(document, Ring("Werft"));
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
 
-  // Removing an element of another group that shares the name also removes the place.
+  // Removing an element of another group that shares the name leaves the place alone; removing
+  // the ring takes its place, and undo brings it back with its offers.
+  AddOffers(document, "Hafen", OfferKind::kShips, {"Schwalbe"});
   RemoveElement(document, 1);
-  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Werft"}));
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
   EXPECT_EQ(document.elements.size(), 2u);
   Undo(document);
-  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
   EXPECT_EQ(document.elements[1].elementGroup, "Planeten");
+  RemoveElement(document, 0);
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Werft"}));
+  Undo(document);
+  EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Werft"}));
+  EXPECT_EQ(document.places[0].shipOffers, MakeOfferRecord("Schwalbe", "-1"));
 
   // Renaming a ring carries its place to the new name; renaming the planet touches no place.
   ChangeElement(document, 0, Ring("Neuhafen"));
@@ -111,7 +117,7 @@ TEST(PlaceRules, ARenamedRingTakesItsPeopleOnlyWhenNoRingKeepsTheOldName) {
   EditorPerson local, informant;
   local.placeName = "Hafen";
   informant.placeName = "Werft";
-  informant.infoPlace = "Hafen";
+  informant.record.infoPlace = "Hafen";
   AddPerson(document, local);
   AddPerson(document, informant);
 
@@ -120,7 +126,7 @@ TEST(PlaceRules, ARenamedRingTakesItsPeopleOnlyWhenNoRingKeepsTheOldName) {
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Hafen II"}));
   EXPECT_EQ(document.places[1].shipOffers, MakeOfferRecord("Schwalbe", "-1"));
   EXPECT_EQ(document.people[0].placeName, "Hafen");
-  EXPECT_EQ(document.people[1].infoPlace, "Hafen");
+  EXPECT_EQ(document.people[1].record.infoPlace, "Hafen");
   EXPECT_TRUE(document.retiredPlaceNames.empty());  // "Hafen" is still written
 
   // Now no ring keeps "Hafen": its people and those informing about it follow, and its file
@@ -129,13 +135,13 @@ TEST(PlaceRules, ARenamedRingTakesItsPeopleOnlyWhenNoRingKeepsTheOldName) {
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen I", "Hafen II"}));
   EXPECT_EQ(document.people[0].placeName, "Hafen I");
   EXPECT_EQ(document.people[1].placeName, "Werft");
-  EXPECT_EQ(document.people[1].infoPlace, "Hafen I");
+  EXPECT_EQ(document.people[1].record.infoPlace, "Hafen I");
   EXPECT_EQ(document.retiredPlaceNames, std::vector<std::string>{"Hafen"});
 
   // Undone, the name left behind is the new one.
   Undo(document);
   EXPECT_EQ(PlaceNames(document), (std::vector<std::string>{"Hafen", "Hafen II"}));
-  EXPECT_EQ(document.people[1].infoPlace, "Hafen");
+  EXPECT_EQ(document.people[1].record.infoPlace, "Hafen");
   EXPECT_EQ(document.retiredPlaceNames, (std::vector<std::string>{"Hafen", "Hafen I"}));
 }
 
@@ -145,7 +151,7 @@ TEST(PlaceRules, ARingAddedAgainGetsItsPeopleBackButNotItsOffers) {
   AddOffers(document, "Hafen", OfferKind::kShips, {"Schwalbe"});
   EditorPerson person;
   person.placeName = "Hafen";
-  person.mainKind = "Auftr\xe4ge";
+  person.record.mainKind = "Auftr\xe4ge";
   AddPerson(document, person);
   RemoveElement(document, 0);
   EXPECT_TRUE(document.places.empty());
@@ -201,9 +207,11 @@ TEST(SystemFiles, SavedFilesReadBackThroughTheFormats) {
   const EditorCatalogues catalogues = LoadEditorCatalogues(temp.path);
   EXPECT_EQ(catalogues.goodsDefaults, (std::vector<std::string>{"100", "400", "250"}));
   EditorDocument document;
-  LoadSystem(document, catalogues, temp.path, "Testsystem");
+  LoadSystem(document, temp.path, "Testsystem");
   ASSERT_EQ(document.elements.size(), 5u);
-  EXPECT_EQ(document.elements[0].colour, 255 + 255 * 256 + 200 * 65536);
+  EXPECT_EQ(ElementColour(catalogues.elementDefs, document.elements[0].elementGroup,
+                          document.elements[0].elementType),
+            255 + 255 * 256 + 200 * 65536);
   EXPECT_FALSE(IsModified(document));
 
   AddWaypoint(document, 1, {1, 2, 4});
@@ -228,7 +236,7 @@ TEST(SystemFiles, AMissingSystemFileLoadsAnEmptySystem) {
   WriteTinyUniverse(temp.path);
   const EditorCatalogues catalogues = LoadEditorCatalogues(temp.path);
   EditorDocument document;
-  const LoadOutcome outcome = LoadSystem(document, catalogues, temp.path, "Neu");
+  const LoadOutcome outcome = LoadSystem(document, temp.path, "Neu");
   EXPECT_FALSE(outcome.systemFileFound);
   EXPECT_TRUE(document.elements.empty());
   EXPECT_EQ(document.editedSystem, "Neu");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -79,6 +80,8 @@ TEST_F(EditingTest, GroupMaskSwitchesTheFieldsAndTheAddButton) {
   Type(tab.x, "100");
   Type(tab.y, "200");
   EXPECT_FALSE(tab.add->isEnabled());
+  EXPECT_EQ(app->status->text().toStdString(),
+            "„Hinzufügen“ geht noch nicht: Noch auszufüllen: Radius");
   Type(tab.radius, "12a");  // not an integer: marked, and nothing can be added
   EXPECT_TRUE(tab.radius->property("bad").toBool());
   EXPECT_FALSE(tab.add->isEnabled());
@@ -250,18 +253,23 @@ TEST_F(EditingTest, StockFiguresFollowTheRowsOfTheList) {
   ChoosePlace("Hafen Süd");
   EXPECT_EQ(Cell(tab.stock, 0, 1), "120");
   EXPECT_EQ(Cell(tab.stock, 2, 1), "260");
-  // A place without figures leaves the previous place's figures in the list ...
-  ChoosePlace("Ring Zwei");
-  EXPECT_EQ(Cell(tab.stock, 1, 1), "380");
-  EXPECT_EQ(app->document.places[1].goodsPrices, "");
-  // ... and one typed figure stores every row as this place's figures.
   SelectRow(tab.stock, 1);
-  EXPECT_EQ(tab.figure->text().toStdString(), "380");
+  // A place without figures shows none: nothing of the place shown before ...
+  ChoosePlace("Ring Zwei");
+  EXPECT_EQ(Cell(tab.stock, 0, 1), "");
+  EXPECT_EQ(Cell(tab.stock, 1, 1), "");
+  EXPECT_EQ(tab.figure->text().toStdString(), "");
   EXPECT_EQ(app->document.places[1].goodsPrices, "");  // showing a figure changes nothing
+  // ... and one typed figure stores only that figure as this place's.
   Type(tab.figure, "55");
   EXPECT_EQ(Cell(tab.stock, 1, 1), "55");
   EXPECT_EQ(app->document.places[1].goodsPrices,
-            BuildGoodsPrices({"Wasser", "Kristalle", "blaue Gase"}, {"120", "55", "260"}));
+            BuildGoodsPrices({"Wasser", "Kristalle", "blaue Gase"}, {"", "55", ""}));
+  EXPECT_EQ(app->document.places[0].goodsPrices.substr(50, 3), "380");  // the other is as it was
+  ChoosePlace("Hafen Süd");
+  EXPECT_EQ(Cell(tab.stock, 1, 1), "380");
+  EXPECT_EQ(tab.figure->text().toStdString(), "380");
+  ChoosePlace("Ring Zwei");
   // Typing is one edit: a single undo restores the place without figures.
   PressShortcut(tab.stock, Qt::Key_Z);
   EXPECT_EQ(app->document.places[1].goodsPrices, "");
@@ -295,9 +303,9 @@ TEST_F(EditingTest, PeopleMaskAndTheirListPerPlace) {
   EXPECT_EQ(added.placeName,
             "Hafen S\xfc"
             "d");
-  EXPECT_EQ(added.subKind, "Ortsdaten");
-  EXPECT_EQ(added.infoPlace, "Ring Zwei");
-  EXPECT_EQ(added.price, 75);
+  EXPECT_EQ(added.record.subKind, "Ortsdaten");
+  EXPECT_EQ(added.record.infoPlace, "Ring Zwei");
+  EXPECT_EQ(added.record.price, 75);
 
   // Choosing a row fills the panel; "Ändern" rewrites that person only.
   SelectRow(tab.people, 0);
@@ -307,8 +315,8 @@ TEST_F(EditingTest, PeopleMaskAndTheirListPerPlace) {
   EXPECT_EQ(tab.x->text().toStdString(), "40000");
   Type(tab.shipCount, "4");
   Click(tab.change);
-  EXPECT_EQ(app->document.people[0].shipCount, 4);
-  EXPECT_EQ(app->document.people[0].fromGroup, "Die Allianz");
+  EXPECT_EQ(app->document.people[0].record.shipCount, 4);
+  EXPECT_EQ(app->document.people[0].record.fromGroup, "Die Allianz");
 
   // The other place lists only its own person; removing goes by the place's rows.
   ChoosePlace("Ring Zwei");

@@ -1,8 +1,11 @@
 // Map pixels at the documented positions: the transform with its separate rounding, the grid
 // sets of each zoom, the element shapes, the markers and the crosses.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
+#include "formats/kind_defs.h"
 #include "sysedit/document/document.h"
 #include "sysedit/map/map_render.h"
 #include "sysedit/map/map_view.h"
@@ -28,9 +31,29 @@ MapMarks NoMarks() {
   return marks;
 }
 
+// Element definitions that give every element of the document the colour its type names:
+// MakeElement names the type after the colour ("Farbe 255"); any other type is white.
+KindDefs ColourDefs(const EditorDocument& document) {
+  KindGroup types;
+  for (const ElementRecord& element : document.elements) {
+    const std::string& name = element.elementType;
+    const auto listed = [&](const KindType& type) { return type.name == name; };
+    if (std::any_of(types.types.begin(), types.types.end(), listed)) continue;
+    const bool named = name.rfind("Farbe ", 0) == 0;
+    types.types.push_back({name, "", named ? std::stoi(name.substr(6)) : 0xffffff, 0});
+  }
+  KindDefs defs;
+  for (const ElementRecord& element : document.elements) {
+    if (KindGroupIndex(defs, element.elementGroup) >= 0) continue;
+    defs.groups.push_back(types);
+    defs.groups.back().name = element.elementGroup;
+  }
+  return defs;
+}
+
 Rendered Render(const EditorDocument& document, const MapView& view, const MapMarks& marks) {
   Rendered out;
-  RenderMap(document, view, marks, out.image);
+  RenderMap(document, ColourDefs(document), view, marks, out.image);
   return out;
 }
 
@@ -121,13 +144,13 @@ TEST(MapGrid, LinesEndWithTheSystemSquare) {
   EXPECT_EQ(map.At(249, 300), kBlack);
 }
 
-EditorElement MakeElement(const char* group, int x, int y, int radius, int colour) {
-  EditorElement element;
+ElementRecord MakeElement(const char* group, int x, int y, int radius, int colour) {
+  ElementRecord element;
   element.elementGroup = group;
   element.x = x;
   element.y = y;
   element.radius = radius;
-  element.colour = colour;
+  element.elementType = "Farbe " + std::to_string(colour);
   return element;
 }
 
@@ -139,7 +162,7 @@ TEST(MapElements, ShapesInTheirMapColours) {
   // A station of radius 1000: a 10 px square from 5 px up and left.
   document.elements.push_back(MakeElement("Stationen", 20000, 80000, 1000, green));
   document.elements.push_back(MakeElement("Andockringe", 81000, 21000, 0, blue));
-  EditorElement lane = MakeElement("Routen", 71000, 71000, 0, red + green);
+  ElementRecord lane = MakeElement("Routen", 71000, 71000, 0, red + green);
   lane.direction = 0;
   lane.length = 1;  // 2000 world units: 10 px to the right
   document.elements.push_back(lane);
@@ -218,7 +241,7 @@ TEST(MapLines, ALaneIsAsLongAsTheGameLaysIt) {
   const std::pair<const char*, int> lanes[] = {{"BLAU", 1000}, {"GR\xDCN", 4000}, {"ROT", 9000}};
   for (const auto& [kind, segment] : lanes) {
     EditorDocument document;
-    EditorElement lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
+    ElementRecord lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
     lane.elementType = kind;
     lane.direction = 0;
     lane.length = 2;
@@ -232,7 +255,7 @@ TEST(MapLines, ALaneIsAsLongAsTheGameLaysIt) {
 
 TEST(MapLines, ARouteOfAnyLengthDrawsOnlyWhatTheMapShows) {
   EditorDocument document;
-  EditorElement lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
+  ElementRecord lane = MakeElement("Routen", 50000, 50000, 0, 0xffffff);
   lane.direction = 30;
   lane.length = 999999999;
   document.elements.push_back(lane);
@@ -252,10 +275,10 @@ TEST(MapLines, ARouteOfAnyLengthDrawsOnlyWhatTheMapShows) {
 
 TEST(MapMarkers, SelectionPlaceRouteAndCrosses) {
   EditorDocument document;
-  EditorElement ring = MakeElement("Andockringe", 20000, 20000, 0, 0x00ff00);
+  ElementRecord ring = MakeElement("Andockringe", 20000, 20000, 0, 0x00ff00);
   ring.name = "Hafen";
   document.elements.push_back(ring);
-  EditorElement unnamed = MakeElement("Andockringe", 60000, 20000, 0, 0x00ff00);
+  ElementRecord unnamed = MakeElement("Andockringe", 60000, 20000, 0, 0x00ff00);
   document.elements.push_back(unnamed);
   EditorRoute route;
   route.waypoints[0] = {20000, 80000, 1};

@@ -1,9 +1,12 @@
 // The editor's window driven as an author would: the layout, the folder dialogs, loading and
 // saving byte for byte, unsaved work, failed writes and the map's mouse handling.
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -183,33 +188,41 @@ TEST_F(EditorWindowTest, EverySampleSystemSavesByteIdentical) {
   EXPECT_GE(systems, 6);
 }
 
-TEST_F(EditorWindowTest, StoredQuirksOfTheFirstEditorAreKept) {
+TEST_F(EditorWindowTest, EmptyPeopleLinesAreNoPersonsAndOneLineNotesKeepTheirQuirk) {
   WriteTinyUniverse(temp.path);
   const fs::path system = temp.path / "Testsystem";
-  // A place whose "[Leute]" section has no lines, and a note of exactly one line.
-  WriteBytes(system / "Orte" / "Ring Zwei.ini", Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]",
-                                                       "", "[Warenpreise]", "", "[Leute]"}));
+  // A place whose "[Leute]" section has no lines (as the editor writes it), one with a blank line
+  // between its people, and a note of exactly one line.
+  const std::string empty =
+      Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]", "", "[Warenpreise]", "", "[Leute]"});
+  WriteBytes(system / "Orte" / "Ring Zwei.ini", empty);
+  const std::string first = Person("Auftr\xe4ge", "Kopfgeld", "", "", "1", "2", "3", "", "4");
+  const std::string second = Person("Diplomatien", "Neutral", "", "", "0", "0", "0", "", "9");
+  WriteBytes(system / "Orte" /
+                 "Hafen S\xc3\xbc"
+                 "d.ini",
+             empty + Lines({first, "", second}));
   WriteBytes(system / "Waren.txt", "Nur eine Zeile");
   fs::remove(system / "Gruppen.txt");
   Open();
   app->notes.groups->setPlainText("vom vorigen System");
   AnswerMessageBox("Verwerfen");
   Load("Testsystem");
-  ASSERT_EQ(app->document.people.size(), 3u);
-  EXPECT_EQ(app->document.people[2].placeName, "Ring Zwei");
-  EXPECT_EQ(app->document.people[2].mainKind, "");
+  ASSERT_EQ(app->document.people.size(), 2u);
+  EXPECT_EQ(app->document.people[1].record.mainKind, "Diplomatien");
   EXPECT_EQ(app->document.goodsNotes, "Nur eine Zeile\r\n");
   // A missing note file empties the box: the previous system's text is not carried over.
   EXPECT_EQ(app->document.groupNotes, "");
   ASSERT_TRUE(Save("Testsystem"));
-  EXPECT_EQ(ReadBytes(system / "Orte" / "Ring Zwei.ini"),
-            Lines({"[Schiffe]", "", "[Waffen]", "", "[Waren]", "", "[Warenpreise]", "", "[Leute]",
-                   std::string(120, ' ') + "0         0         0         " + std::string(30, ' ') +
-                       "0         "}));
+  EXPECT_EQ(ReadBytes(system / "Orte" / "Ring Zwei.ini"), empty);
+  EXPECT_EQ(ReadBytes(system / "Orte" /
+                      "Hafen S\xc3\xbc"
+                      "d.ini"),
+            empty + Lines({first, second}));
   EXPECT_EQ(ReadBytes(system / "Waren.txt"), "Nur eine Zeile\r\n");
 }
 
-TEST_F(EditorWindowTest, OlderLayoutLoadsOnTopOfTheHeldPlaces) {
+TEST_F(EditorWindowTest, OlderLayoutLoadsIntoAnEmptyDocument) {
   WriteTinyUniverse(temp.path);
   const fs::path old = temp.path / "Altsystem";
   WriteBytes(
@@ -229,26 +242,31 @@ TEST_F(EditorWindowTest, OlderLayoutLoadsOnTopOfTheHeldPlaces) {
   CommandOldLoad(*app);
 
   ASSERT_EQ(app->document.elements.size(), 3u);
-  const EditorElement& planet = app->document.elements[1];
+  const ElementRecord& planet = app->document.elements[1];
   EXPECT_EQ(planet.elementGroup, "Planeten");
   EXPECT_EQ(planet.groupName, "Die H\xe4ndler");  // position 2 of the group choice box
   EXPECT_DOUBLE_EQ(planet.rotation, 2.5);
   EXPECT_EQ(app->document.elements[2].elementType, "Andockring");
   EXPECT_EQ(app->document.elements[2].groupName, "Die Allianz");
-  EXPECT_NE(app->document.elements[2].colour, 0);
+  EXPECT_NE(ElementColour(app->catalogues.elementDefs, kDockingRingGroup,
+                          app->document.elements[2].elementType),
+            0);
 
-  // The two places held before stay; the old one is added with its offers and prices.
-  ASSERT_EQ(app->document.places.size(), 3u);
-  const EditorPlace& place = app->document.places[2];
+  // Nothing of the system loaded before stays: only the old one's place, with its offers and
+  // prices.
+  ASSERT_EQ(app->document.places.size(), 1u);
+  const EditorPlace& place = app->document.places[0];
   EXPECT_EQ(place.name, "Alter Hafen");
   EXPECT_EQ(place.shipOffers, "Schwalbe            -1        ");
   EXPECT_EQ(place.goodsOffers, "Wasser              -1        ");
   EXPECT_EQ(place.goodsPrices,
             "Wasser              111       Kristalle           222       "
             "blaue Gase          333       ");
-  EXPECT_EQ(app->document.routes.size(), 2u);  // routes and people stay
-  EXPECT_EQ(app->document.people.size(), 3u);
-  EXPECT_EQ(app->places.place->count(), 3);
+  EXPECT_TRUE(app->document.routes.empty());
+  EXPECT_TRUE(app->document.people.empty());
+  EXPECT_TRUE(app->document.groupNotes.empty());
+  EXPECT_EQ(app->places.place->count(), 1);
+  EXPECT_EQ(app->routes.routeList->topLevelItemCount(), 0);
   EXPECT_TRUE(IsModified(app->document));
   EXPECT_NE(app->window->windowTitle().indexOf('*'), -1);
 }
@@ -344,6 +362,137 @@ TEST_F(EditorWindowTest, RightButtonDragsTheMapPixelForPixel) {
   EXPECT_DOUBLE_EQ(app->view.cameraY, -2000 - 10 * 4);
   app->zoom->setValue(3);  // the camera keeps its values when the zoom changes
   EXPECT_DOUBLE_EQ(app->view.cameraX, -2000 + 30 * 4);
+}
+
+TEST_F(EditorWindowTest, SavingStartsAtTheSystemsFolderAndAsksBeforeAnotherSystem) {
+  WriteTinyUniverse(temp.path);
+  const std::string neighbour =
+      Element({"Sonnen", "Wei\xdf", "", "", "1", "2", "0", "0", "3", "0"});
+  WriteBytes(temp.path / "Nachbar" / "System.ini", neighbour);
+  Open();
+  Load("Testsystem");
+  std::string startedAt;
+  WhenModal([&startedAt](QWidget* dialog) {
+    startedAt = dialog->findChild<QLineEdit*>()->text().toStdString() + "|" +
+                dialog->findChild<QListWidget*>()->currentItem()->text().toStdString();
+    dialog->findChild<QPushButton*>()->click();
+  });
+  ASSERT_TRUE(CommandSave(*app));  // its own folder: nothing to ask
+  EXPECT_EQ(startedAt, "Testsystem|Testsystem");
+
+  std::string question;
+  AnswerFolderDialog("Nachbar");
+  AnswerMessageBox("Abbrechen", &question);
+  EXPECT_FALSE(CommandSave(*app));
+  EXPECT_NE(question.find("Nachbar"), std::string::npos) << question;
+  EXPECT_EQ(ReadBytes(temp.path / "Nachbar" / "System.ini"), neighbour);
+  AnswerFolderDialog("Nachbar");
+  AnswerMessageBox("Überschreiben");
+  ASSERT_TRUE(CommandSave(*app));
+  EXPECT_NE(app->status->text().indexOf("Sicherung"), -1);
+
+  // Ctrl+S saves into the folder now held, without a dialog; Ctrl+O loads.
+  AddRoute(app->document, "Die Blacks", {1, 2, 1});
+  AfterChange(*app, kPartRoutes);
+  PressShortcut(app->elements.list, Qt::Key_S);
+  EXPECT_FALSE(IsModified(app->document));
+  EXPECT_EQ(ReadBytes(temp.path / "Nachbar" / "Routen.ini").substr(0, 3), "3\r\n");
+  AnswerFolderDialog("Testsystem");
+  PressShortcut(app->elements.list, Qt::Key_O);
+  EXPECT_EQ(app->document.editedSystem, "Testsystem");
+}
+
+TEST_F(EditorWindowTest, LoadingAndNewStartThePanelsAndTheMapAfresh) {
+  WriteTinyUniverse(temp.path);
+  Open();
+  for (void (*command)(EditorApp&) : {CommandLoad, CommandNew}) {
+    Load("Testsystem");
+    SelectRow(app->elements.list, 1);  // the panel shows the planet "Terra"
+    SelectRow(app->elements.list, -1);
+    Type(app->routes.x, "500");
+    Type(app->routes.y, "600");
+    app->zoom->setValue(1);
+    PanMap(app->view, 30, -20);
+    ASSERT_EQ(app->elements.name->text().toStdString(), "Terra");
+
+    if (command == CommandLoad) AnswerFolderDialog("Testsystem");
+    command(*app);
+    EXPECT_EQ(app->elements.groupList->currentRow(), -1);
+    EXPECT_EQ(app->elements.typeList->count(), 0);
+    EXPECT_TRUE(app->elements.name->text().isEmpty());
+    EXPECT_TRUE(app->elements.rotation->text().isEmpty());
+    EXPECT_TRUE(app->routes.x->text().isEmpty());
+    EXPECT_TRUE(app->routes.y->text().isEmpty());
+    EXPECT_EQ(app->zoom->value(), 3);
+    EXPECT_DOUBLE_EQ(app->view.cameraX, -2000);
+    EXPECT_DOUBLE_EQ(app->view.cameraY, -2000);
+  }
+}
+
+TEST_F(EditorWindowTest, StartUpClearsTheTemporariesOfKilledSaves) {
+  WriteTinyUniverse(temp.path);
+  const fs::path system = temp.path / "Testsystem";
+  // No process has numbers this high: their saves were killed before the renames.
+  WriteBytes(system / "System.ini.tmp99999999-0", "halb");
+  WriteBytes(system / "Orte" / "Ring Zwei.ini.tmp99999999-3", "halb");
+  const fs::path own = system / ("Routen.ini.tmp" + std::to_string(getpid()) + "-7");
+  WriteBytes(own, "laufend");
+  Open();
+  EXPECT_FALSE(fs::exists(system / "System.ini.tmp99999999-0"));
+  EXPECT_FALSE(fs::exists(system / "Orte" / "Ring Zwei.ini.tmp99999999-3"));
+  EXPECT_TRUE(fs::exists(own));  // a running editor's save is its own business
+  EXPECT_TRUE(fs::exists(system / "System.ini"));
+}
+
+TEST_F(EditorWindowTest, SampleNamesFitTheirLists) {
+  ASSERT_TRUE(WriteSampleUniverse(temp.path)) << "no sample universe";
+  Open();
+  // "Bearbeitungsort:" stands clear of the inner tabs.
+  QTabBar* bar = app->places.inner->tabBar();
+  QWidget* page = app->places.inner->parentWidget();
+  const int tabsEnd = bar->mapTo(page, bar->tabRect(bar->count() - 1).topRight()).x();
+  QLabel* label = nullptr;
+  for (QLabel* each : page->findChildren<QLabel*>()) {
+    if (each->text() == QString::fromUtf8("Bearbeitungsort:")) label = each;
+  }
+  ASSERT_NE(label, nullptr);
+  EXPECT_GT(label->x(), tabsEnd);
+  EXPECT_GE(app->places.place->x(), label->geometry().right());
+
+  // Every offered name shows whole, inside the list's width.
+  for (const OfferBlock& block : app->places.offers) {
+    QListWidget* list = block.source;
+    list->resize(list->size());
+    list->doItemsLayout();
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->count(); ++i) {
+      const QRect rect = list->visualItemRect(list->item(i));
+      EXPECT_LE(rect.right(), list->viewport()->width()) << list->item(i)->text().toStdString();
+      EXPECT_LE(metrics.horizontalAdvance(list->item(i)->text()), rect.width())
+          << list->item(i)->text().toStdString();
+    }
+  }
+
+  // Every element of every sample system shows whole: one line per column, or wrapped names.
+  QTreeWidget* list = app->elements.list;
+  const QFontMetrics metrics(list->font());
+  for (const std::string& name : ListSystemFolders(temp.path)) {
+    Load(name);
+    list->doItemsLayout();
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+      QTreeWidgetItem* item = list->topLevelItem(row);
+      for (int column : {0, 1, 3}) {
+        EXPECT_LE(metrics.horizontalAdvance(item->text(column)) + 6, list->columnWidth(column))
+            << item->text(column).toStdString();
+      }
+      const int width = list->columnWidth(2) - 6;
+      const QRect wrapped =
+          metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, item->text(2));
+      EXPECT_LE(wrapped.width(), width) << item->text(2).toStdString();
+      EXPECT_LE(wrapped.height(), list->visualItemRect(item).height())
+          << item->text(2).toStdString();
+    }
+  }
 }
 
 }  // namespace
