@@ -50,9 +50,10 @@ void DrawScene(Media& media, int quadColour) {
   SetQuadSize(media, 61, 120, 120);
   RotateQuad(media, 61, 33);
   DrawQuad(media, 61, 700, 300, 200);
-  SetQuadSize(media, 60, 100, 100);
-  RotateQuad(media, 60, 20);
-  DrawQuad(media, 60, 200, 400, 255);
+  MakeHalfKeyedPicture(media, 62, quadColour);
+  SetQuadSize(media, 62, 100, 100);
+  RotateQuad(media, 62, 20);
+  DrawQuad(media, 62, 200, 400, 255);
 }
 
 // Inside the shapes, away from edges that the two rasterisers may round differently.
