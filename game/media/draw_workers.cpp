@@ -40,6 +40,10 @@ void StopDrawWorkers(DrawWorkers& workers) {
   workers.threads.clear();
 }
 
+DrawWorkers::~DrawWorkers() {
+  StopDrawWorkers(*this);
+}
+
 void RunOnAllWorkers(DrawWorkers& workers, const std::function<void()>& job) {
   if (workers.threads.empty()) {
     job();

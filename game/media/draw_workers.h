@@ -20,6 +20,8 @@ struct DrawWorkers {
   std::uint64_t generation = 0;
   int running = 0;
   bool stopping = false;
+
+  ~DrawWorkers();  // joins the helpers of a screen that was never closed
 };
 
 // Starts `helpers` threads (none for a single-threaded frame).
