@@ -168,6 +168,7 @@ int main(int argc, char** argv) {
   auto game = StartBenchFlight(argc, argv, 1, 1);
   if (!game) return 1;
   game->world.networkGame = 1;  // no route traffic joins in
+  std::printf("drawn by %s\n", ScreenRendererName(game->media).c_str());
 
   Battle battle{*game, {{"Die Allianz"}, {"Das Cime-Regime"}}};
   battle.sides[0].x = kCentreX - 700;

@@ -125,19 +125,23 @@ void ReportPasses(Scene& scene) {
   struct Pass {
     const char* name;
     void (*run)(FlightContext&);
+    BlendFactors blend;  // as the frame has it when the pass runs
   };
-  const Pass passes[] = {{"environment pieces", RunEnvironmentPieces},
-                         {"system objects", RunSystemObjects},
-                         {"ships", RunShipsPass},
-                         {"floating objects", RunFloatingObjects},
-                         {"particles", RunParticles}};
+  const Pass passes[] = {{"environment pieces", RunEnvironmentPieces, kBlendNormal},
+                         {"system objects", RunSystemObjects, kBlendNormal},
+                         {"ships", RunShipsPass, kBlendNormal},
+                         {"floating objects", RunFloatingObjects, kBlendNormal},
+                         {"particles", RunParticles, kBlendAdditive}};
   for (const Pass& pass : passes) {
     auto timed = [&](bool drawing) {
       return MedianMs(scene, drawing ? 4 : 20, [&] {
         FlightContext flight = FlightOf(game);
         flight.drawing = drawing;
         BeginQuads(game.media);
+        SetBlend(game.media, pass.blend);
         pass.run(flight);
+        // The CPU renderer draws what was recorded when the frame is read (or shown).
+        if (drawing) ReadScreenPixel(game.media, 0, 0);
       });
     };
     const double simulation = timed(false);
@@ -168,6 +172,7 @@ InView ParticlesInView(const Game& game) {
 int main(int argc, char** argv) {
   auto game = StartBenchFlight(argc, argv, 1);
   if (!game) return 1;
+  std::printf("drawn by %s\n", ScreenRendererName(game->media).c_str());
 
   Scene scene{*game, {}, {}};
   for (const SystemObjectRecord& o : game->world.visit.systemObjects) {

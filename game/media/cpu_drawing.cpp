@@ -22,27 +22,38 @@ Uint32 BlendPixel(Uint32 source, Uint32 target) {
 
 }  // namespace
 
-void CpuFillBox(SDL_Surface* target, const SDL_Rect& box, int colour) {
-  SDL_FillRect(target, &box, PixelOfColour(colour));
+void CpuFillBox(SDL_Surface* target, const SDL_Rect& box, int colour, RowBand rows) {
+  const int left = std::max(box.x, 0);
+  const int right = std::min(box.x + box.w, target->w);
+  const int top = std::max({box.y, rows.top, 0});
+  const int bottom = std::min({box.y + box.h, rows.bottom, target->h});
+  const Uint32 pixel = PixelOfColour(colour);
+  // Plain stores: a streaming fill would leave the frame out of the cache for the draws after it.
+  for (int y = top; y < bottom && left < right; ++y) {
+    std::fill(PixelRow(target, y) + left, PixelRow(target, y) + right, pixel);
+  }
 }
 
-void CpuDrawLine(SDL_Surface* target, int x1, int y1, int x2, int y2, int colour) {
+void CpuDrawLine(SDL_Surface* target, int x1, int y1, int x2, int y2, int colour, RowBand rows) {
   const int steps = std::max(std::abs(x2 - x1), std::abs(y2 - y1));
   const Uint32 pixel = PixelOfColour(colour);
   for (int i = 0; i <= steps; ++i) {
     const int x = steps ? x1 + (x2 - x1) * i / steps : x1;
     const int y = steps ? y1 + (y2 - y1) * i / steps : y1;
-    if (x < 0 || y < 0 || x >= target->w || y >= target->h) continue;
+    if (x < 0 || y < std::max(rows.top, 0) || x >= target->w ||
+        y >= std::min(rows.bottom, target->h)) {
+      continue;
+    }
     PixelRow(target, y)[x] = pixel;
   }
 }
 
 void CpuBlit(const Picture& source, const SDL_Rect& sourceRect, SDL_Surface* target, int x, int y,
-             bool keyed) {
+             bool keyed, RowBand rows) {
   const int left = std::max(0, -x);
-  const int top = std::max(0, -y);
+  const int top = std::max({0, -y, rows.top - y});
   const int right = std::min(sourceRect.w, target->w - x);
-  const int bottom = std::min(sourceRect.h, target->h - y);
+  const int bottom = std::min({sourceRect.h, target->h - y, rows.bottom - y});
   for (int row = top; row < bottom; ++row) {
     const Uint32* from = PixelRow(source.surface, sourceRect.y + row) + sourceRect.x;
     Uint32* to = PixelRow(target, y + row) + x;
@@ -54,9 +65,9 @@ void CpuBlit(const Picture& source, const SDL_Rect& sourceRect, SDL_Surface* tar
   }
 }
 
-void CpuBlendGlyphs(SDL_Surface* glyphs, SDL_Surface* target, int x, int y) {
+void CpuBlendGlyphs(SDL_Surface* glyphs, SDL_Surface* target, int x, int y, RowBand rows) {
   Picture text;
   text.surface = glyphs;
   text.keyColour = 0xFFFFFFFFu;  // matches no pixel: only the alpha decides
-  CpuBlit(text, SDL_Rect{0, 0, glyphs->w, glyphs->h}, target, x, y, true);
+  CpuBlit(text, SDL_Rect{0, 0, glyphs->w, glyphs->h}, target, x, y, true, rows);
 }

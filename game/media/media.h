@@ -32,12 +32,20 @@ struct Media {
   std::unique_ptr<MediaDevice> device;
 };
 
+// Who draws a window's frames: the renderer on a graphics card, or the processor (which is faster
+// when the renderer itself draws in software). Auto decides by the renderer that opened.
+enum class RendererChoice { kAuto, kCpu, kGpu };
+
 // Start-up and shut-down. InitVideo opens SDL's video and event subsystems; OpenScreen creates the
-// window (or the off-screen frame when headless) and returns false on failure.
+// window (or the off-screen frame when headless) and returns false on failure. The environment
+// variable VELMARITH_RENDERER (auto, cpu, gpu) wins over the choice passed in.
 bool InitVideo(Media& media, bool headless);
 bool InitAudio(Media& media);  // false when no device: the game goes on silently
 bool InitFonts(Media& media);
-bool OpenScreen(Media& media, int width, int height, int depth);
+bool OpenScreen(Media& media, int width, int height, int depth,
+                RendererChoice choice = RendererChoice::kAuto);
+// What draws the screen, in words ("CPU in a window on opengl on llvmpipe ..."), for reports.
+std::string ScreenRendererName(const Media& media);
 void ShutdownMedia(Media& media);
 
 // Screen and frame.

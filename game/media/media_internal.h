@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "game/media/cpu_frame.h"
 #include "game/media/media.h"
+#include "game/media/soft_image.h"
 
 struct Mix_Chunk;
 typedef struct _TTF_Font TTF_Font;
@@ -25,9 +27,9 @@ struct Picture {
   // The windowed back end's copy on the graphics side, uploaded again after the surface changed.
   SDL_Texture* texture = nullptr;
   bool textureStale = true;
-  // The headless back end's keyed pixels with an edge border for filtered sampling.
-  std::vector<std::uint32_t> paddedPixels;
-  bool paddedStale = true;
+  // What the CPU renderer draws quads from, made again after the surface changed.
+  std::unique_ptr<SoftImage> soft;
+  bool softStale = true;
 };
 
 struct Quad {
@@ -49,7 +51,7 @@ struct InputState {
   std::array<bool, kScanCodes> sampledReleasedShifted{};
   int liveMouseX = kScreenWidth / 2;
   int liveMouseY = kScreenHeight / 2;
-  std::array<bool, 3> liveButtons{};     // index 1 left, 2 right
+  std::array<bool, 3> liveButtons{};       // index 1 left, 2 right
   std::array<bool, 3> pressedSinceRead{};  // went down since the last ReadMouse
   std::array<int, 3> framesStillDown{};    // samples a short press still shows as down
   int mouseX = kScreenWidth / 2;
@@ -63,6 +65,9 @@ struct WindowScreen {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* target = nullptr;  // the 1024 x 768 frame, shown letterboxed in the window
+  // Drawn by the CPU instead (a renderer without a graphics card): the frame is uploaded into
+  // this texture once a flip.
+  SDL_Texture* streaming = nullptr;
   int frameCap = 0;
   std::uint64_t lastFlipTicks = 0;
 };
@@ -71,7 +76,8 @@ struct MediaDevice {
   // Chosen when the screen opens. Until then the headless back end without a frame: draws to the
   // screen land nowhere, drawing into pictures works.
   const MediaBackend* backend;
-  SDL_Surface* headlessFrame = nullptr;  // the headless back end's off-screen frame
+  CpuFrame cpu;  // the frame drawn by the CPU (headless, or a window without a graphics card)
+  std::string rendererName = "none";  // what draws the screen, for reports
   WindowScreen windowed;
   std::vector<Picture> pictures = std::vector<Picture>(kPictureSlots);
   std::vector<Quad> quads = std::vector<Quad>(kPictureSlots);
@@ -95,8 +101,9 @@ struct MediaDevice {
 // The picture's pixels with the key colour made transparent, remade after the surface changed.
 const std::vector<std::uint32_t>& KeyedPixels(Picture& picture);
 
-// Call after changing a picture's surface or key colour.
-void MarkPictureChanged(Picture& picture);
+// Call before changing a picture's surface or key colour: drawing still pending that uses it is
+// carried out first.
+void MarkPictureChanged(MediaDevice& device, Picture& picture);
 
 // The picture that DrawInto chose, marked as changed; nullptr while drawing goes to the screen.
 SDL_Surface* DrawIntoSurface(MediaDevice& device);

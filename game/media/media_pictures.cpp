@@ -44,7 +44,7 @@ void StorePicture(Media& media, int number, SDL_Surface* surface) {
 }
 
 void FreePicture(MediaDevice& device, Picture& picture) {
-  device.backend->forgetPicture(picture);
+  device.backend->forgetPicture(device, picture);
   if (picture.surface) SDL_FreeSurface(picture.surface);
   picture = Picture{};
 }
@@ -78,9 +78,9 @@ void CreatePicture(Media& media, int number, int width, int height, bool /*textu
 
 void SetKeyColour(Media& media, int picture, int r, int g, int b) {
   if (!PictureExists(media, picture)) return;
+  MarkPictureChanged(*media.device, media.device->pictures[picture]);
   media.device->pictures[picture].keyColour =
       (Uint32(r & 255) << 16) | (Uint32(g & 255) << 8) | (b & 255);
-  MarkPictureChanged(media.device->pictures[picture]);
 }
 
 void ClipPicture(Media& media, int picture, int x, int y, int w, int h) {
@@ -97,10 +97,11 @@ SDL_Rect PictureSourceRect(const Picture& picture) {
   return clipped;
 }
 
-void MarkPictureChanged(Picture& picture) {
+void MarkPictureChanged(MediaDevice& device, Picture& picture) {
+  FlushCpuFrame(device.cpu);  // recorded draws of the frame may read it
   picture.textureStale = true;
   picture.keyedStale = true;
-  picture.paddedStale = true;
+  picture.softStale = true;
 }
 
 const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {
@@ -123,7 +124,7 @@ const std::vector<std::uint32_t>& KeyedPixels(Picture& picture) {
 SDL_Surface* DrawIntoSurface(MediaDevice& device) {
   if (device.drawTarget < 0) return nullptr;
   Picture& target = device.pictures[device.drawTarget];
-  MarkPictureChanged(target);
+  MarkPictureChanged(device, target);
   return target.surface;
 }
 

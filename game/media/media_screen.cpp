@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "game/media/cpu_drawing.h"
@@ -21,11 +22,41 @@ bool InitVideo(Media& media, bool headless) {
   return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
 }
 
-bool OpenScreen(Media& media, int width, int height, int /*depth*/) {
+namespace {
+
+RendererChoice ChoiceFromEnvironment(RendererChoice choice) {
+  const char* text = std::getenv("VELMARITH_RENDERER");
+  if (!text || !*text) return choice;
+  const std::string value = text;
+  if (value == "auto") return RendererChoice::kAuto;
+  if (value == "cpu") return RendererChoice::kCpu;
+  if (value == "gpu") return RendererChoice::kGpu;
+  std::fprintf(stderr, "VELMARITH_RENDERER must be auto, cpu or gpu, not \"%s\"\n", text);
+  return choice;
+}
+
+}  // namespace
+
+bool OpenScreen(Media& media, int width, int height, int /*depth*/, RendererChoice choice) {
   MediaDevice& device = *media.device;
   device.backend->closeScreen(device);
-  device.backend = media.headless ? &kHeadlessBackend : &kWindowedBackend;
+  device.backend = &kHeadlessBackend;
+  if (media.headless) return device.backend->openScreen(device, width, height);
+  if (!OpenWindowAndRenderer(device, width, height)) {
+    CloseWindowAndRenderer(device);
+    return false;
+  }
+  std::string name;
+  const bool software = RendererDrawsInSoftware(device.windowed.renderer, name);
+  choice = ChoiceFromEnvironment(choice);
+  const bool cpu = choice == RendererChoice::kCpu || (choice == RendererChoice::kAuto && software);
+  device.backend = cpu ? &kCpuWindowBackend : &kWindowedBackend;
+  device.rendererName = cpu ? "CPU in a window on " + name : name;
   return device.backend->openScreen(device, width, height);
+}
+
+std::string ScreenRendererName(const Media& media) {
+  return media.device->rendererName;
 }
 
 void ShutdownMedia(Media& media) {

@@ -1,55 +1,21 @@
-// The windowed back end: an SDL renderer draws the frame into a 1024 x 768 target texture, which
-// the flip shows letterboxed in the window, so the game's screen has the same size on every
-// desktop and a grab always reads 1024 x 768 pixels. Full screen covers the desktop; Alt+Enter
-// switches to a 1024 x 768 window and back.
+// The windowed back end for a graphics card: an SDL renderer draws the frame into a 1024 x 768
+// target texture, which the flip shows letterboxed in the window, so the game's screen has the
+// same size on every desktop and a grab always reads 1024 x 768 pixels. Full screen covers the
+// desktop; Alt+Enter switches to a 1024 x 768 window and back (media_window.cpp).
 
 #include <algorithm>
 
-#include "game/media/letterbox.h"
 #include "game/media/media_backend.h"
 
 namespace {
 
-// The desktop of the window's display (of the first display before the window exists).
-SDL_Rect DesktopBounds(SDL_Window* window) {
-  const int display = window ? std::max(SDL_GetWindowDisplayIndex(window), 0) : 0;
-  SDL_Rect bounds{0, 0, kScreenWidth, kScreenHeight};
-  if (SDL_GetDisplayBounds(display, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0) {
-    bounds = SDL_Rect{0, 0, kScreenWidth, kScreenHeight};
-  }
-  return bounds;
-}
-
-bool OpenWindow(MediaDevice& device, int width, int height) {
+bool OpenTarget(MediaDevice& device, int width, int height) {
   WindowScreen& screen = device.windowed;
-  // Full screen takes the desktop's size from the start: without a window manager nobody
-  // resizes the window, and a window of the picture's size would show part of a desktop-sized
-  // frame.
-  SDL_Rect where{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height};
-  if (screen.fullscreen) where = DesktopBounds(nullptr);
-  const Uint32 flags = screen.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-  screen.window = SDL_CreateWindow("Velmarith", where.x, where.y, where.w, where.h, flags);
-  if (!screen.window) return false;
-  screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_ACCELERATED);
-  if (!screen.renderer)
-    screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_SOFTWARE);
-  if (!screen.renderer) return false;
   screen.target = SDL_CreateTexture(screen.renderer, SDL_PIXELFORMAT_ARGB8888,
                                     SDL_TEXTUREACCESS_TARGET, width, height);
   if (!screen.target) return false;
   SDL_SetRenderTarget(screen.renderer, screen.target);
-  SDL_ShowCursor(SDL_DISABLE);  // the game draws its own pointer
   return true;
-}
-
-void CloseWindow(MediaDevice& device) {
-  WindowScreen& screen = device.windowed;
-  if (screen.target) SDL_DestroyTexture(screen.target);
-  if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
-  if (screen.window) SDL_DestroyWindow(screen.window);
-  screen.target = nullptr;
-  screen.renderer = nullptr;
-  screen.window = nullptr;
 }
 
 void SetDrawColour(SDL_Renderer* renderer, int colour) {
@@ -62,34 +28,9 @@ void Clear(MediaDevice& device, int colour) {
   SDL_RenderClear(device.windowed.renderer);
 }
 
-void WaitForFrameSlot(WindowScreen& screen) {
-  if (screen.frameCap <= 0) return;
-  const std::uint64_t slot = 1000 / screen.frameCap;
-  const std::uint64_t due = screen.lastFlipTicks + slot;
-  std::uint64_t now = SDL_GetTicks64();
-  while (now < due) {
-    SDL_Delay(static_cast<Uint32>(due - now));
-    now = SDL_GetTicks64();
-  }
-  // A late frame starts a new schedule instead of rushing the following ones.
-  screen.lastFlipTicks = (now - due < slot) ? due : now;
-}
-
 void Present(MediaDevice& device) {
-  WindowScreen& screen = device.windowed;
-  WaitForFrameSlot(screen);
-  SDL_SetRenderTarget(screen.renderer, nullptr);
-  SDL_SetRenderDrawColor(screen.renderer, 0, 0, 0, 255);
-  SDL_RenderClear(screen.renderer);
-  // Asked with no target bound: with the frame's texture bound the renderer reports its size.
-  int outputWidth = kScreenWidth;
-  int outputHeight = kScreenHeight;
-  SDL_GetRendererOutputSize(screen.renderer, &outputWidth, &outputHeight);
-  const PictureBox box = LetterboxIn(outputWidth, outputHeight);
-  const SDL_Rect where{box.x, box.y, box.width, box.height};
-  SDL_RenderCopy(screen.renderer, screen.target, nullptr, &where);
-  SDL_RenderPresent(screen.renderer);
-  SDL_SetRenderTarget(screen.renderer, screen.target);
+  ShowLetterboxed(device.windowed, device.windowed.target);
+  SDL_SetRenderTarget(device.windowed.renderer, device.windowed.target);
 }
 
 void ReadPixels(MediaDevice& device, const SDL_Rect& rect, SDL_Surface* into) {
@@ -168,7 +109,7 @@ void DrawQuad(MediaDevice& device, Picture& picture, const std::array<SDL_FPoint
   SDL_RenderGeometry(device.windowed.renderer, texture, vertices, 4, kIndices, 6);
 }
 
-void ForgetPicture(Picture& picture) {
+void ForgetPicture(MediaDevice&, Picture& picture) {
   if (picture.texture) SDL_DestroyTexture(picture.texture);
   picture.texture = nullptr;
   picture.textureStale = true;
@@ -181,41 +122,11 @@ void ApplyFilter(MediaDevice& device) {
   }
 }
 
-void ToggleFullscreen(MediaDevice& device) {
-  WindowScreen& screen = device.windowed;
-  screen.fullscreen = !screen.fullscreen;
-  if (screen.fullscreen) {
-    // Cover the desktop first: without a window manager the window keeps the size it has.
-    const SDL_Rect desktop = DesktopBounds(screen.window);
-    SDL_SetWindowSize(screen.window, desktop.w, desktop.h);
-    SDL_SetWindowPosition(screen.window, desktop.x, desktop.y);
-    SDL_SetWindowFullscreen(screen.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    return;
-  }
-  SDL_SetWindowFullscreen(screen.window, 0);
-  SDL_SetWindowSize(screen.window, kScreenWidth, kScreenHeight);
-  SDL_SetWindowPosition(screen.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-}
-
-void WindowToScreen(MediaDevice& device, int windowX, int windowY, int& x, int& y) {
-  int windowWidth = kScreenWidth;
-  int windowHeight = kScreenHeight;
-  SDL_GetWindowSize(device.windowed.window, &windowWidth, &windowHeight);
-  // The drawable's size, not the renderer's: the renderer reports its bound target texture.
-  int drawableWidth = windowWidth;
-  int drawableHeight = windowHeight;
-  SDL_GetWindowSizeInPixels(device.windowed.window, &drawableWidth, &drawableHeight);
-  const ScreenPoint point = WindowPointToScreen(windowWidth, windowHeight, drawableWidth,
-                                                drawableHeight, windowX, windowY);
-  x = point.x;
-  y = point.y;
-}
-
 }  // namespace
 
 const MediaBackend kWindowedBackend{
-    .openScreen = OpenWindow,
-    .closeScreen = CloseWindow,
+    .openScreen = OpenTarget,
+    .closeScreen = CloseWindowAndRenderer,
     .clear = Clear,
     .present = Present,
     .readPixels = ReadPixels,
@@ -226,6 +137,6 @@ const MediaBackend kWindowedBackend{
     .drawQuad = DrawQuad,
     .forgetPicture = ForgetPicture,
     .applyFilter = ApplyFilter,
-    .toggleFullscreen = ToggleFullscreen,
-    .windowToScreen = WindowToScreen,
+    .toggleFullscreen = ToggleWindowFullscreen,
+    .windowToScreen = WindowPointToScreen,
 };

@@ -4,25 +4,23 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
-// Quads drawn by the CPU straight into a 32-bit surface: the headless screen's fast path. SDL's
-// own software renderer blends triangles pixel by pixel through generic code, ten times slower.
-// The texture's ARGB pixels (the key colour already transparent), surrounded by a border of one
-// texel that repeats the edge, so that filtered sampling never needs to check its bounds.
-struct SoftTexture {
-  int width = 0;
-  int height = 0;
-  const std::uint32_t* pixels = nullptr;  // the first texel inside the border
-  int stride = 0;                         // texels per row, border included: width + 2
-};
+#include "game/media/soft_image.h"
 
-// A texture's pixels with that border: (width + 2) x (height + 2).
-std::vector<std::uint32_t> PadWithEdges(const std::uint32_t* pixels, int width, int height);
+// Quads drawn by the CPU straight into a 32-bit surface: the frame of the headless screen and of
+// the CPU-drawn window, one band of rows a call.
 
-// Draws the texture mapped onto the four screen corners (top-left, top-right, bottom-right,
+// Draws the picture mapped onto the four screen corners (top-left, top-right, bottom-right,
 // bottom-left) as two triangles, with the vertex alpha, additive (source x alpha + destination) or
-// normal alpha blending, and bilinear or nearest sampling.
-void DrawSoftQuad(SDL_Surface* target, const SoftTexture& texture,
+// normal alpha blending, and bilinear or nearest sampling. Rows where the picture adds nothing
+// (a glow's dark rim) are cut away first when the quad is a square.
+void DrawSoftQuad(SDL_Surface* target, RowBand rows, const SoftImage& image,
                   const std::array<SDL_FPoint, 4>& corners, int alpha, bool additive,
                   bool filtered);
+
+// A quad that is a square of side `side` turned by `degrees` (counter-clockwise on the screen
+// from the picture's top edge), or false.
+bool IsSquareQuad(const std::array<SDL_FPoint, 4>& corners, float& side, float& degrees);
+
+// Adds a splat at (x, y) with alpha 1..255.
+void DrawSplat(SDL_Surface* target, RowBand rows, const Splat& splat, int x, int y, int alpha);

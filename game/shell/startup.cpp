@@ -31,7 +31,8 @@ void CreateFonts(Game& game) {
 }
 
 bool OpenGameScreen(Game& game, StartupFailure& failure) {
-  if (!OpenScreen(game.media, kScreenWidth, kScreenHeight, 32)) {
+  // Who draws a window's frames is decided once here; VELMARITH_RENDERER overrides it.
+  if (!OpenScreen(game.media, kScreenWidth, kScreenHeight, 32, RendererChoice::kAuto)) {
     return Fail(failure, "Can't open screen !");
   }
   SetFrameCap(game.media, 50);
