@@ -81,5 +81,6 @@ void LeaveMenuToFlight(Game& game) {
   // Left Ctrl and fly the ship straight back in.
   if (Docked(game.world)) game.world.flight.selectedObject = -1;
   game.world.docking.dockedPlace.clear();
+  game.world.shipLoss = {};
   game.frame.screenFade = 255;
 }

@@ -181,5 +181,7 @@ bool BuildScreen(Game& game) {
   game.menu.shownScreen = game.menu.screenState;  // builders leave the code of their screen
   // Rebuilding the same screen (a purchase, a scroll, a pick from a list) is no change of screen.
   if (game.menu.shownScreen != shown) game.menu.framesOnScreen = 0;
+  // What the last loss took is told on the station screen until the player leaves it.
+  if (game.menu.shownScreen != kStationScreen) game.world.shipLoss = {};
   return true;
 }
