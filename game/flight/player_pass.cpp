@@ -47,13 +47,15 @@ void RunAfterburner(FlightContext& flight, ShipRecord& ship) {
     ship.speed += kAfterburner;
     state = 1;
   }
+  // Taking the boost off never leaves the ship flying backwards (braked to a stand while V was
+  // held); like S, it stops at 0.
   if (!held) {
-    if (state == 1) ship.speed -= kAfterburner;
+    if (state == 1) ship.speed = std::max(ship.speed - kAfterburner, 0.0f);
     state = 0;
   }
   if (state == 1) {
     if (ship.energy <= 1) {
-      ship.speed -= kAfterburner;
+      ship.speed = std::max(ship.speed - kAfterburner, 0.0f);
       state = -1;
     } else {
       ship.energy -= 1;

@@ -4,6 +4,7 @@
 #include "formats/rounding.h"
 #include "game/flight/docking.h"
 #include "game/flight/emitters.h"
+#include "game/flight/ship_loss.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
@@ -79,6 +80,7 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
   const int index = ShipTypeOfPicture(ship.type);
   const int slots = index >= 0 && index < int(types.size()) ? types[index].slotCount : 0;
   const size_t slotsWidth = size_t(slots) * kShipRecordWidth;
+  world.shipLoss = DescribeShipLoss(world, flight.catalogues, ship, slotsWidth);
   if (ship.weapons.size() > slotsWidth) ship.weapons.resize(slotsWidth);
   ship.cargo.clear();
   ship.speed = 10;

@@ -125,10 +125,12 @@ bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot) {
            w->speed - ship.speed * 0.2f);
     made = true;
   } else {
-    // The pointer's angle as seen from the mount's place on the screen (the ship points up).
+    // The pointer's angle off the nose as seen from the mount's place on the screen (the ship
+    // points up). Both coordinates count: a pointer behind the mount is far off the nose, not
+    // mirrored in front of it.
     const double mountX = kShipScreenX + r * CosDeg(mount.angle - 90);
     const double mountY = kShipScreenY + r * SinDeg(mount.angle - 90);
-    aim = std::atan((mountX - MouseX(flight.media)) / (mountY - MouseY(flight.media))) /
+    aim = std::atan2(mountX - MouseX(flight.media), mountY - MouseY(flight.media)) /
           kRadiansPerDegree;
     if (std::fabs(aim) < 45) {
       Launch(flight, ship, weapon, *w, ship.x + r * float(CosDeg(ship.heading + mount.angle)),

@@ -5,6 +5,8 @@
 #include "formats/latin1.h"
 #include "formats/object_kinds.h"
 #include "formats/text_rules.h"
+#include "game/world/geometry.h"
+#include "game/world/places.h"
 #include "game/world/system_loading.h"
 #include "game/world/world_lists.h"
 
@@ -44,6 +46,33 @@ void ApplySavedGame(World& world, const SavedGame& game) {
   }
 }
 
+// A game saved in flight (its docked place names no place) goes on in flight where it was saved.
+// No drive carries the ship on (the file keeps the drive's factor only rounded, which would drive
+// it for ever), and until it next leaves a ring, a loss brings it back at the docking ring nearest
+// to where it was saved, turned away from the ring as a launch from it leaves (a ring's angle is
+// the way in).
+void SettleInFlight(World& world) {
+  world.docking.dockedPlace.clear();
+  ShipRecord& ship = *world.ships.Front();
+  ship.driveSpeed = 0;
+  ship.driveFactor = 1;
+  ship.dockTarget = -1;
+  const SystemObjectRecord* nearest = nullptr;
+  float best = 0;
+  for (const SystemObjectRecord& object : world.visit.systemObjects) {
+    if (object.type != kObjectDockingRing) continue;
+    const float d = RoundedDistance(object.x, object.y, ship.x, ship.y);
+    if (!nearest || d < best) {
+      nearest = &object;
+      best = d;
+    }
+  }
+  if (!nearest) return;
+  world.launchX = nearest->x;
+  world.launchY = nearest->y;
+  world.launchHeading = NormaliseAngle(nearest->angle + 180);
+}
+
 }  // namespace
 
 bool IsUsableSaveName(std::string_view name) {
@@ -75,9 +104,21 @@ UniverseShape WorldShape(const World& world) {
   return UniverseShape{world.groups.groupCount, world.places.Count()};
 }
 
+void NoteGameSaved(SaveState& save, const World& world) {
+  save.lastSavedBytes = world.ships.Empty() ? "" : WriteSavedGame(CaptureSavedGame(world)).bytes;
+}
+
+bool ChangedSinceSaved(const SaveState& save, const World& world) {
+  if (world.ships.Empty()) return false;
+  return WriteSavedGame(CaptureSavedGame(world)).bytes != save.lastSavedBytes;
+}
+
 SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
                      std::string_view name, const BeforeCommit& beforeCommit) {
   if (!IsUsableSaveName(name)) return {false, "the name cannot be a file name"};
+  if (name == kNewCharacterSaveName) {
+    return {false, "the template of every new character is made with velmarith-data template"};
+  }
   if (world.ships.Empty()) return {false, "there is no game to save"};
   const SaveBytes bytes = WriteSavedGame(CaptureSavedGame(world));
   if (!bytes.ok) return {false, bytes.error};
@@ -99,5 +140,6 @@ SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng&
   if (!read.ok) return {false, file.string() + ": " + read.error};
   ApplySavedGame(world, read.game);
   EnterSystem(world, SystemContext{rng, gameFolder});
+  if (!FindPlace(world, world.docking.dockedPlace)) SettleInFlight(world);
   return {true, {}};
 }

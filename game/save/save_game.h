@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "formats/save_file.h"
+#include "game/save/save_state.h"
 #include "game/world/random.h"
 #include "game/world/world_state.h"
 
@@ -34,13 +35,21 @@ struct SaveOutcome {
 // save there as a kill would).
 using BeforeCommit = std::function<void()>;
 
-// Writes the world as the save of that name: SAVE\ is created when missing, the file is written
-// whole to a temporary file, flushed and renamed over the old one, so the previous save survives
-// any failure or interruption.
+// Writes the world as the save of that name; "Neuer Charakter", the game server's template of
+// every new character, is refused like a name that is no file. SAVE\ is created when missing, the
+// file is written whole to a temporary file, flushed and renamed over the old one, so the previous
+// save survives any failure or interruption.
 SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
                      std::string_view name, const BeforeCommit& beforeCommit = {});
 
+// The game as it stands is what it was when it was last saved, loaded or begun (NoteGameSaved);
+// "Beenden" asks first while it is not.
+void NoteGameSaved(SaveState& save, const World& world);
+bool ChangedSinceSaved(const SaveState& save, const World& world);
+
 // Loads the save of that name into the world and enters the system around the ship. The file is
 // read and checked against the universe first; when anything is wrong, the world is untouched.
+// A game saved at a station is docked there again (Docked); one saved in flight is not docked,
+// its ship flies on from where it was saved, and its launch point is the nearest docking ring.
 SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng& rng,
                      std::string_view name);

@@ -119,6 +119,7 @@ void SaveFromScreen(SaveContext& c) {
   save.saveResult = outcome.ok ? 1 : 0;
   if (outcome.ok) {
     save.saveName = save.resultName;
+    NoteGameSaved(save, c.world);
     ListSaveGames(save.saveFileNames, DataPath(c.gameFolder, "SAVE"));
   } else {
     Report("not saved", save.resultName, outcome.error);
@@ -138,6 +139,7 @@ void LoadFromScreen(SaveContext& c) {
     return;
   }
   save.saveName = save.resultName;
+  NoteGameSaved(save, c.world);
   c.menu.noGameInProgress = 0;
   c.menu.screenState = kGameLoaded;
 }

@@ -13,4 +13,7 @@ struct SaveState {
   int saveListScroll = 0;                 // first visible row of the list
   int saveResult = 0;                     // 1 when the last save succeeded
   int loadResult = 0;                     // 1 when the last load succeeded
+  // The game as a save would have written it when it was last saved, loaded or begun: "Beenden"
+  // asks first while the game is no longer that.
+  std::string lastSavedBytes;
 };

@@ -3,6 +3,7 @@
 #include "formats/free_game.h"
 #include "formats/media_numbers.h"
 #include "formats/text_rules.h"
+#include "game/save/save_game.h"
 #include "game/save/save_list.h"
 #include "game/save/save_screens.h"
 #include "game/shell/game.h"
@@ -54,11 +55,32 @@ void PrepareStation(Game& game) {
 
 void EnterStation(Game& game) {
   PrepareStation(game);
+  game.menu.framesOnScreen = 0;  // from flight, the station screen is a new one
   RunMenu(game);
+}
+
+void EnterNewGame(Game& game) {
+  StartFreeGame(game);
+  PrepareStation(game);
+  NoteGameSaved(game.save, game.world);  // nothing to lose yet (the station is known now)
+}
+
+bool EnterLoadedGame(Game& game) {
+  if (Docked(game.world)) {
+    PrepareStation(game);
+    NoteGameSaved(game.save, game.world);
+    return true;
+  }
+  LeaveMenuToFlight(game);
+  return false;
 }
 
 void LeaveMenuToFlight(Game& game) {
   ReturnOffersToPlace(game.station, game.world);
+  // A launch starts with nothing selected: the ring just left would otherwise take the next
+  // Left Ctrl and fly the ship straight back in.
+  if (Docked(game.world)) game.world.flight.selectedObject = -1;
   game.world.docking.dockedPlace.clear();
+  game.world.shipLoss = {};
   game.frame.screenFade = 255;
 }

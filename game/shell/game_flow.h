@@ -14,6 +14,13 @@ void PrepareStation(Game& game);
 // Entering the station from flight: prepares it and runs the menu until the player starts again.
 void EnterStation(Game& game);
 
+// "Freies Spiel": a free game, entered at its station; quitting it loses nothing yet.
+void EnterNewGame(Game& game);
+
+// After a load: a game saved at a station enters that station (true, the menu runs on); one saved
+// in flight leaves the menu straight into flight (false).
+bool EnterLoadedGame(Game& game);
+
 // The end of a fade to black in the menu: the offers go back into the place, the player is no
 // longer docked, and flight fades in.
 void LeaveMenuToFlight(Game& game);

@@ -33,10 +33,9 @@ bool HandleFlow(Game& game) {
     return false;
   }
   if (menu.screenState == kFreeGame) {
-    StartFreeGame(game);
-    PrepareStation(game);
+    EnterNewGame(game);
   } else if (menu.screenState == kGameLoaded) {
-    PrepareStation(game);
+    return EnterLoadedGame(game);
   } else if (menu.screenState == kNetworkGameReceived) {
     return false;
   }
@@ -71,6 +70,7 @@ void DrawMenuBackground(Game& game) {
 bool RunMenuFrame(Game& game) {
   game.frame.frameCounter += 10;
   ++game.frame.menuFrames;
+  ++game.menu.framesOnScreen;
   ReadKeyboard(game.media);
   if (!HandleFlow(game)) return false;
   ReadMenuInput(game);
@@ -103,6 +103,7 @@ void RunMenu(Game& game) {
 }
 
 void OpenMenu(Game& game, int action) {
+  game.menu.framesOnScreen = 0;  // from flight, every screen is a new one
   game.menu.screenState = action;
   BuildScreen(game);
   RunMenu(game);

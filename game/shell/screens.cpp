@@ -2,6 +2,7 @@
 
 #include "game/net/net_codes.h"
 #include "game/save/save_codes.h"
+#include "game/save/save_game.h"
 #include "game/save/save_screens.h"
 #include "game/shell/game.h"
 #include "game/shell/network_play.h"
@@ -52,9 +53,24 @@ void BuildSettingsScreen(Game& game) {
   AddItem(game.menu, kButton, 50, 700, kBackCaption, kMainMenu);
 }
 
-// Ends the program at once, without asking and without saving.
-void QuitGame(Game& game) {
+// Ends the program at once, without saving.
+void QuitNow(Game& game) {
   game.media.quitRequested = true;
+}
+
+// "Beenden": a game in progress that was played on since it was last saved or loaded would be
+// lost, so the player is asked first; otherwise the program ends at once.
+void QuitGame(Game& game) {
+  if (!GameInProgress(game) || !ChangedSinceSaved(game.save, game.world)) {
+    QuitNow(game);
+    return;
+  }
+  ClearScreenItems(game.menu);
+  AddItem(game.menu, kTextLine, 50, 50, "Spiel beenden?", -1);
+  AddItem(game.menu, kTextLine, 50, 150, "Nicht gespeicherter Fortschritt geht verloren.", -1);
+  AddItem(game.menu, kButton, 50, 700, kBackCaption, kMainMenu);
+  AddRightAlignedButton(game.menu, 700, "Beenden", kQuitConfirmed);
+  game.menu.screenState = kQuitQuestion;
 }
 
 StationContext StationOf(Game& game) {
@@ -98,6 +114,7 @@ constexpr ScreenRoute kScreenTable[] = {
     {kNewGameScreen, kNewGameScreen, BuildNewGameScreen, true},
     {kSettingsScreen, kSettingsScreen, BuildSettingsScreen, true},
     {kQuitGame, kQuitGame, QuitGame, false},
+    {kQuitConfirmed, kQuitConfirmed, QuitNow, false},
     // The save and load screens keep the typed name across their rebuilds, so they clear their
     // items themselves.
     {kLoadScreen, kLoadScreen, RunSaveCode, false},
@@ -159,7 +176,12 @@ bool BuildScreen(Game& game) {
   const ScreenRoute* route = RouteOf(game, state);
   if (!route) return false;
   if (route->clearsItems) ClearScreenItems(game.menu);
+  const int shown = game.menu.shownScreen;
   route->build(game);
   game.menu.shownScreen = game.menu.screenState;  // builders leave the code of their screen
+  // Rebuilding the same screen (a purchase, a scroll, a pick from a list) is no change of screen.
+  if (game.menu.shownScreen != shown) game.menu.framesOnScreen = 0;
+  // What the last loss took is told on the station screen until the player leaves it.
+  if (game.menu.shownScreen != kStationScreen) game.world.shipLoss = {};
   return true;
 }

@@ -130,6 +130,7 @@ void AddClick(std::vector<ScriptCommand>& commands, const ScriptCommand& click) 
     button.frame = click.frame + delay;
     button.a = 1;
     button.b = down;
+    button.clickPress = down == 1;
     button.caption.clear();
     commands.push_back(button);
   }

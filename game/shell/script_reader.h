@@ -39,8 +39,9 @@ struct ScriptCommand {
   std::string file;  // screenshot and dump
   std::string path;  // expect: where in the dump
   std::string op;
-  std::string value;    // expect: a number, or a text in double quotes (quotes kept)
-  std::string caption;  // click: the item's caption in the game's 8-bit text
+  std::string value;        // expect: a number, or a text in double quotes (quotes kept)
+  std::string caption;      // click: the item's caption in the game's 8-bit text
+  bool clickPress = false;  // the press of a click: it waits for a screen that takes presses
 };
 
 // How long a `wait` holds the script before the run fails.
@@ -61,6 +62,7 @@ struct ScriptRun {
   int status = 0;                       // exit status of the run
 
   double waitingSince = -1;  // seconds on a steady clock while a `wait` holds, else -1
+  bool pressHeld = false;    // a click's press waits for the menu's screen to take presses
   double waitSeconds = kScriptWaitSeconds;  // how long a wait may hold the script
 };
 

@@ -125,6 +125,20 @@ bool Waiting(Game& game, ScriptRun& script, const ScriptCommand& command) {
   return true;
 }
 
+// The press of a click due next frame would begin on a screen too new to take it (a player's
+// press does nothing there either), so the script stands still until it would not.
+bool PressTooEarly(const Game& game, const ScriptRun& script) {
+  const int frame = script.frame + 1;
+  for (size_t i = script.next; i < script.commands.size(); ++i) {
+    const ScriptCommand& command = script.commands[i];
+    if (command.frame > frame) break;
+    if (command.frame == frame && command.clickPress) {
+      return game.loop.menuRunning && game.menu.framesOnScreen + 1 <= kFreshScreenFrames;
+    }
+  }
+  return false;
+}
+
 void CarryOut(Game& game, ScriptRun& script, const ScriptCommand& command) {
   if (command.verb == "screenshot") {
     GrabScreen(game.media, 1000, 0, 0, kScreenWidth, kScreenHeight);
@@ -163,7 +177,7 @@ void AttachScript(Game& game, ScriptRun& script) {
 }
 
 void OnScriptFrame(Game& game, ScriptRun& script) {
-  if (script.waitingSince < 0) script.frame += 1;
+  if (script.waitingSince < 0 && !script.pressHeld) script.frame += 1;
   while (script.next < script.commands.size() &&
          script.commands[script.next].frame <= script.frame) {
     const ScriptCommand& command = script.commands[script.next];
@@ -174,7 +188,8 @@ void OnScriptFrame(Game& game, ScriptRun& script) {
     }
     script.next += 1;
   }
-  FeedInput(game, script, script.frame + 1);
+  script.pressHeld = PressTooEarly(game, script);
+  if (!script.pressHeld) FeedInput(game, script, script.frame + 1);
   // A headless run whose script has run out ends rather than spinning on unseen.
   if (game.media.headless && script.next >= script.commands.size()) {
     game.media.quitRequested = true;

@@ -5,6 +5,28 @@
 #include "game/ui/screen_items.h"
 #include "game/world/places.h"
 
+namespace {
+
+// The right half of the station screen after a respawn: the ship was destroyed, and what went
+// with it, a line each; what the rows cannot hold is counted in the last one.
+void AddShipLossLines(MenuState& menu, const ShipLoss& loss) {
+  constexpr int kX = 450;
+  constexpr int kFirstRow = 250;
+  constexpr int kLastRow = 650;
+  AddItem(menu, kTextLine, kX, 150, "Ihr Schiff wurde zerst\xF6rt!", -1);
+  AddItem(menu, kTextLine, kX, 200, loss.lines.empty() ? "Verloren ist nichts." : "Verloren:", -1);
+  const int rows = (kLastRow - kFirstRow) / 50 + 1;
+  const int count = int(loss.lines.size());
+  for (int i = 0; i < count && i < rows; ++i) {
+    const bool summary = i == rows - 1 && count > rows;
+    const std::string text =
+        summary ? "und " + std::to_string(count - i) + " weitere" : loss.lines[size_t(i)];
+    AddItem(menu, kTextLine, kX, kFirstRow + 50 * i, text, -1);
+  }
+}
+
+}  // namespace
+
 void BuildStationScreen(MenuState& menu, const World& world) {
   AddItem(menu, kTextLine, 50, 50, "Willkommen auf " + world.docking.dockedPlace, -1);
   AddItem(menu, kButton, 50, 150, "Reperaturen", kRepairs);
@@ -18,6 +40,7 @@ void BuildStationScreen(MenuState& menu, const World& world) {
   } else {
     AddRightAlignedButton(menu, 700, "Hauptmen\xFC", kMainMenu);
   }
+  if (world.shipLoss.destroyed) AddShipLossLines(menu, world.shipLoss);
 }
 
 void TakeOffersFromPlace(StationState& station, World& world) {

@@ -7,7 +7,8 @@
 #include "game/world/random.h"
 #include "game/world/world_state.h"
 
-// The station screen (code 0): "Willkommen auf" the docked place, the services and "Starten".
+// The station screen (code 0): "Willkommen auf" the docked place, the services and "Starten";
+// after a respawn also that the ship was destroyed and what was lost with it.
 void BuildStationScreen(MenuState& menu, const World& world);
 
 // The four offer lines of the docked place are copied for the visit and written back on leaving.

@@ -94,7 +94,9 @@ void DrawMenuItems(MenuState& menu, Media& media) {
 void HandleMenuClicks(MenuState& menu, const UiState& ui, const Media& media) {
   const int state = ui.leftButtonState;
   if (state == 0) menu.pressScreen = kNoPress;
-  if (state == 1) menu.pressScreen = menu.shownScreen;
+  if (state == 1) {
+    menu.pressScreen = menu.framesOnScreen > kFreshScreenFrames ? menu.shownScreen : kNoPress;
+  }
   if (state < 3 || state > 5) return;
   // A held press repeats its action only on the screen it began on: once it has changed the
   // screen, it acts no more, its release included (else a slow click on "Zurück" would land on

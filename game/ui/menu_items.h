@@ -31,7 +31,8 @@ bool ItemRevealed(int position, int itemCount, int revealCounter);
 void DrawMenuItems(MenuState& menu, Media& media);
 
 // Clicks on items under the mouse set ScreenState to their action. A press held on an item
-// repeats its action while the screen stays the one the press began on.
+// repeats its action while the screen stays the one the press began on; a press that began
+// within kFreshScreenFrames of a change of screen acts not at all.
 void HandleMenuClicks(MenuState& menu, const UiState& ui, const Media& media);
 
 // Edits the screen's text fields while a text entry runs, with the blinking cursor.

@@ -23,7 +23,9 @@ enum ScreenCode {
   kLoadScreen = 13,
   kSaveScreen = 14,
   kSettingsScreen = 15,
-  kQuitGame = 16,           // ends the program at once
+  kQuitGame = 16,           // "Beenden": asks first when progress would be lost, else ends
+  kQuitQuestion = 161,      // "Spiel beenden?": the question before unsaved progress is lost
+  kQuitConfirmed = 162,     // its "Beenden": ends the program at once
   kControlsSettings = 151,  // the settings screen's three entries
   kGraphicsSettings = 152,
   kSoundSettings = 153,

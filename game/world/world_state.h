@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "formats/group_catalogue.h"
 #include "game/world/computer_loadout.h"
@@ -43,6 +44,13 @@ struct PendingReward {
   int amount = 0;
 };
 
+// The local ship's last destruction: the station screen opened by the respawn says so and lists
+// what was lost, until the player leaves that screen.
+struct ShipLoss {
+  bool destroyed = false;
+  std::vector<std::string> lines;  // "Fracht : 12 Medizin", "Waffe  : ...", "Auftrag: ..."
+};
+
 struct World {
   // The first record is always the local player's ship, which lives for the game; computer ships
   // belong to the visit (entering a system removes them), other players' ships to the network
@@ -72,6 +80,7 @@ struct World {
 
   DockingState docking;
   PendingReward pendingReward;
+  ShipLoss shipLoss;
   FlightState flight;
   ComputerLoadout lastLoadout;  // what the last computer ship made got (computer_ships.h)
   SystemVisit visit;

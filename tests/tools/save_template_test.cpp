@@ -143,3 +143,43 @@ TEST(TemplateSave, TheToolInTheGameFolderNamesPlacesByDefault) {
   EXPECT_TRUE(Contains(out, "\"universe\": \"" + kGameFolder.string() + "\"")) << out;
   EXPECT_TRUE(Contains(out, "\"name\": \"Planet Neue Allianz\"")) << out;
 }
+
+TEST(TemplateSave, TemplateCommandWritesOnlyASaveThatFitsTheUniverse) {
+  // A scratch game folder with the sample universe and the generated template.
+  const fs::path folder = fs::path(testing::TempDir()) / "velmarith-template-folder";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "SAVE");
+  fs::copy(kGameFolder / "INI", folder / "INI", fs::copy_options::recursive);
+  const fs::path target = folder / "SAVE" / "Neuer Charakter.sav";
+  const std::string original = ReadFileBytes(TemplateFile()).value_or("");
+  ASSERT_FALSE(original.empty());
+  fs::copy_file(TemplateFile(), target);
+  auto run = [](const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunTemplateCommand(args, out, err);
+    return DumpRun{status, out.str(), err.str()};
+  };
+
+  // A save with a richer ship becomes the template.
+  const SaveRead read = ReadSavedGame(original, LoadUniverseShape(folder));
+  ASSERT_TRUE(read.ok) << read.error;
+  SavedGame game = read.game;
+  game.ship.money = 50000;
+  const SaveBytes bytes = WriteSavedGame(game);
+  ASSERT_TRUE(bytes.ok);
+  const fs::path good = folder / "reich.sav";
+  std::ofstream(good, std::ios::binary) << bytes.bytes;
+  const DumpRun made = run({good.string(), folder.string()});
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(ReadFileBytes(target).value_or(""), bytes.bytes);
+
+  // One that does not fit is refused, and the template stays as it was.
+  const fs::path bad = folder / "fremd.sav";
+  std::ofstream(bad, std::ios::binary) << bytes.bytes << std::string("\0\0\0\0stock\r\n", 11);
+  const DumpRun refused = run({bad.string(), folder.string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(Contains(refused.err, "does not fit the universe of")) << refused.err;
+  EXPECT_EQ(ReadFileBytes(target).value_or(""), bytes.bytes);
+  EXPECT_EQ(run({good.string()}).status, 2);
+  fs::remove_all(folder);
+}

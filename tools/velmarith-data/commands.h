@@ -13,3 +13,8 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
 // "dump <file> [--utf8]": prints what the readers make of one data file as JSON;
 // "dump <file.sav> [<game folder>]" a saved game.
 int RunDumpCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// "template <file.sav> <game folder>": the save, checked against the folder's universe, becomes
+// SAVE\Neuer Charakter.sav there, the game every new character of the game server starts with.
+// 0 when written, 1 when the save does not fit or cannot be written, 2 on bad usage.
+int RunTemplateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -25,6 +25,9 @@ const Command kCommands[] = {
      RunDumpCommand},
     {"prices", "prices <game folder> [--cargo N] [--money N] [--top N]   goods prices and trades",
      RunPricesCommand},
+    {"template",
+     "template <file.sav> <game folder>   the save becomes the new characters' template",
+     RunTemplateCommand},
 };
 
 int Usage(std::ostream& err) {

@@ -75,6 +75,17 @@ TEST_F(Combat, ThePointerTurnsTheShotAsSeenFromTheMountsPlaceOnTheScreen) {
   EXPECT_NEAR(shot.heading, 270 + 44.71, 0.01);  // turned right of the nose
   EXPECT_FLOAT_EQ(shot.x, -20);                  // the left mount
   EXPECT_FLOAT_EQ(shot.y, 0);
+
+  // Behind the mount the pointer is far off the nose, however near the line through it: no
+  // shot (a mirrored one would fly forwards), the energy spent and the cooldown started.
+  game->world.visit.projectiles.Clear();
+  SetWeaponFieldCooldown(Local().weapons, 1, 0);
+  const float energy = Local().energy;
+  PointAt(500, 712);
+  FirePlayerWeapons(flight, Local());
+  EXPECT_EQ(game->world.visit.projectiles.Count(), 0);
+  EXPECT_FLOAT_EQ(Local().energy, energy - 5);
+  EXPECT_EQ(WeaponFieldCooldown(Local().weapons, 1), 25);
 }
 
 TEST_F(Combat, WithoutEnoughEnergyNothingIsFiredButTheCooldownStarts) {

@@ -161,6 +161,17 @@ TEST_F(Drive, AfterburnerAddsSeventyWhileHeldAndTheEnergyLasts) {
   ship.speed = 40;
   PlayerFrame({kKeyV, kKeyW});
   EXPECT_EQ(ship.speed, 40);
+  ReleaseAll({kKeyV, kKeyW});
+
+  // Braked to a stand with the boost on, the ship stands when V is let go (not 70 backwards).
+  ship.energy = 200;
+  ship.speed = 0;
+  PlayerFrame({kKeyV});
+  for (int i = 0; i < 40; ++i) PlayerFrame({kKeyV, kKeyS});
+  EXPECT_EQ(ship.speed, 0);
+  ReleaseAll({kKeyV, kKeyS});
+  PlayerFrame({});
+  EXPECT_EQ(ship.speed, 0);
 }
 
 TEST_F(Drive, KeysDoNothingWhileADriveHoldsTheShip) {

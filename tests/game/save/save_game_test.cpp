@@ -172,10 +172,12 @@ TEST(SaveGame, NamesThatAreNoFileOfSaveAreRefusedAndWriteNothing) {
     EXPECT_FALSE(SaveGame(t.world, t.folder.path, name).ok) << name;
     EXPECT_FALSE(LoadGame(t.world, t.folder.path, t.rng, name).ok) << name;
   }
+  // The new characters' template is made on purpose (velmarith-data template), never by a save.
+  EXPECT_FALSE(SaveGame(t.world, t.folder.path, "Neuer Charakter").ok);
   EXPECT_EQ(t.FolderListing(), listing);
-  // Kept: the reserved names can be typed, and any other text is a name.
-  for (const std::string& name : std::vector<std::string>{
-           "InternetFile", "Neuer Charakter", ".x", " Alpha ", std::string("Gr\xFC\xDF") + "e"}) {
+  // Kept: the network game's name can be typed, and any other text is a name.
+  for (const std::string& name :
+       std::vector<std::string>{"InternetFile", ".x", " Alpha ", std::string("Gr\xFC\xDF") + "e"}) {
     EXPECT_TRUE(SaveGame(t.world, t.folder.path, name).ok) << name;
     EXPECT_TRUE(std::filesystem::is_regular_file(
         t.folder.path / "SAVE" / std::filesystem::u8path(Latin1ToUtf8(name) + ".sav")))

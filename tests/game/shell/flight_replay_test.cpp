@@ -10,12 +10,13 @@
 
 namespace {
 
-// A free game by clicks, a flight with W and the mouse, then a click on the start ring's marker at
+// A free game by clicks (the second 12 frames after the first changed the screen, so that it
+// counts), a flight with W and the mouse, then a click on the start ring's marker at
 // the bottom edge of the screen and a docking request (its announcement plays).
 constexpr const char* kScript = R"(
-5  mouse 100 165
-5  button left down
-8  button left up
+1  mouse 100 165
+2  button left down
+3  button left up
 15 mouse 100 215
 15 button left down
 18 button left up

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "formats/file_io.h"
 #include "game/shell/frame_loop.h"
@@ -12,6 +13,7 @@
 #include "game/shell/menu_loop.h"
 #include "game/ui/menu_items.h"
 #include "game/ui/screen_codes.h"
+#include "game/ui/screen_items.h"
 #include "game_fixture.h"
 #include "scheduled_flow.h"
 #include "tests/game/support/universe_fixture.h"
@@ -104,7 +106,46 @@ TEST_F(SaveFlow, EscapeWhileTypingANameOnlyEndsTheEntry) {
   EXPECT_EQ(game->world.docking.dockedPlace, "Planet Neue Allianz");
 }
 
-TEST_F(SaveFlow, F5InFlightSavesWithoutAScreenAndLoadsIntoANamelessStation) {
+TEST_F(SaveFlow, TheNewCharactersTemplateIsRefusedOnTheSaveScreenAndForF5) {
+  const std::filesystem::path templateFile = folder.path / "SAVE" / "Neuer Charakter.sav";
+  const std::optional<std::string> before = ReadFileBytes(templateFile);
+  OpenSaveScreenOfAFreeGame();
+  At(50, [&] {  // the name field, as if typed
+    for (MenuItemRecord& item : game->menu.menuItems) {
+      if (item.kind == kTextField) item.caption = "Neuer Charakter";
+    }
+  });
+  ClickAt(60, 870, 610);  // "Speichern"
+  std::vector<std::string> result;
+  std::string ticker;
+  At(66, [&] {
+    for (const MenuItemRecord& item : game->menu.menuItems) result.push_back(item.caption);
+    // A game loaded from the template bears its name; F5 refuses it too and says so.
+    game->save.saveName = "Neuer Charakter";
+    CarryOutFlightRequests(*game, FlightRequests{.quickSave = true});
+    for (const TickerMessageRecord& line : game->world.tickerMessages) {
+      ticker = line.text1 + line.text2;
+    }
+  });
+  Play(67);
+  EXPECT_EQ(result, (std::vector<std::string>{"FEHLER", "Der Spielstand 'Neuer Charakter'",
+                                              "konnte nicht gespeichert werden.", kBackCaption}));
+  EXPECT_EQ(ticker, "Spiel nicht gespeichert: Neuer Charakter");
+  EXPECT_EQ(ReadFileBytes(templateFile), before);
+}
+
+TEST_F(SaveFlow, BeendenQuitsAtOnceWhileTheGameIsAsItBegan) {
+  ClickAt(3, 60, 160);    // "Neues Spiel"
+  ClickAt(10, 60, 210);   // "Freies Spiel"
+  ClickAt(20, 870, 710);  // "Hauptmenü"
+  ClickAt(30, 60, 710);   // "Beenden"
+  Play(60);
+  ASSERT_FALSE(game->menu.menuItems.Empty());
+  EXPECT_EQ(game->menu.menuItems.Front()->caption, "Hauptmen\xFC");  // no question asked
+  EXPECT_LT(frame, 60);                                              // it quit at once
+}
+
+TEST_F(SaveFlow, F5InFlightSavesWithoutAScreenAndLoadsBackIntoFlight) {
   ClickAt(3, 60, 160);   // "Neues Spiel"
   ClickAt(10, 60, 210);  // "Freies Spiel"
   ClickAt(20, 60, 710);  // "Starten"
@@ -121,12 +162,12 @@ TEST_F(SaveFlow, F5InFlightSavesWithoutAScreenAndLoadsIntoANamelessStation) {
   TapKey(92, 1);           // Escape: the main menu
   ClickAt(100, 60, 260);   // "Spiel laden"
   ClickAt(110, 910, 610);  // "Laden": the field shows the quick save's name
-  std::string title;
-  At(125, [&] { title = game->menu.menuItems.Front()->caption; });
+  bool inMenu = true;
+  At(125, [&] { inMenu = game->loop.menuRunning; });
   Play(126);
   EXPECT_EQ(firstLine, "\r\n");  // not docked in flight
   EXPECT_FALSE(std::filesystem::exists(folder.path / "SAVE" / ".sav"));
   EXPECT_EQ(game->save.saveName, "Schnellspeicher");
-  EXPECT_EQ(title, "Willkommen auf ");
+  EXPECT_FALSE(inMenu);  // back in flight, not in a station of no place
   EXPECT_EQ(game->world.ships.Front()->money, 321);
 }

@@ -7,6 +7,12 @@
 void ScheduledFlow::StartGame() {
   game = MakeStartedGame(folder.path);
   AddFrameHook(game->hooks, [this] {
+    // A click's press waits while the screen is too new to take it, as a player's would have
+    // to; the schedule stands still meanwhile.
+    if (pressFrames.count(frame + 1) && game->loop.menuRunning &&
+        game->menu.framesOnScreen + 1 <= kFreshScreenFrames) {
+      return;
+    }
     ++frame;
     schedule.RunDue(frame);
     if (frame >= lastFrame) game->media.quitRequested = true;
@@ -18,6 +24,7 @@ void ScheduledFlow::At(int when, std::function<void()> action) {
 }
 
 void ScheduledFlow::ClickAt(int when, int x, int y) {
+  pressFrames.insert(when);
   At(when, [this, x, y] {
     InjectMouseMove(game->media, x, y);
     InjectMouseButton(game->media, 1, true);
@@ -26,6 +33,7 @@ void ScheduledFlow::ClickAt(int when, int x, int y) {
 }
 
 void ScheduledFlow::ClickOn(int when, const std::string& caption) {
+  pressFrames.insert(when);
   At(when, [this, caption] {
     const MenuItemRecord* item = Item(caption);
     ASSERT_NE(item, nullptr) << caption;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "frame_schedule.h"
@@ -23,6 +24,7 @@ class ScheduledFlow : public testing::Test {
   void At(int when, std::function<void()> action);
 
   // Presses the left button over (x, y) after the given frame and lets go `clickFrames` later.
+  // While the menu's screen is too new to take the press, the schedule waits for it.
   void ClickAt(int when, int x, int y);
 
   // Clicks the item with this caption wherever the screen shown then has it.
@@ -44,4 +46,5 @@ class ScheduledFlow : public testing::Test {
   int lastFrame = 0;
   int clickFrames = 2;
   FrameSchedule schedule;
+  std::set<int> pressFrames;  // frames whose action begins a click
 };
