@@ -4,6 +4,7 @@
 #include "formats/rounding.h"
 #include "game/flight/docking.h"
 #include "game/flight/emitters.h"
+#include "game/world/attitudes.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
@@ -102,6 +103,7 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
   AddStarField(world, flight.rng, 1003);
   // A running mission ends with the loss: its marker goes and so do the ships it named.
   CancelMission(world);
+  ForgiveAngeredShips(world);
   world.docking.dockedPlace = LaunchPlace(world);
   world.docking.dockedRequest = 1;
 }
