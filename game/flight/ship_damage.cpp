@@ -5,6 +5,7 @@
 #include "game/flight/docking.h"
 #include "game/flight/emitters.h"
 #include "game/flight/ship_loss.h"
+#include "game/world/attitudes.h"
 #include "game/world/fields.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
@@ -104,6 +105,7 @@ void Respawn(FlightContext& flight, ShipRecord& ship) {
   AddStarField(world, flight.rng, 1003);
   // A running mission ends with the loss: its marker goes and so do the ships it named.
   CancelMission(world);
+  ForgiveAngeredShips(world);
   world.docking.dockedPlace = LaunchPlace(world);
   world.docking.dockedRequest = 1;
 }

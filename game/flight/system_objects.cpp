@@ -60,14 +60,18 @@ void CollideWithShips(FlightContext& flight, const SystemObjectRecord& object) {
 
 }  // namespace
 
+float BurningReach(int type, float reach) {
+  return (IsSun(type) ? 1.5f : 1.05f) * reach;
+}
+
 bool CollideShip(FlightContext& flight, const SystemObjectRecord& o, ShipRecord& ship) {
   // A ship at the very centre is a whole unit away, so that the damage stays finite.
   const float d = std::max(RoundedDistance(o.x, o.y, ship.x, ship.y), 1.0f);
   const float reach = o.radius + ship.radius;
   const bool local = IsLocal(flight, ship);
   if (IsPlanet(o.type) || IsSun(o.type)) {
-    if (d < 0.9f * reach) return !DestroyShip(flight, ship);
-    const float burning = (IsSun(o.type) ? 1.5f : 1.05f) * reach;
+    if (d < kCrushingShare * reach) return !DestroyShip(flight, ship);
+    const float burning = BurningReach(o.type, reach);
     if (d >= burning) return true;
     if (local) flight.world.flight.heatWarning = 1;
     return Burn(flight, ship, (burning - d) / d);

@@ -12,6 +12,12 @@ void RunSystemObjects(FlightContext& flight);
 // radiation, a station's hard hull. False when the ship was destroyed and removed.
 bool CollideShip(FlightContext& flight, const SystemObjectRecord& object, ShipRecord& ship);
 
+// How far from its centre a planet or sun burns a ship whose reach (the body's radius plus the
+// ship's) is `reach`: planets from 1.05 of the reach, suns from 1.5. Inside 0.9 of it they crush.
+// The atmosphere layer draws the glow out to this distance, so the heat begins where the glow does.
+float BurningReach(int type, float reach);
+inline constexpr float kCrushingShare = 0.9f;
+
 // Draws one object with its running lights, labels, brackets or edge marker, and selects it on a
 // left click near it.
 void DrawSystemObject(FlightContext& flight, const SystemObjectRecord& object);

@@ -1,5 +1,7 @@
 #include "game/world/attitudes.h"
 
+#include "game/world/missions.h"
+
 void ResetAttitudes(World& world, const std::filesystem::path& groupsFile) {
   world.groups = LoadGroups(groupsFile);
   if (world.groups.groupNames.size() < kGroupSlots) world.groups = EmptyGroupCatalogue();
@@ -31,6 +33,15 @@ void ChangePlayerStanding(World& world, int g, float change) {
       SetRelation(world, 0, i, -1);
     } else {
       AddRelation(world, 0, i, spread);
+    }
+  }
+}
+
+void ForgiveAngeredShips(World& world) {
+  for (ShipRecord& ship : world.ships) {
+    if (ship.controller != 0) continue;  // players' ships are never angered
+    if (ship.group >= kAngeredGroupOffset && ship.group < kMissionGroupOffset) {
+      ship.group -= kAngeredGroupOffset;
     }
   }
 }

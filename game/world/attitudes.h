@@ -25,6 +25,10 @@ void ChangePlayerStanding(World& world, int g, float change);
 // player whatever the attitudes say.
 inline constexpr int kAngeredGroupOffset = 100;
 
+// The player's ship was lost: every computer ship the player angered returns to its own group, so
+// that the respawned player is not hunted again by ships waiting at the ring.
+void ForgiveAngeredShips(World& world);
+
 // The group a ship is counted to when the player destroys it: an angered copy (g + 100) or a
 // mission copy (g + 200) is taken back to g.
 int GroupOfOrigin(int shipGroup);

@@ -12,8 +12,16 @@ namespace {
 constexpr float kPi = 3.14159265f;
 const std::string kDir = "BMP\\Planeten\\";
 constexpr int kSide = 512;
-constexpr float kPlanetRadius = 0.9f;  // of the half side; the atmosphere fills the rest
-constexpr float kSunRadius = 0.56f;    // suns burn far out: the corona fills the rest
+// The game draws a body's picture as a square of side 2 x its radius and crushes ships a little
+// inside that radius, so the opaque disc fills nearly the whole picture: a ship dies where it
+// meets the surface the player sees.
+constexpr float kDiscRadius = 0.92f;  // of the half side
+// The atmosphere and corona pictures are drawn out to where the body starts to burn the player's
+// ship (1.05 x the reach of a planet, 1.5 x that of a sun), their glow fading out at the very
+// edge. Where the disc's rim lies in them depends on the sizes; these are the usual shares.
+constexpr float kPlanetRimInAtmosphere = 0.86f;
+constexpr float kSunRimInCorona = 0.61f;
+constexpr float kGlowEdge = 0.97f;  // the glow stays visible to here, then fades to the edge
 
 struct PlanetStyle {
   int kind;  // 1 earth, 2 desert, 3 lava, 4 water, 5 jungle, 6 gas, 7 ice
@@ -94,7 +102,7 @@ Rgba Surface(int kind, float x, float y, float z, std::uint32_t seed) {
 // The planet disc; `keyed` prepares the ".jpg" version (no alpha: hard edge on black).
 Image Planet(const PlanetStyle& style, std::uint32_t seed) {
   Image image = MakeImage(kSide, kSide);
-  const float c = kSide / 2.0f, r = kPlanetRadius * c;
+  const float c = kSide / 2.0f, r = kDiscRadius * c;
   for (int y = 0; y < kSide; ++y)
     for (int x = 0; x < kSide; ++x) {
       float u = (x + 0.5f - c) / r, v = (y + 0.5f - c) / r;
@@ -118,20 +126,27 @@ Image Planet(const PlanetStyle& style, std::uint32_t seed) {
   return image;
 }
 
-// The atmosphere, drawn additively over the planet: a thin bright rim and a soft halo outside.
+// The share of the glow that is left at t (the distance from the middle over the half side)
+// outside a rim at `rim`: from `atRim` down to `atEdge` at kGlowEdge, then out to nothing.
+float GlowOutside(float t, float rim, float atRim, float atEdge, float power) {
+  const float s = Clamp01((t - rim) / (kGlowEdge - rim));
+  const float fadeOut = Clamp01((1 - t) / (1 - kGlowEdge));
+  return (atEdge + (atRim - atEdge) * std::pow(1 - s, power)) * fadeOut;
+}
+
+// The atmosphere, drawn additively over the planet: a bright rim and a halo that lights the whole
+// band where the planet burns ships.
 Image Atmosphere(const PlanetStyle& style) {
   Image image = MakeImage(kSide, kSide);
-  const float c = kSide / 2.0f, r = kPlanetRadius * c;
+  const float c = kSide / 2.0f, rim = kPlanetRimInAtmosphere;
   for (int y = 0; y < kSide; ++y)
     for (int x = 0; x < kSide; ++x) {
-      float d = std::hypot(x + 0.5f - c, y + 0.5f - c) / r;
+      float t = std::hypot(x + 0.5f - c, y + 0.5f - c) / c;
       float k;
-      if (d < 1)
-        k = std::pow(Clamp01((d - 0.8f) / 0.2f), 2.5f) * 0.7f;
+      if (t < rim)
+        k = std::pow(Clamp01((t - 0.72f) / (rim - 0.72f)), 2.5f) * 0.6f;
       else
-        k = std::pow(Clamp01(1 - (d - 1) / (1 / kPlanetRadius - 1)), 2.2f) * 0.85f;
-      float fadeToEdge = Clamp01((c - std::hypot(x + 0.5f - c, y + 0.5f - c)) / 3);
-      k *= fadeToEdge;
+        k = GlowOutside(t, rim, 0.6f, 0.36f, 1.5f);
       At(image, x, y) = {style.air.r * k, style.air.g * k, style.air.b * k, 1};
     }
   return image;
@@ -139,7 +154,7 @@ Image Atmosphere(const PlanetStyle& style) {
 
 Image Sun() {
   Image image = MakeImage(kSide, kSide);
-  const float c = kSide / 2.0f, r = kSunRadius * c;
+  const float c = kSide / 2.0f, r = kDiscRadius * c;
   for (int y = 0; y < kSide; ++y)
     for (int x = 0; x < kSide; ++x) {
       float u = (x + 0.5f - c) / r, v = (y + 0.5f - c) / r;
@@ -159,27 +174,24 @@ Image Sun() {
   return image;
 }
 
-// The corona: glow falling off from the disc, streamers and long thin rays.
+// The corona: glow falling off from the disc, streamers and long thin rays, over the whole band
+// where the sun burns ships.
 Image Corona() {
   Image image = MakeImage(kSide, kSide);
-  const float c = kSide / 2.0f, r = kSunRadius * c;
+  const float c = kSide / 2.0f, rim = kSunRimInCorona;
   for (int y = 0; y < kSide; ++y)
     for (int x = 0; x < kSide; ++x) {
       float u = x + 0.5f - c, v = y + 0.5f - c;
-      float d = std::hypot(u, v);
+      float t = std::hypot(u, v) / c;
+      if (t >= 1) continue;
       float a = std::atan2(v, u);
-      float outside = (d - r * 0.92f) / (c - r * 0.92f);
-      if (outside >= 1) continue;
-      float fade = Clamp01(1 - outside);
-      float glow = outside < 0 ? 1.0f : std::pow(fade, 2.6f);
+      float glow = t < rim * 0.92f ? 1.0f : GlowOutside(t, rim * 0.92f, 1.0f, 0.3f, 2.2f);
       float streamers = Fbm2(std::cos(a) * 3 + 10, std::sin(a) * 3 + 10, 4, 4312) * 0.5f + 0.5f;
       // Rays start at the rim and thin out with distance; inside the disc only the glow adds.
       float rays = std::pow(0.5f + 0.5f * std::cos(a * 7 + 0.6f * std::sin(a * 3)), 12.0f) +
                    std::pow(0.5f + 0.5f * std::cos(a * 11 + 1.3f), 20.0f) * 0.6f;
-      float outsideDisc = SmoothStep(r * 0.95f, r * 1.15f, d);
-      float k =
-          glow * (0.55f + 0.6f * streamers) + rays * std::pow(fade, 2.0f) * 0.55f * outsideDisc;
-      k *= Clamp01((c - d) / 4);
+      float outsideDisc = SmoothStep(rim * 0.95f, rim * 1.15f, t);
+      float k = glow * (0.55f + 0.6f * streamers) + rays * glow * 0.55f * outsideDisc;
       At(image, x, y) = {Clamp01(k * 1.0f), Clamp01(k * 0.78f), Clamp01(k * 0.45f), 1};
     }
   return image;

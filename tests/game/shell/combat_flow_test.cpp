@@ -17,17 +17,11 @@
 
 namespace {
 
-class Fight : public testing::Test {
+class Battle : public testing::Test {
  protected:
   void SetUp() override {
     sample.StartInFlight();
     SeedRandom(sample.game->rng, 5);
-    // The start ship's guns would take minutes against a ship that out-turns it: lasers from
-    // the dealer's better shelves.
-    const int laser = WeaponTypeIndex(sample.game->catalogues.weapons, "Orkan-Laser");
-    ASSERT_GT(laser, 0);
-    world().ships.Front()->weapons.clear();
-    for (int i = 0; i < 3; ++i) world().ships.Front()->weapons += ReadyWeapon(laser);
   }
   World& world() { return sample.game->world; }
 
@@ -85,6 +79,18 @@ class Fight : public testing::Test {
   SampleFlight sample;
 };
 
+class Fight : public Battle {
+ protected:
+  void SetUp() override {
+    Battle::SetUp();
+    // Lasers from the dealer's better shelves make short work of any ship.
+    const int laser = WeaponTypeIndex(sample.game->catalogues.weapons, "Orkan-Laser");
+    ASSERT_GT(laser, 0);
+    world().ships.Front()->weapons.clear();
+    for (int i = 0; i < 3; ++i) world().ships.Front()->weapons += ReadyWeapon(laser);
+  }
+};
+
 TEST_F(Fight, AShipShotDownBurstsDropsPodsThatTheTractorCollectsAndCostsStanding) {
   const int qema = GroupIndex(world().groups, "Der Qema-Bund");
   const float before = GroupRelation(world().groups, 0, qema);
@@ -110,6 +116,28 @@ TEST_F(Fight, AShipShotDownBurstsDropsPodsThatTheTractorCollectsAndCostsStanding
   pods = Kinds(false);
   EXPECT_EQ(pods[3901] + pods[3911] + pods[3912] + pods[3913], 0);
   EXPECT_GT(local.weapons.size() + local.cargo.size(), weapons.size() + cargo.size());
+}
+
+// The free game's ship as it starts, with its three guns, against the traffic loadout of the one
+// group near the start system that is hostile to a new player (the Blacks fly in Kernwelt and in
+// Alpha 23): a player who keeps the pointer on the enemy wins, whatever the chance.
+TEST_F(Battle, TheStartShipWinsAgainstTheWeakestHostileLoadoutNearTheStart) {
+  const int blacks = GroupIndex(world().groups, "Die Blacks");
+  ASSERT_LE(GroupRelation(world().groups, 0, blacks), -0.5f);
+  ShipRecord& local = *world().ships.Front();
+  const ShipRecord start = local;
+  for (const int seed : {1, 2, 3, 4}) {
+    // Far from the routes, so that no other ship joins in; the ship as it left the station.
+    local = start;
+    sample.PlaceShip(90000, 95000, 270);
+    SeedRandom(sample.game->rng, static_cast<std::uint64_t>(seed));
+    const int id = AddEnemy("Die Blacks", local.x, local.y - 900);
+    EXPECT_EQ(Find(id)->group, blacks);
+    const bool won = Hunt(id, 6000);
+    // A lost ship is back at the start ring, its station screen open.
+    ASSERT_FALSE(local.x == start.x && local.y == start.y) << "lost, seed " << seed;
+    ASSERT_TRUE(won) << "seed " << seed;
+  }
 }
 
 TEST_F(Fight, TheRewardOfAMissionArrivesWhenItsShipIsDestroyed) {

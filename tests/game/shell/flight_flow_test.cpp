@@ -119,7 +119,7 @@ TEST_F(FlightFlow, TheSceneShowsTheStationAndThePlanetWhereTheyAre) {
   run.Run(1);
   EXPECT_LT(Brightness(media, 512 + 150, 60), 100);
   // Facing the planet from 1900 away: its picture's square reaches down to y 312, the globe in
-  // it to about y 150.
+  // it to about y 185.
   run.PlaceShip(planet->x, planet->y - 1900, 90);
   run.Run(1);
   EXPECT_GT(Brightness(media, 512, 100), 60);

@@ -13,6 +13,7 @@
 #include "formats/rounding.h"
 #include "formats/system_file.h"
 #include "formats/text_rules.h"
+#include "game/flight/system_objects.h"
 #include "game/hud/atmospheres.h"
 #include "game/hud/location_panel.h"
 #include "game/media/scan_codes.h"
@@ -224,7 +225,7 @@ TEST_F(HudPictures, TheNewestTickerLineSitsAt620AndLinesExpireInOrder) {
   EXPECT_EQ(ticker.Count(), 0);
 }
 
-TEST_F(HudPictures, AtmospheresAreTurnedSquaresOfTheBodysSize) {
+TEST_F(HudPictures, AtmospheresAreTurnedSquaresReachingWhereTheBodyBurnsTheShip) {
   // A white atmosphere picture makes the drawn square visible as it is.
   CreatePicture(media(), 4211, 64, 64, true);
   DrawInto(media(), 4211);
@@ -235,7 +236,9 @@ TEST_F(HudPictures, AtmospheresAreTurnedSquaresOfTheBodysSize) {
   world.cameraX = 50000;
   world.cameraY = 50000;
   world.playerHeading = 270;  // north up: the view is not turned
-  world.visit.systemObjects.Clear();
+  // Half the square's side: 1.05 x (the body's 100 + the free game's ship's 24).
+  const float h = BurningReach(4210, 100 + world.ships.Front()->radius);
+  EXPECT_NEAR(h, 130.2f, 0.01f);
   for (const float angle : {0.0f, 45.0f}) {
     world.visit.systemObjects.Clear();
     AddSystemObject(world.visit.systemObjects, TestObject(4210, 10, 100, 50000, 49700, angle));
@@ -248,9 +251,11 @@ TEST_F(HudPictures, AtmospheresAreTurnedSquaresOfTheBodysSize) {
     // The body's middle is drawn at (512, 312); a corner region of the upright square lies
     // outside the square turned by 45 degrees, and a point beyond the upright square's side
     // inside the turned one.
+    const int in = static_cast<int>(0.9f * h);
+    const int beyond = static_cast<int>(1.25f * h);
     EXPECT_NE(ReadScreenPixel(media(), 512, 312), 0) << angle;
-    EXPECT_EQ(ReadScreenPixel(media(), 512 + 90, 312 - 90) != 0, angle == 0) << angle;
-    EXPECT_EQ(ReadScreenPixel(media(), 512 + 125, 312) != 0, angle == 45) << angle;
+    EXPECT_EQ(ReadScreenPixel(media(), 512 + in, 312 - in) != 0, angle == 0) << angle;
+    EXPECT_EQ(ReadScreenPixel(media(), 512 + beyond, 312) != 0, angle == 45) << angle;
   }
 }
 
