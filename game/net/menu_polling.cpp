@@ -51,10 +51,23 @@ void TakeCharacterList(NetContext& c, const NetCharacterList& list) {
   c.menu.screenState = kCharacterList;
 }
 
-// The server gave a new account id: it is kept at once (the account exists from now on).
+// The server gave a new account id. It is shown, and stored only when the player confirms it
+// with "Weiter": a wrong server must not cost the id that holds the player's characters, which
+// the screen offers back. An id that cannot be stored on a line or typed into the field is
+// refused, and the connection with it.
 void TakeNewAccount(NetContext& c, const NetNewAccount& account) {
+  if (!IsUsableAccountId(account.accountId)) {
+    std::fprintf(stderr, "network: the server gave an unusable account id; not taken\n");
+    CloseServerConnection(c.net);
+    c.menu.screenState = kNoConnectionScreen;
+    return;
+  }
+  Settings stored;
+  LoadSettings(stored, DataPath(c.gameFolder, kSettingsFile));
+  c.net.offeredAccountId =
+      stored.myAccountId.empty() ? stored.previousAccountId : stored.myAccountId;
+  if (!c.net.idBeforeOffer) c.net.idBeforeOffer = c.settings.myAccountId;
   c.settings.myAccountId = account.accountId;
-  SaveSettings(c.settings, DataPath(c.gameFolder, "Konfigurationen.ini"));
   c.menu.screenState = kAccountScreen;
 }
 

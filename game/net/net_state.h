@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "formats/protocol.h"
@@ -28,4 +29,8 @@ struct NetState {
   std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
   std::string selectedCharacter;
   std::string newCharacterName;
+  // The id the account screen offers back: the one stored before the server gave a new one.
+  std::string offeredAccountId;
+  // The id held before the server offered a new one, until "Weiter" confirms the screen's id.
+  std::optional<std::string> idBeforeOffer;
 };
