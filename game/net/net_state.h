@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ struct NetState {
   NetStreamReader reader = MakeStreamReader(NetDirection::kServerToClient);
   std::string outgoing;    // bytes waiting for the socket to take them
   std::string lostReason;  // set when the connection ended by itself, until it has been shown
+  std::chrono::steady_clock::time_point lastArrival;  // when bytes last came from the server
 
   std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
   std::string selectedCharacter;

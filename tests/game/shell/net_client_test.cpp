@@ -167,6 +167,48 @@ TEST_F(NetFixture, CharacterListsOfFiveAndSixNamesArrivingInPieces) {
   SendRaw(server, list.substr(6));
   ASSERT_TRUE(MenuUntil([&] { return game->net.characterNames[0] == "Zoe"; }));
   EXPECT_EQ(Names(game->net), "Zoe|Max||||");
+
+  // A short list without its empty name, split between two reads: the end of the first read is
+  // not taken for the end of the list when the rest follows at once; alone, it is after a moment.
+  std::string open;
+  AppendWireInt(open, kNetCharacterList);
+  open += std::string("Ida") + '\0';
+  SendRaw(server, open);
+  MenuFrames(1);
+  SendRaw(server, std::string("Jan") + '\0');
+  ASSERT_TRUE(MenuUntil([&] { return game->net.characterNames[0] == "Ida"; }));
+  EXPECT_EQ(Names(game->net), "Ida|Jan||||");
+  SendRaw(server, open);
+  ASSERT_TRUE(MenuUntil([&] { return game->net.characterNames[1].empty(); }));
+  EXPECT_EQ(Names(game->net), "Ida|||||");
+  EXPECT_EQ(game->net.serverConnection, kServerConnected);
+}
+
+// A server flooding the screen with lists: every list that has arrived is taken in its frame (the
+// game keeps no backlog), the last one shows, and "Zur\xFCck" still works in the flood.
+TEST_F(NetFixture, AFloodOfListsLeavesNoBacklogAndZurueckStillWorks) {
+  Connect();
+  std::string burst;
+  for (int i = 0; i < 5000; ++i) {
+    burst += EncodeMessage(NetCharacterList{{"N" + std::to_string(i)}});
+  }
+  for (int frame = 0; frame < 10; ++frame) {
+    ASSERT_TRUE(SendRaw(server, burst));
+    MenuFrames(1);
+    EXPECT_LT(PendingStreamBytes(game->net.reader), burst.size()) << "frame " << frame;
+  }
+  EXPECT_EQ(Names(game->net), "N4999|||||");
+  const MenuItemRecord* back = Item(kBackCaption);
+  ASSERT_NE(back, nullptr);
+  InjectMouseMove(game->media, back->x + 20, back->y + 15);
+  InjectMouseButton(game->media, 1, true);
+  for (int frame = 0; frame < 8 && game->world.networkGame; ++frame) {
+    SendRaw(server, burst);
+    MenuFrames(1);
+    if (frame == 2) InjectMouseButton(game->media, 1, false);
+  }
+  EXPECT_EQ(game->world.networkGame, 0);
+  EXPECT_NE(Item("Mehrspieler"), nullptr);
 }
 
 TEST_F(NetFixture, CreateNameTakenSelectAndDelete) {
