@@ -82,3 +82,12 @@ NetStreamItem NextStreamMessage(NetStreamReader& reader) {
 std::size_t PendingStreamBytes(const NetStreamReader& reader) {
   return reader.buffer.size() - reader.start;
 }
+
+bool StreamEndsInOpenList(const NetStreamReader& reader) {
+  if (reader.failed) return false;
+  std::string_view pending = std::string_view(reader.buffer).substr(reader.start);
+  if (reader.afterOpenList && !pending.empty() && pending.front() == '\0') pending.remove_prefix(1);
+  if (pending.empty()) return false;
+  const NetReadResult read = ReadMessage(pending, reader.direction, reader.limits);
+  return read.status == NetReadStatus::kComplete && read.openList && read.used == pending.size();
+}

@@ -68,5 +68,10 @@ struct NetStreamItem {
 // Takes the next complete message, if one is buffered.
 NetStreamItem NextStreamMessage(NetStreamReader& reader);
 
+// Whether the next message is a character list whose names run to the end of the bytes fed: its
+// end may still be on its way. A caller that knows more bytes could follow may wait a little
+// before taking it.
+bool StreamEndsInOpenList(const NetStreamReader& reader);
+
 // Bytes fed and not yet taken.
 std::size_t PendingStreamBytes(const NetStreamReader& reader);

@@ -9,6 +9,7 @@
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/menu_loop.h"
+#include "game/shell/network_play.h"
 #include "game/shell/script_run.h"
 #include "game/shell/startup.h"
 
@@ -63,6 +64,9 @@ int main() {
   OpenStartMenu(*game);
 
   while (!game->media.quitRequested) RunFrame(*game);
+  // However the program ends (the window closed, the desktop logging out), a character's game in
+  // progress goes back to the server as with Escape; closing waits only briefly for the server.
+  EndNetworkPlay(*game);
 
   int status = script.status;
   if (scripted && script.next < script.commands.size()) {

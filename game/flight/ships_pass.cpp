@@ -13,15 +13,17 @@
 namespace {
 
 // The turn of one ship, in its fixed order; true when the ship has gone into a station and is to
-// be removed. Other players' ships (neither the local one nor a computer's) are moved by the
-// network session along their orders; here they only get their motion step.
+// be removed. Other players' ships (neither the local one nor a computer's) go where their
+// reports say they are (remote_ships.h); the motion step then only turns them.
 bool RunShipTurn(FlightContext& flight, ShipRecord& ship) {
-  const World& world = flight.world;
+  World& world = flight.world;
   const bool local = ship.controller == world.localPlayerNumber;
   CountCooldowns(ship);
   RunDockingAutopilot(flight, ship);
   RunRouteDrive(flight, ship);
-  if (IsRemoteShip(ship, world.localPlayerNumber)) FollowRemoteOrders(ship);
+  if (IsRemoteShip(ship, world.localPlayerNumber)) {
+    FlyRemoteShip(world.remoteTracks[ship.controller], ship, RemoteClockMs());
+  }
   if (ship.controller == 0 && !local) RunComputerPilot(flight, ship);
   MotionStep(ship, flight.frame.timeFactor);
   EmitExhaust(flight, ship);

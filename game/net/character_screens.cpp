@@ -28,7 +28,9 @@ void BuildConnectionScreen(NetContext& c) {
   ClearScreenItems(c.menu);
   c.menu.screenTag = kTagConnecting;
   c.world.networkGame = 1;
-  SaveSettings(c.settings, DataPath(c.gameFolder, "Konfigurationen.ini"));
+  // Connecting confirms the id (the first "Mehrspieler", or "Weiter" on the account screen).
+  StoreAccountId(c.settings, DataPath(c.gameFolder, kSettingsFile));
+  c.net.idBeforeOffer.reset();
   if (const std::optional<ServerAddress> address = ConfiguredServerAddress()) {
     StartConnecting(c.net, *address);
   } else {
@@ -51,6 +53,10 @@ void BuildAccountScreen(NetContext& c) {
   AddLine(c.menu, 350, "kann diese hier eingetragen werden.");
   AddLine(c.menu, 450, "Ihr Account-ID ist:");
   AddItem(c.menu, kTextField, 50, 500, c.settings.myAccountId, kEditAccountId);
+  const std::string& previous = c.net.offeredAccountId;
+  if (!previous.empty() && previous != c.settings.myAccountId) {
+    AddItem(c.menu, kTextLine, 50, 600, kPreviousAccountCaption + previous, kTakePreviousAccountId);
+  }
   AddItem(c.menu, kButton, 50, 700, "Weiter", kConnectionScreen);
   c.menu.screenState = kAccountScreen;
 }
@@ -131,6 +137,7 @@ bool IsNetScreenCode(int code) {
     case kDeleteCharacter:
     case kJoinCharacter:
     case kEditAccountId:
+    case kTakePreviousAccountId:
     case kEditNewName:
     case kSendCreate:
     case kNameTakenScreen:
@@ -153,6 +160,9 @@ void RunNetScreenCode(NetContext& c, int code) {
       return BuildAccountScreen(c);
     case kEditAccountId:
       return EditField(c, kAccountScreen);
+    case kTakePreviousAccountId:
+      c.settings.myAccountId = c.net.offeredAccountId;
+      return BuildAccountScreen(c);
     case kCreateScreen:
       return BuildCreateScreen(c);
     case kEditNewName:
@@ -178,7 +188,11 @@ void RunNetScreenCode(NetContext& c, int code) {
   }
 }
 
-void LeaveNetworkPlay(NetState& net, World& world) {
-  CloseServerConnection(net);
-  world.networkGame = 0;
+void LeaveNetworkPlay(NetContext& c) {
+  // An id the server offered but the player did not take with "Weiter" is not kept.
+  if (c.net.idBeforeOffer) c.settings.myAccountId = *c.net.idBeforeOffer;
+  c.net.idBeforeOffer.reset();
+  c.net.offeredAccountId.clear();
+  CloseServerConnection(c.net);
+  c.world.networkGame = 0;
 }

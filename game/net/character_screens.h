@@ -16,6 +16,12 @@ inline const std::string kTagDelete = "L\xF6schen";
 inline const std::string kTagJoin = "Load";
 inline const std::string kTagAccount = "NeueID";
 
+// The account screen's line offering the id stored before, followed by that id.
+inline const std::string kPreviousAccountCaption = "Bisherige Account-ID: ";
+
+// The settings file in the game folder.
+inline constexpr const char* kSettingsFile = "Konfigurationen.ini";
+
 // The caption of the connection screen's line while connecting.
 inline const std::string kConnectingCaption = "Verbindungsaufbau .";
 
@@ -26,5 +32,6 @@ bool IsNetScreenCode(int code);
 void RunNetScreenCode(NetContext& context, int code);
 
 // The main menu ends network play: the connection is closed and the game is no network game any
-// more (a later free game runs as single play).
-void LeaveNetworkPlay(NetState& net, World& world);
+// more (a later free game runs as single play). An account id shown on the account screen but
+// not confirmed with "Weiter" gives way to the stored one again.
+void LeaveNetworkPlay(NetContext& context);

@@ -1,6 +1,7 @@
 #include "game/net/menu_polling.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
@@ -51,35 +52,42 @@ void TakeCharacterList(NetContext& c, const NetCharacterList& list) {
   c.menu.screenState = kCharacterList;
 }
 
-// The server gave a new account id: it is kept at once (the account exists from now on).
+// The server gave a new account id. It is shown, and stored only when the player confirms it
+// with "Weiter": a wrong server must not cost the id that holds the player's characters, which
+// the screen offers back. An id that cannot be stored on a line or typed into the field is
+// refused, and the connection with it.
 void TakeNewAccount(NetContext& c, const NetNewAccount& account) {
+  if (!IsUsableAccountId(account.accountId)) {
+    std::fprintf(stderr, "network: the server gave an unusable account id; not taken\n");
+    CloseServerConnection(c.net);
+    c.menu.screenState = kNoConnectionScreen;
+    return;
+  }
+  Settings stored;
+  LoadSettings(stored, DataPath(c.gameFolder, kSettingsFile));
+  c.net.offeredAccountId =
+      stored.myAccountId.empty() ? stored.previousAccountId : stored.myAccountId;
+  if (!c.net.idBeforeOffer) c.net.idBeforeOffer = c.settings.myAccountId;
   c.settings.myAccountId = account.accountId;
-  SaveSettings(c.settings, DataPath(c.gameFolder, "Konfigurationen.ini"));
   c.menu.screenState = kAccountScreen;
 }
 
-// Handles one message for the screen shown; true when it changed the screen.
-bool HandleMenuMessage(NetContext& c, const NetMessage& message) {
+// Handles one message for the screen shown. A new account id waits in `account` for the end of
+// the step, where only the last one counts; lists and a taken name change the screen at once
+// (the last change of a step is the screen built). True when the game arrived: the messages
+// behind it are flight's.
+bool HandleMenuMessage(NetContext& c, const NetMessage& message,
+                       std::optional<NetNewAccount>& account) {
   const std::string& tag = c.menu.screenTag;
   if (tag == kTagConnecting) {
-    if (const auto* list = std::get_if<NetCharacterList>(&message)) {
-      TakeCharacterList(c, *list);
-      return true;
-    }
-    if (const auto* account = std::get_if<NetNewAccount>(&message)) {
-      TakeNewAccount(c, *account);
-      return true;
-    }
+    if (const auto* list = std::get_if<NetCharacterList>(&message)) TakeCharacterList(c, *list);
+    if (const auto* offered = std::get_if<NetNewAccount>(&message)) account = *offered;
     return false;
   }
   if (OnCharacterScreen(c.menu)) {
-    if (const auto* list = std::get_if<NetCharacterList>(&message)) {
-      TakeCharacterList(c, *list);
-      return true;
-    }
+    if (const auto* list = std::get_if<NetCharacterList>(&message)) TakeCharacterList(c, *list);
     if (std::holds_alternative<NetNameTaken>(message) && tag != kTagList) {
       c.menu.screenState = kNameTakenScreen;
-      return true;
     }
     if (const auto* file = std::get_if<NetFile>(&message)) {
       AcceptGameFile(c, file->bytes);
@@ -132,13 +140,20 @@ void PollNetworkMenu(NetContext& c) {
     }
   }
   PumpConnection(net);
-  bool changed = false;
-  while (!changed) {
+  // A screen the player chose in this frame wins: the server's messages wait for the next frame
+  // (a flood of lists must not take the "Zur\xFCck" button away).
+  if (c.menu.screenState != kNoScreenChange) return;
+  std::optional<NetNewAccount> account;
+  bool gameArrived = false;
+  while (!gameArrived) {
     const NetStreamItem item = NextServerMessage(net);
     if (item.status == NetStreamStatus::kNeedMore || item.status == NetStreamStatus::kMalformed) {
       break;
     }
-    if (item.status == NetStreamStatus::kMessage) changed = HandleMenuMessage(c, item.message);
+    if (item.status == NetStreamStatus::kMessage) {
+      gameArrived = HandleMenuMessage(c, item.message, account);
+    }
   }
-  if (!changed && !net.lostReason.empty()) ShowLostConnection(c);
+  if (account && !gameArrived) TakeNewAccount(c, *account);
+  if (c.menu.screenState == kNoScreenChange && !net.lostReason.empty()) ShowLostConnection(c);
 }

@@ -12,6 +12,7 @@ enum NetScreenCode {
   kDeleteCharacter = 1718,
   kJoinCharacter = 1719,
   kEditAccountId = 1721,
+  kTakePreviousAccountId = 1722,  // the account screen's "Bisherige Account-ID" line
   kEditNewName = 17171,
   kSendCreate = 17172,
   kNameTakenScreen = 171721,

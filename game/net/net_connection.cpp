@@ -2,6 +2,7 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <system_error>
@@ -14,6 +15,12 @@ namespace {
 constexpr int kConnectTimeoutMs = 10000;
 // What one frame reads at most; the rest waits in the socket for the next frame.
 constexpr std::size_t kReadPerFrame = 256 * 1024;
+// What the stream reader may hold: above the largest single message (a 16 MiB file), so that a
+// whole message always fits, while a server sending faster than the game takes cannot grow the
+// game without bound (the rest waits in the socket, and TCP slows the server down).
+constexpr std::size_t kMaxQueued = 17 * 1024 * 1024;
+// How long a character list that ends with the bytes received waits for its end to follow.
+constexpr auto kOpenListWait = std::chrono::milliseconds(100);
 // A server that takes nothing of this much is not reading: the connection is given up.
 constexpr std::size_t kMaxOutgoing = 4 * 1024 * 1024;
 // How long closing waits for the socket to take what is still queued (a returned game).
@@ -119,8 +126,12 @@ bool PumpConnection(NetState& net) {
     DropConnection(net, "the server takes nothing");
     return false;
   }
+  const std::size_t queued = PendingStreamBytes(net.reader);
+  if (queued >= kMaxQueued) return true;
   std::string arrived;
-  const ReceiveStatus status = ReceiveSome(net.socket, arrived, kReadPerFrame);
+  const ReceiveStatus status =
+      ReceiveSome(net.socket, arrived, std::min(kReadPerFrame, kMaxQueued - queued));
+  if (!arrived.empty()) net.lastArrival = std::chrono::steady_clock::now();
   FeedStream(net.reader, arrived);
   if (status == ReceiveStatus::kClosed || status == ReceiveStatus::kFailed) {
     DropConnection(net,
@@ -131,6 +142,12 @@ bool PumpConnection(NetState& net) {
 }
 
 NetStreamItem NextServerMessage(NetState& net) {
+  // A list of fewer than five names may come without its empty name, so the end of a read may
+  // be the end of the list or the middle of it: a moment's wait tells.
+  if (Connected(net) && StreamEndsInOpenList(net.reader) &&
+      std::chrono::steady_clock::now() - net.lastArrival < kOpenListWait) {
+    return NetStreamItem{};
+  }
   NetStreamItem item = NextStreamMessage(net.reader);
   if (item.status == NetStreamStatus::kMalformed && Connected(net)) {
     DropConnection(net, "a message past the bounds (code " + std::to_string(item.code) + ")");

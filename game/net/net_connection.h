@@ -29,7 +29,9 @@ void SendFileToServer(NetState& net, std::string_view fileBytes);
 // closed and `lostReason` says why. Messages that arrived before the end can still be taken.
 bool PumpConnection(NetState& net);
 
-// The next whole message that has arrived. A message past the reader's bounds ends the
+// The next whole message that has arrived. A character list that ends with the bytes received
+// is held back (kNeedMore) for a moment after they came, in case the rest of it follows. A
+// message past the reader's bounds ends the
 // connection (kMalformed, `lostReason` set); an unknown code is passed on for the caller to skip.
 NetStreamItem NextServerMessage(NetState& net);
 

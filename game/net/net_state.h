@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "formats/protocol.h"
@@ -24,8 +26,13 @@ struct NetState {
   NetStreamReader reader = MakeStreamReader(NetDirection::kServerToClient);
   std::string outgoing;    // bytes waiting for the socket to take them
   std::string lostReason;  // set when the connection ended by itself, until it has been shown
+  std::chrono::steady_clock::time_point lastArrival;  // when bytes last came from the server
 
   std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
   std::string selectedCharacter;
   std::string newCharacterName;
+  // The id the account screen offers back: the one stored before the server gave a new one.
+  std::string offeredAccountId;
+  // The id held before the server offered a new one, until "Weiter" confirms the screen's id.
+  std::optional<std::string> idBeforeOffer;
 };

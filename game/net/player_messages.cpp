@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kRemoteShipType = ShipPictureOf(1);
 constexpr int kRemoteShipMoney = 1000;
-// Further than this from its report, a ship jumps there instead of flying.
-constexpr float kJumpDistance = 200;
 constexpr int kNeutralColour = 20;
 constexpr int kHighestColour = 100;
 
@@ -74,9 +72,12 @@ bool AddPlayerShip(World& world, const Catalogues& catalogues, int playerNumber,
   ship.x = 1;
   ship.y = 1;
   ship.heading = 270;
+  ship.speed = 0;  // it goes where its reports say, not by a speed of its own
+  ship.driveSpeed = 0;
   ship.money = kRemoteShipMoney;
   ship.weapons.clear();
   ship.cargo.clear();
+  world.remoteTracks.erase(playerNumber);
   AppendShip(world, std::move(ship));
   return true;
 }
@@ -97,6 +98,7 @@ void RemovePlayer(World& world, int playerNumber) {
     if (&ship == current) currentGone = true;
     ships.DeleteCurrent();
   }
+  world.remoteTracks.erase(playerNumber);
   if (!current || currentGone || !ships.MakeCurrent(current)) {
     if (current)
       ships.First();
@@ -122,13 +124,8 @@ void MovePlayer(World& world, const Catalogues& catalogues, const NetPlayerMovem
     ship.heading = NormaliseAngle(static_cast<float>(m.heading));
     ship.turnRate =
         std::clamp(static_cast<float>(m.turnRateMilli) / 1000.0f, -kMaxTurnRate, kMaxTurnRate);
-    const float x = static_cast<float>(m.x);
-    const float y = static_cast<float>(m.y);
-    if (RoundedDistance(ship.x, ship.y, x, y) > kJumpDistance) {
-      ship.x = x;
-      ship.y = y;
-    }
-    AppendRemoteWaypoint(ship, m.x, m.y, m.speed);
+    TakeRemoteReport(world.remoteTracks[report.playerNumber], ship, static_cast<float>(m.x),
+                     static_cast<float>(m.y), RemoteClockMs());
   });
 }
 
@@ -180,6 +177,7 @@ void RemoveRemoteShips(World& world) {
   while (ships.Next()) {
     if (IsRemoteShip(*ships.Current(), world.localPlayerNumber)) ships.DeleteCurrent();
   }
+  world.remoteTracks.clear();
   if (hadCurrent)
     ships.First();
   else

@@ -60,5 +60,6 @@ void EndNetworkPlay(Game& game) {
     NetContext context = NetOf(game);
     ReturnNetworkGame(game, context);
   }
-  LeaveNetworkPlay(game.net, game.world);
+  NetContext context = NetOf(game);
+  LeaveNetworkPlay(context);
 }

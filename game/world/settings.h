@@ -2,17 +2,35 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
-// Konfigurationen.ini: the two user settings kept between runs.
+// Lines of the settings file this game does not write itself, kept so that writing the file
+// again loses nothing a person or another version put there. `header` is the group line as it
+// stood ("" for lines before the first group).
+struct KeptSettingsGroup {
+  std::string header;
+  std::vector<std::string> lines;
+};
+
+// Konfigurationen.ini: the user settings kept between runs.
 struct Settings {
   int routePlasmaAmount = 2;
   std::string myAccountId;
+  // The account id that was stored before the last one replaced it, offered back on the account
+  // screen: a mistyped server address or another server must not lose the key to one's characters.
+  std::string previousAccountId;
+  std::vector<KeptSettingsGroup> keptGroups;
 };
+
+// The longest account id: what the account screen's text field takes.
+inline constexpr std::size_t kMaxAccountIdLength = 30;
 
 // Reads the settings; a missing file, group or key keeps the defaults.
 void LoadSettings(Settings& settings, const std::filesystem::path& file);
 
-// Writes the six lines anew; a file that cannot be written keeps the settings in memory only.
+// Writes the file anew: the fixed groups with their comment and value lines, the game's own group
+// when it holds something, and every other line the file had; a file that cannot be written
+// keeps the settings in memory only.
 bool SaveSettings(const Settings& settings, const std::filesystem::path& file);
 
 // The file's text as SaveSettings writes it.
@@ -20,3 +38,11 @@ std::string FormatSettings(const Settings& settings);
 
 // Reads settings from the file's text.
 Settings ParseSettings(const std::string& bytes);
+
+// Whether a text can be an account id: not empty, at most as long as the account screen's field
+// takes, no control characters (it is stored on a line of its own).
+bool IsUsableAccountId(const std::string& id);
+
+// An account id confirmed by the player is stored: an id stored before that differs from it is
+// kept as the previous one, and the lines of the file the game does not know stay.
+void StoreAccountId(Settings& settings, const std::filesystem::path& file);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "game/world/cursor_list.h"
 #include "game/world/flight_state.h"
 #include "game/world/records.h"
+#include "game/world/remote_ships.h"
 
 // The world is grouped by how long its parts live, so that entering a system, starting, saving
 // and loading a game each say plainly what they keep:
@@ -84,6 +86,8 @@ struct World {
   FlightState flight;
   ComputerLoadout lastLoadout;  // what the last computer ship made got (computer_ships.h)
   SystemVisit visit;
+  // The other players' motion, by player number; shown only, never saved.
+  std::map<int, RemoteTrack> remoteTracks;
 };
 
 // Starts a fresh visit (entering a system, a new game). Particles are left to fade on their own,

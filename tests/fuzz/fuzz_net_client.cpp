@@ -1,7 +1,9 @@
 // The game client's reading of a hostile server during a game: the stream fed in pieces, every
-// message applied to a world with a local ship and the other players' ships flown along their
-// waypoints. The local ship stays first and untouched, the other players stay bounded, and every
-// waypoint queue keeps whole 25-character records.
+// message applied to a world with a local ship and the other players' ships flown where their
+// reports say. The local ship stays first and untouched, the other players and what is kept of
+// their motion stay bounded, and their positions stay numbers.
+#include <cmath>
+
 #include "formats/protocol_stream.h"
 #include "game/net/player_messages.h"
 #include "game/world/remote_ships.h"
@@ -19,14 +21,16 @@ void CheckWorld(const World& world, const ShipRecord& localBefore) {
   for (const ShipRecord& ship : world.ships) {
     if (&ship == local) continue;
     FuzzRequire(IsRemoteShip(ship, world.localPlayerNumber), "only other players are added");
-    FuzzRequire(ship.orders.size() % kWaypointLength == 0 &&
-                    ship.orders.size() <= static_cast<size_t>(kMaxOrdersLength),
-                "waypoint queues keep whole records");
+    FuzzRequire(std::isfinite(ship.x) && std::isfinite(ship.y), "positions stay numbers");
     FuzzRequire(ship.heading >= 0 && ship.heading < 360, "headings stay in [0, 360)");
     FuzzRequire(ship.turnRate >= -45 && ship.turnRate <= 45, "turn rates stay in bounds");
     ++remote;
   }
   FuzzRequire(remote <= kMaxRemoteShips, "other players stay bounded");
+  FuzzRequire(world.remoteTracks.size() <= static_cast<size_t>(remote), "one track a ship");
+  for (const auto& [player, track] : world.remoteTracks) {
+    FuzzRequire(track.samples.size() <= 64, "tracks stay short");
+  }
   FuzzRequire(world.tickerMessages.Count() <= kMaxTickerLines, "the ticker stays bounded");
 }
 
@@ -56,7 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
     for (ShipRecord& ship : world.ships) {
-      if (IsRemoteShip(ship, world.localPlayerNumber)) FollowRemoteOrders(ship);
+      if (IsRemoteShip(ship, world.localPlayerNumber)) {
+        FlyRemoteShip(world.remoteTracks[ship.controller], ship, RemoteClockMs());
+      }
     }
     CheckWorld(world, local);
   }

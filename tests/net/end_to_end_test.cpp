@@ -125,16 +125,57 @@ Process StartPlayer(const fs::path& root, const fs::path& home, const std::strin
                root / (script + ".log"));
 }
 
+struct Server {
+  Process process;
+  int port = 0;
+};
+
+// The real server on a free port with a scratch database in `root`.
+Server StartServer(const fs::path& root) {
+  const fs::path portFile = root / "port";
+  fs::remove(portFile);
+  Server server;
+  server.process = Spawn({VELMARITH_SERVER_BINARY, "--port", "0", "--port-file", portFile.string(),
+                          "--db", (root / "server.db").string(), "--game", VELMARITH_TEST_GAME_DIR},
+                         {}, root / "server.log");
+  EXPECT_TRUE(WaitFor([&] { return !ReadFileBytes(portFile).value_or("").empty(); }, 10))
+      << Log(server.process);
+  server.port = std::stoi(ReadFileBytes(portFile).value_or("0"));
+  return server;
+}
+
+int StopServer(Server& server) {
+  kill(server.process.pid, SIGTERM);
+  return WaitExit(server.process, 10);
+}
+
+// The game the server keeps for a character.
+SaveRead StoredGame(const fs::path& root, const fs::path& home, const std::string& name) {
+  std::string error;
+  StorageHandle storage = OpenStorage(root / "server.db", &error);
+  std::string game;
+  if (!storage || LoadGame(*storage, AccountIdOf(home), name, game) != StoreResult::kDone) {
+    return SaveRead{};
+  }
+  return ReadSavedGame(game, LoadUniverseShape(VELMARITH_TEST_GAME_DIR));
+}
+
+SaveRead FreshCharacterGame() {
+  return ReadSavedGame(
+      ReadFileBytes(fs::path(VELMARITH_TEST_GAME_DIR) / "SAVE" / "Neuer Charakter.sav").value(),
+      LoadUniverseShape(VELMARITH_TEST_GAME_DIR));
+}
+
+bool Joined(Server& server, const std::string& name) {
+  return Log(server.process).find("joined as '" + name + "'") != std::string::npos;
+}
+
 TEST(NetworkPlay, TwoPlayersMeetFlyAndReturnTheirGames) {
   TempFolder root("net-play");
-  const fs::path portFile = root.path / "port";
-  const fs::path database = root.path / "server.db";
-  Process server = Spawn({VELMARITH_SERVER_BINARY, "--port", "0", "--port-file", portFile.string(),
-                          "--db", database.string(), "--game", VELMARITH_TEST_GAME_DIR},
-                         {}, root.path / "server.log");
-  ASSERT_TRUE(WaitFor([&] { return !ReadFileBytes(portFile).value_or("").empty(); }, 10))
-      << Log(server);
-  const int port = std::stoi(*ReadFileBytes(portFile));
+  Server started = StartServer(root.path);
+  Process& server = started.process;
+  const int port = started.port;
+  ASSERT_NE(port, 0);
 
   const fs::path homeA = MakeHome(root.path, "alpha");
   const fs::path homeB = MakeHome(root.path, "bravo");
@@ -157,7 +198,7 @@ TEST(NetworkPlay, TwoPlayersMeetFlyAndReturnTheirGames) {
   EXPECT_NE(serverLog.find("game of 'alpha' stored"), std::string::npos) << serverLog;
   EXPECT_NE(serverLog.find("game of 'bravo' stored"), std::string::npos) << serverLog;
   std::string error;
-  StorageHandle storage = OpenStorage(database, &error);
+  StorageHandle storage = OpenStorage(root.path / "server.db", &error);
   ASSERT_TRUE(storage) << error;
   const std::string fresh =
       ReadFileBytes(fs::path(VELMARITH_TEST_GAME_DIR) / "SAVE" / "Neuer Charakter.sav").value();
@@ -172,6 +213,31 @@ TEST(NetworkPlay, TwoPlayersMeetFlyAndReturnTheirGames) {
     EXPECT_EQ(stored.game.dockedPlace, "") << name << " left in flight";
     EXPECT_EQ(game, ReadFileBytes(home / "SAVE" / "InternetFile.sav").value_or("")) << name;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Closing the window (here: the desktop ending the program) in flight returns the game as Escape
+// does: the server keeps where the player flew, not where he joined.
+TEST(NetworkPlay, EndingTheProgramInFlightReturnsTheGame) {
+  TempFolder root("net-quit");
+  Server server = StartServer(root.path);
+  ASSERT_NE(server.port, 0);
+  const fs::path home = MakeHome(root.path, "ada");
+  Process player = StartPlayer(root.path, home, "player_flies_on.txt", server.port);
+  ASSERT_TRUE(WaitFor([&] { return Joined(server, "ada") || Ended(player); }, 60)) << Log(player);
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // flying
+  kill(player.pid, SIGTERM);
+  WaitExit(player, 10);
+  ASSERT_TRUE(WaitFor(
+      [&] { return Log(server.process).find("game of 'ada' stored") != std::string::npos; }, 5))
+      << Log(server.process) << Log(player);
+  EXPECT_EQ(StopServer(server), 0);
+  const SaveRead stored = StoredGame(root.path, home, "ada");
+  ASSERT_TRUE(stored.ok) << stored.error;
+  EXPECT_NE(stored.game.ship.y, FreshCharacterGame().game.ship.y) << "ada has flown";
 }
 
 }  // namespace

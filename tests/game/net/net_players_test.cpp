@@ -83,11 +83,13 @@ TEST(PlayerMessages, MovementFromAHostileServerStaysInBounds) {
   EXPECT_FLOAT_EQ(eva.turnRate, 45);
   p.Handle(NetPlayerMovement{4, {2002, 1050, 1000, INT32_MAX, INT32_MIN, 15}});
   EXPECT_EQ(eva.type, 2002);
-  EXPECT_EQ(eva.x, 1000);  // 50 away: only a waypoint
+  EXPECT_EQ(eva.x, 1000);  // 50 away: blended in over the next frames, not jumped
   EXPECT_GE(eva.heading, 0);
   EXPECT_LT(eva.heading, 360);
   EXPECT_FLOAT_EQ(eva.turnRate, -45);
-  EXPECT_EQ(eva.orders.size(), 50u);
+  p.Handle(NetPlayerMovement{4, {2002, 9000, -7000, 0, 0, 0}});  // a jump in the sender's game
+  EXPECT_EQ(eva.x, 9000);
+  EXPECT_EQ(eva.y, -7000);
 }
 
 TEST(PlayerMessages, TheTickerKeepsItsNewestLinesAndKnownColours) {

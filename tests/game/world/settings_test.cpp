@@ -42,3 +42,41 @@ TEST(Settings, KeysCountOnlyInTheirOwnGroup) {
   EXPECT_EQ(settings.myAccountId, "");
   EXPECT_EQ(settings.routePlasmaAmount, 0);  // not a number
 }
+
+// Writing the file again keeps what the game does not know, where it stood, and the previous
+// account id in the game's own group after the two fixed ones.
+TEST(Settings, UnknownLinesAndThePreviousAccountIdSurviveWriting) {
+  const std::string text =
+      "; von Hand\r\n"
+      "[ ** Mehrspieler ** ]\r\n"
+      "; Account-ID auf dem Server {STRING}\r\n"
+      "MyAccountID$ = NEU\r\n"
+      "Server = irgendwo\r\n"
+      "MyAccountID$ = doppelt\r\n"
+      "[Andere]\r\n"
+      "x = 1\r\n"
+      "[ ** Velmarith ** ]\r\n"
+      "VorherigeAccountID$ = ALT\r\n";
+  const Settings settings = ParseSettings(text);
+  EXPECT_EQ(settings.myAccountId, "NEU");
+  EXPECT_EQ(settings.previousAccountId, "ALT");
+  const std::string expected =
+      "; von Hand\r\n"
+      "[ ** Grafik ** ]\r\n"
+      "; Menge der Routenplasma-Effektelemente {LONG}\r\n"
+      "Routenplasmamenge = 2\r\n"
+      "[ ** Mehrspieler ** ]\r\n"
+      "; Account-ID auf dem Server {STRING}\r\n"
+      "MyAccountID$ = NEU\r\n"
+      "Server = irgendwo\r\n"
+      "[ ** Velmarith ** ]\r\n"
+      "; Vorherige Account-ID auf dem Server {STRING}\r\n"
+      "VorherigeAccountID$ = ALT\r\n"
+      "[Andere]\r\n"
+      "x = 1\r\n";
+  EXPECT_EQ(FormatSettings(settings), expected);
+  EXPECT_EQ(FormatSettings(ParseSettings(expected)), expected);
+  EXPECT_FALSE(IsUsableAccountId("A\nB"));
+  EXPECT_FALSE(IsUsableAccountId(std::string(kMaxAccountIdLength + 1, 'x')));
+  EXPECT_TRUE(IsUsableAccountId(std::string(kMaxAccountIdLength, 'x')));
+}
