@@ -121,7 +121,8 @@ DataSheet ShipSheet(const ShipType& ship) {
            "H\xFClle           : " + std::to_string(ship.hull)},
           {"Geschwindigkeit : " + std::to_string(ship.maxSpeed),
            "Wendigkeit      : " + std::to_string(ship.agility),
-           "Energie         : " + std::to_string(ship.energy), ""}};
+           "Energie         : " + std::to_string(ship.energy),
+           "Laderaum        : " + std::to_string(ship.cargoCapacity)}};
 }
 
 DealerHover DescribeDealerHover(const MenuItemRecord& item, const std::string& tag,

@@ -75,6 +75,11 @@ int CargoInUse(const std::string& cargo) {
   return static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
 }
 
+std::string MoneyAndHoldLine(const ShipRecord& ship) {
+  return "Geld: " + std::to_string(ship.money) + " $   Laderaum " +
+         std::to_string(CargoInUse(ship.cargo)) + "/" + std::to_string(ship.cargoCapacity);
+}
+
 int PlaceGoodsPrice(const StationContext& context, int g, int delta) {
   return GoodsPrice(context.catalogues.goods, g, delta, context.station.currentGoodsPrices,
                     context.world.places.Count());

@@ -14,6 +14,9 @@ void RunGoodsTrader(StationContext& context, int code);
 // The amounts of all cargo records.
 int CargoInUse(const std::string& cargo);
 
+// The money and the hold as the player sees them everywhere: "Geld: 10000 $   Laderaum 12/20".
+std::string MoneyAndHoldLine(const ShipRecord& ship);
+
 // The place's price for one unit of good g: buying (delta 0) or selling (delta 1).
 int PlaceGoodsPrice(const StationContext& context, int g, int delta);
 

@@ -83,13 +83,14 @@ TEST(DataSheets, ListTheCatalogueValues) {
   ship.slotCount = 3;
   ship.slotClasses = "2    1    2    ";
   ship.energy = 180;
+  ship.cargoCapacity = 8;
   const DataSheet shipSheet = ShipSheet(ship);
   EXPECT_EQ(shipSheet.left[0],
             "Gr\xF6\xDF"
             "e           : 20");
   EXPECT_EQ(shipSheet.left[2], "Waffenklassen   : 2    1    2    ");
   EXPECT_EQ(shipSheet.right[2], "Energie         : 180");
-  EXPECT_EQ(shipSheet.right[3], "");
+  EXPECT_EQ(shipSheet.right[3], "Laderaum        : 8");
 }
 
 }  // namespace
