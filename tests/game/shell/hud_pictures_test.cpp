@@ -206,6 +206,7 @@ TEST_F(HudPictures, TheNewestTickerLineSitsAt620AndLinesExpireInOrder) {
     }
     return pixels;
   };
+  run.game->world.helpHintPending = 0;  // no "F1: Hilfe" of the new game among these lines
   run.Run(1);
   const std::vector<int> upper = rows(609, 620), lower = rows(621, 640), below = rows(642, 660);
   auto& ticker = run.game->world.tickerMessages;
