@@ -26,6 +26,18 @@ struct LabelBox {
   int bottom = 0;
 };
 
+inline bool BoxHolds(const LabelBox& box, int x, int y) {
+  return x >= box.left && x < box.right && y >= box.top && y < box.bottom;
+}
+
+// The boxes of the screen that the HUD holds this frame, known before flight runs (its places
+// are fixed): its controls, where a press belongs to the HUD, and everything it covers (the
+// controls too), which markers' labels keep out of.
+struct HudZones {
+  std::vector<LabelBox> controls;
+  std::vector<LabelBox> occupied;
+};
+
 // What the flight passes work on. The shell hands it over each frame; flight never sees the rest
 // of the game.
 struct FlightContext {
@@ -41,6 +53,7 @@ struct FlightContext {
   // The labels of markers and near objects drawn so far this frame; an edge marker's label moves
   // clear of them.
   std::vector<LabelBox> edgeLabels{};
+  HudZones hudZones{};
   // False runs the simulation alone, drawing nothing (benchmarks weigh the two apart).
   bool drawing = true;
 };

@@ -23,12 +23,35 @@ bool Overlaps(const LabelBox& a, const LabelBox& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// Moves the label past whatever of the HUD it covers: along `step` first, the other way when that
+// would leave the screen. Nothing when neither way has room.
+std::optional<LabelBox> ClearOfHud(const std::vector<LabelBox>& hud, const LabelBox& box,
+                                   int step) {
+  const int height = box.bottom - box.top;
+  for (const int direction : {step, -step}) {
+    LabelBox moved = box;
+    for (std::size_t tries = 0; tries <= hud.size(); ++tries) {
+      const auto hit = std::find_if(hud.begin(), hud.end(),
+                                    [&](const LabelBox& zone) { return Overlaps(moved, zone); });
+      if (hit == hud.end()) return moved;
+      moved.top = direction > 0 ? hit->bottom : hit->top - height;
+      moved.bottom = moved.top + height;
+      if (moved.top < 0 || moved.bottom > kScreenHeight) break;
+    }
+  }
+  return std::nullopt;
+}
+
 // Moves the label away from the edge (up from the bottom, down elsewhere) until it covers no label
 // placed before it this frame: markers that point the same way would print their names over each
 // other. At most two rows deep, so that a crowd of markers does not fill the scene with numbers;
-// a label with no clear place is left out (its marker still shows).
-std::optional<LabelBox> PlaceClear(const std::vector<LabelBox>& placed, LabelBox box, int step) {
+// a label with no clear place is left out (its marker still shows). It never lies on the HUD.
+std::optional<LabelBox> PlaceClear(const std::vector<LabelBox>& placed,
+                                   const std::vector<LabelBox>& hud, LabelBox box, int step) {
   for (int row = 0; row < 3; ++row) {
+    const auto free = ClearOfHud(hud, box, step);
+    if (!free) return std::nullopt;
+    box = *free;
     const bool clear = std::none_of(placed.begin(), placed.end(),
                                     [&](const LabelBox& other) { return Overlaps(box, other); });
     if (clear) return box;
@@ -36,6 +59,14 @@ std::optional<LabelBox> PlaceClear(const std::vector<LabelBox>& placed, LabelBox
     box.bottom += step;
   }
   return std::nullopt;
+}
+
+// A click that began on the HUD, or lands on one of its controls, is the HUD's.
+bool ClickOnHud(const FlightContext& flight, int x, int y) {
+  const auto& controls = flight.hudZones.controls;
+  return flight.ui.leftPressOnHud ||
+         std::any_of(controls.begin(), controls.end(),
+                     [&](const LabelBox& zone) { return BoxHolds(zone, x, y); });
 }
 
 }  // namespace
@@ -97,8 +128,9 @@ std::optional<LabelBox> DrawEdgeMarker(FlightContext& flight, int sprite, const 
   // A blank's width on either side keeps neighbours apart as words.
   const int left = x - half - kLabelGap;
   const int right = x + half + kLabelGap;
-  const auto box = PlaceClear(flight.edgeLabels, {left, y, right, y + kLabelHeight},
-                              bottom ? -kLabelHeight : kLabelHeight);
+  const auto box =
+      PlaceClear(flight.edgeLabels, flight.hudZones.occupied, {left, y, right, y + kLabelHeight},
+                 bottom ? -kLabelHeight : kLabelHeight);
   if (!box) return std::nullopt;
   flight.edgeLabels.push_back(*box);
   DrawText(flight.media, label, x, box->top, 3, kAlignCentre, colourSet);
@@ -121,6 +153,7 @@ void DrawBracket(FlightContext& flight, const ViewPoint& view, int code, int gro
 
 bool ClickedNear(const FlightContext& flight, float x, float y, float within) {
   if (flight.ui.leftButtonState != kClicked) return false;
+  if (ClickOnHud(flight, MouseX(flight.media), MouseY(flight.media))) return false;
   const float mx = static_cast<float>(MouseX(flight.media));
   const float my = static_cast<float>(MouseY(flight.media));
   return std::fabs(mx - x) < within && std::fabs(my - y) < within;
@@ -130,5 +163,5 @@ bool ClickedOnLabel(const FlightContext& flight, const std::optional<LabelBox>& 
   if (!label || flight.ui.leftButtonState != kClicked) return false;
   const int x = MouseX(flight.media);
   const int y = MouseY(flight.media);
-  return x >= label->left && x < label->right && y >= label->top && y < label->bottom;
+  return !ClickOnHud(flight, x, y) && BoxHolds(*label, x, y);
 }

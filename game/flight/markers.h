@@ -38,7 +38,8 @@ std::string ThousandsLabel(float distance);
 // The 128 x 128 bracket round a point of the view and the group's name above it.
 void DrawBracket(FlightContext& flight, const ViewPoint& view, int code, int group);
 
-// Whether this frame's left click lies within `within` pixels (both axes) of the screen point.
+// Whether this frame's left click lies within `within` pixels (both axes) of the screen point. A
+// click on a HUD control, or whose press began on one, is the HUD's and never counts here.
 bool ClickedNear(const FlightContext& flight, float x, float y, float within);
 
 // Whether this frame's left click lies on the label. A marker on the bottom edge lies under the

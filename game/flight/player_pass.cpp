@@ -99,7 +99,8 @@ void HandlePlayerInput(FlightContext& flight, ShipRecord& ship) {
   }
   if (ship.driveSpeed < 1) HandleFlightKeys(flight, ship);
   if (KeyReleased(media, kKeySpace)) world.flight.mouseSteering ^= 1;
-  if (flight.ui.leftButtonState == kHeldLong || world.flight.mouseSteering) {
+  const bool heldForSteering = flight.ui.leftButtonState == kHeldLong && !flight.ui.leftPressOnHud;
+  if (heldForSteering || world.flight.mouseSteering) {
     ship.turnRate = MouseTurnRate(MouseX(media), MouseY(media));
   }
 }

@@ -4,6 +4,7 @@
 #include "game/hud/hud_controls.h"
 #include "game/media/scan_codes.h"
 #include "game/ui/bitmap_text.h"
+#include "game/world/world_lists.h"
 
 namespace {
 
@@ -23,6 +24,10 @@ int LastHelpPage(const Catalogues& catalogues) {
 void RunHelpPages(HudContext& hud) {
   HudState& state = hud.hud;
   FlightContext& flight = hud.flight;
+  if (flight.world.helpHintPending) {
+    AddTickerMessage(flight.world.tickerMessages, kNormalText, "F1: Hilfe", kNormalText, "");
+    flight.world.helpHintPending = 0;
+  }
   if (KeyReleased(flight.media, kKeyF1)) {
     state.helpPage += 1;
     if (state.helpPage > LastHelpPage(flight.catalogues)) state.helpPage = 0;

@@ -8,5 +8,6 @@
 // The number of the last briefing text that holds anything; 0 when there is none.
 int LastHelpPage(const Catalogues& catalogues);
 
-// F1, and the help page while one is shown.
+// F1, and the help page while one is shown; a new game first in flight says "F1: Hilfe" in the
+// ticker.
 void RunHelpPages(HudContext& hud);

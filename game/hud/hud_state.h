@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "game/ui/bitmap_text.h"
 
@@ -20,7 +21,8 @@ struct HudState {
   int itemScroll = 0;
   int groupListScroll = 0;
   int selectedGroup = 1;
-  int helpPage = 0;  // 0: no help shown
+  int helpPage = 0;        // 0: no help shown
+  std::string statusLine;  // the money and hold line last drawn above the status panel
 
   // What the panel pictures were last rendered from. A picture is rendered again only when what
   // it shows has changed (or another loop may have drawn over the shared pictures), never every

@@ -7,6 +7,7 @@
 #include "formats/media_numbers.h"
 #include "formats/rounding.h"
 #include "game/hud/hud_controls.h"
+#include "game/stations/goods_trader.h"
 #include "game/ui/bitmap_text.h"
 
 namespace {
@@ -14,6 +15,8 @@ namespace {
 constexpr int kHorizontalBar = 150;
 constexpr int kEnergyBar = 30;
 constexpr int kBarThickness = 10;
+constexpr int kStatusLineCentreX = 512;
+constexpr int kStatusLineY = 700;
 
 void DrawWarning(Media& media, int picture, int y, bool on, int frameCounter) {
   const int alpha = on ? RoundToInt(150 + SinDeg(frameCounter) * 100) : 50;
@@ -32,6 +35,16 @@ void DrawHorizontalBar(Media& media, int full, int empty, int y, float value, fl
   const int h = BarFill(value, maximum, kHorizontalBar);
   DrawStretched(media, full, 400, y, h, kBarThickness);
   DrawStretched(media, empty, 400 + h, y, kHorizontalBar - h, kBarThickness);
+}
+
+// The money and the hold, in a line just above the status panel.
+void DrawMoneyAndHold(HudContext& hud, const ShipRecord& ship) {
+  Media& media = hud.flight.media;
+  hud.hud.statusLine = MoneyAndHoldLine(ship);
+  const int width = BitmapTextWidth(hud.hud.statusLine, 3);
+  const int x = kStatusLineCentreX - width / 2;
+  DrawTextBacking(media, x, kStatusLineY, width);
+  DrawText(media, hud.hud.statusLine, x, kStatusLineY, 3, kAlignLeft, kNormalText);
 }
 
 }  // namespace
@@ -63,4 +76,5 @@ void DrawStatusPanel(HudContext& hud) {
   DrawStretched(media, kPictureEnergyEmpty, 560, 730, kBarThickness, kEnergyBar - e);
   DrawText(media, std::to_string(RoundToInt(ship->speed + ship->driveSpeed)), 610, 735, 5,
            kAlignCentre, kNormalText);
+  DrawMoneyAndHold(hud, *ship);
 }

@@ -10,5 +10,6 @@ int BarFill(float value, float maximum, int full);
 // faint otherwise.
 void DrawWarnings(HudContext& hud);
 
-// The status panel at the bottom: hull and shield bars, the vertical energy bar, and the speed.
+// The status panel at the bottom: hull and shield bars, the vertical energy bar, the speed, and
+// above it the money and the hold.
 void DrawStatusPanel(HudContext& hud);

@@ -11,6 +11,7 @@
 #include "formats/system_file.h"
 #include "formats/universe_file.h"
 #include "game/hud/hud_controls.h"
+#include "game/hud/map_guides.h"
 #include "game/hud/shared_panel.h"
 #include "game/ui/bitmap_text.h"
 #include "game/world/attitudes.h"
@@ -90,6 +91,8 @@ std::uint64_t SystemMapKey(const HudContext& hud) {
   const World& world = hud.flight.world;
   PictureKey key;
   key.Add(world.visit.currentSystemFolder);
+  // A mission's square is marked while it runs.
+  if (const ShipRecord* ship = world.ships.Front()) key.Add(ship->orders);
   for (const PlaceRecord& place : world.places) key.Add(place.known != 0 ? 1 : 0);
   for (int g = 0; g <= world.groups.groupCount; ++g) key.Add(GroupRelation(world.groups, 0, g));
   return key.value;
@@ -103,7 +106,10 @@ void RenderSystemMap(HudContext& hud) {
 
   DrawInto(media, kPictureSystemMapLayer);
   FillBox(media, 0, 0, kMapSize, kMapSize, 0);
+  DrawMapGrid(media);
   for (const ElementRecord& e : elements) DrawElement(media, hud, e);
+  DrawLeavingLanes(hud);
+  DrawMissionSquare(media, world);
   // The known rings and their labels' grounds over the bodies, so that no body hides them.
   for (const ElementRecord& e : elements) {
     if (e.elementGroup == "Andockringe") DrawRing(media, world, e);
@@ -114,6 +120,8 @@ void RenderSystemMap(HudContext& hud) {
   FillBox(media, 0, 0, PictureWidth(media, kPicturePanel), PictureHeight(media, kPicturePanel), 0);
   DrawOpaque(media, kPictureMapFrame, 0, 0);
   DrawKeyed(media, kPictureSystemMapLayer, 5, 5);
+  DrawMapGridLabels(media);
+  DrawLeavingLaneLabels(hud);
   DrawRingLabels(media, world, elements);
   EndDraw(media);
 }

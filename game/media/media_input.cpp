@@ -10,6 +10,7 @@
 
 #include "game/media/media_backend.h"
 #include "game/media/scan_codes.h"
+#include "game/media/text_input.h"
 
 namespace {
 
@@ -137,6 +138,8 @@ bool AltHeld(const InputState& input) {
   return input.held[56] || input.held[184];
 }
 
+void PressKey(Media& media, int scanCode, bool down, bool fromKeyboard);
+
 void HandleKey(Media& media, const SDL_KeyboardEvent& event) {
   const int code = ScanCodeOf(event.keysym.scancode);
   if (code == 0) return;
@@ -146,14 +149,14 @@ void HandleKey(Media& media, const SDL_KeyboardEvent& event) {
     if (!event.repeat) ToggleFullscreen(media);
     return;
   }
-  InjectKey(media, code, down);
+  PressKey(media, code, down, true);
 }
 
-}  // namespace
-
-void InjectKey(Media& media, int scanCode, bool down) {
+// A key's press or release, from the keyboard or injected.
+void PressKey(Media& media, int scanCode, bool down, bool fromKeyboard) {
   if (scanCode <= 0 || scanCode >= kScanCodes) return;
   InputState& input = media.device->input;
+  if (down && !input.held[scanCode]) input.fromKeyboard[scanCode] = fromKeyboard;
   if (down && (scanCode == kKeyLeftShift || scanCode == kKeyRightShift)) {
     for (int code = 1; code < kScanCodes; ++code) {
       if (input.held[code]) input.shiftedWhileHeld[code] = true;
@@ -167,6 +170,39 @@ void InjectKey(Media& media, int scanCode, bool down) {
     input.releasedShifted[scanCode] = input.shiftedWhileHeld[scanCode];
   }
   input.held[scanCode] = down;
+}
+
+}  // namespace
+
+void InjectKey(Media& media, int scanCode, bool down) {
+  PressKey(media, scanCode, down, false);
+}
+
+void InjectText(Media& media, const std::string& utf8) {
+  std::string& typed = media.device->input.typedText;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+    long code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    bool whole = i + length <= utf8.size();
+    for (int k = 1; whole && k < length; ++k) {
+      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+      whole = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    i += whole ? length : 1;
+    if (whole && ((code >= 32 && code <= 126) || (code >= 160 && code <= 255))) {
+      typed += static_cast<char>(code);
+    }
+  }
+}
+
+const std::string& TypedText(const Media& media) {
+  return media.device->input.sampledTypedText;
+}
+
+bool KeyFromKeyboard(const Media& media, int scanCode) {
+  return scanCode > 0 && scanCode < kScanCodes && media.device->input.sampledFromKeyboard[scanCode];
 }
 
 void InjectMouseMove(Media& media, int x, int y) {
@@ -192,6 +228,9 @@ void PumpEvents(Media& media) {
       case SDL_KEYDOWN:
       case SDL_KEYUP:
         HandleKey(media, event.key);
+        break;
+      case SDL_TEXTINPUT:
+        InjectText(media, event.text.text);
         break;
       case SDL_MOUSEMOTION: {
         int x = 0, y = 0;
@@ -224,6 +263,9 @@ void ReadKeyboard(Media& media) {
   input.sampledReleasedShifted = input.releasedShifted;
   input.releasePending.fill(false);
   input.releasedShifted.fill(false);
+  input.sampledFromKeyboard = input.fromKeyboard;
+  input.sampledTypedText = std::move(input.typedText);
+  input.typedText.clear();
 }
 
 bool KeyHeld(const Media& media, int scanCode) {

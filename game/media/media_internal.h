@@ -49,6 +49,12 @@ struct InputState {
   std::array<bool, kScanCodes> shiftedWhileHeld{};  // a Shift key was down while it was
   std::array<bool, kScanCodes> releasedShifted{};   // of those released since the last read
   std::array<bool, kScanCodes> sampledReleasedShifted{};
+  // Whether the key's last press came from the keyboard (whose typed characters arrive as text)
+  // rather than from injection.
+  std::array<bool, kScanCodes> fromKeyboard{};
+  std::array<bool, kScanCodes> sampledFromKeyboard{};
+  std::string typedText;  // characters typed since the last read, in the game's 8-bit text
+  std::string sampledTypedText;
   int liveMouseX = kScreenWidth / 2;
   int liveMouseY = kScreenHeight / 2;
   std::array<bool, 3> liveButtons{};       // index 1 left, 2 right

@@ -16,6 +16,7 @@
 #include "game/hud/chat_line.h"
 #include "game/hud/developer_info.h"
 #include "game/hud/hud_pass.h"
+#include "game/hud/hud_zones.h"
 #include "game/hud/ticker.h"
 #include "game/media/scan_codes.h"
 #include "game/net/flight_messages.h"
@@ -101,6 +102,9 @@ void RunFrame(Game& game) {
   SpawnRouteTraffic(flight);
   AdvanceAnnouncement(game.world.docking, game.media);
   ReadInput(game);
+  // The HUD is drawn after flight, but its places are known now: a press on it does not steer.
+  flight.hudZones = HudZonesOf(game.hud);
+  NoteLeftPressOwner(game.ui, flight.hudZones, MouseX(game.media), MouseY(game.media));
   if (HandleMenuKeys(game)) return;
   if (KeyReleased(game.media, kKeyF12)) TakeScreenshot(game);
   RunLocalShipPass(flight);

@@ -28,6 +28,7 @@ void StartFreeGame(Game& game) {
   world.playerHeading = world.launchHeading = kFreeGameStartHeading;
   world.playerShipType = kFreeGameShipType;
   world.nextObjectId = kNextObjectIdAtStart;
+  world.helpHintPending = 1;
 
   ReloadGroups(game);
   EnterSystem(world, SystemContext{game.rng, game.folder});

@@ -121,6 +121,15 @@ std::string ParseClick(const std::string& line, ScriptCommand& command) {
   return "";
 }
 
+// "<frame> type "<text>"": the text as the system's text input would give it (UTF-8), so that a
+// script types as a player does on any keyboard layout. The game keeps what its text can hold.
+std::string ParseType(const std::string& line, ScriptCommand& command) {
+  const std::string rest = TextAfterVerb(line);
+  if (!IsQuoted(rest) || rest.size() == 2) return "expected: <frame> type \"<text>\"";
+  command.text = rest.substr(1, rest.size() - 2);
+  return "";
+}
+
 // A click is three inputs: the pointer onto the item, then the left button down and up.
 void AddClick(std::vector<ScriptCommand>& commands, const ScriptCommand& click) {
   commands.push_back(click);
@@ -204,6 +213,8 @@ std::string ReadCommand(ScriptReading& reading, const std::vector<std::string>& 
     problem = ParseExpectation(line, command);
   } else if (command.verb == "click") {
     problem = ParseClick(line, command);
+  } else if (command.verb == "type") {
+    problem = ParseType(line, command);
   } else {
     problem = ParseCommand(words, command);
   }

@@ -12,6 +12,7 @@
 //   <frame> mouse <x> <y>
 //   <frame> button left|right down|up
 //   <frame> click "<caption>"             the menu item of that caption, clicked (below)
+//   <frame> type "<text>"                 typed characters, as the system's text input gives them
 //   <frame> include <file>                another script's lines, its frame 1 at this frame
 //   <frame> screenshot <file.bmp>
 //   <frame> dump <file.json>
@@ -42,6 +43,7 @@ struct ScriptCommand {
   std::string value;        // expect: a number, or a text in double quotes (quotes kept)
   std::string caption;      // click: the item's caption in the game's 8-bit text
   bool clickPress = false;  // the press of a click: it waits for a screen that takes presses
+  std::string text;         // type: the typed characters, UTF-8
 };
 
 // How long a `wait` holds the script before the run fails.

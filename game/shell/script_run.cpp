@@ -9,6 +9,7 @@
 #include "formats/json_value.h"
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
+#include "game/media/text_input.h"
 #include "game/shell/game.h"
 #include "game/shell/script_click.h"
 #include "game/shell/state_dump.h"
@@ -44,6 +45,7 @@ bool PointAtItem(Game& game, ScriptRun& script, const ScriptCommand& command) {
 // Gives one command's input; false when the run failed there.
 bool ApplyInput(Game& game, ScriptRun& script, const ScriptCommand& command) {
   if (command.verb == "key") InjectKey(game.media, command.a, command.b == 1);
+  if (command.verb == "type") InjectText(game.media, command.text);
   if (command.verb == "mouse") InjectMouseMove(game.media, command.a, command.b);
   if (command.verb == "button") InjectMouseButton(game.media, command.a, command.b == 1);
   if (command.verb == "click") return PointAtItem(game, script, command);

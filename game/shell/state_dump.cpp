@@ -152,6 +152,7 @@ void WriteHud(JsonWriter& json, const Game& game) {
   JsonField(json, "GroupListScroll", hud.groupListScroll);
   JsonField(json, "SelectedGroup", hud.selectedGroup);
   JsonField(json, "HelpPage", hud.helpPage);
+  JsonField(json, "HudStatusLine", hud.statusLine);
   JsonField(json, "HudPictureRenders", hud.pictureRenders);
   JsonField(json, "TooltipText", game.ui.tooltipText);
   JsonField(json, "LastTooltipText", game.ui.lastTooltipText);

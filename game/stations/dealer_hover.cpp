@@ -4,6 +4,7 @@
 #include "formats/rounding.h"
 #include "formats/text_rules.h"
 #include "formats/weapon_catalogue.h"
+#include "game/stations/goods_trader.h"
 #include "game/stations/ship_fitting.h"
 #include "game/stations/station_codes.h"
 #include "game/stations/trade_records.h"
@@ -58,15 +59,26 @@ void DescribeWeapons(DealerHover& hover, const MenuItemRecord& item, const Stati
   if (weapon != 0) hover.sheet = WeaponSheet(catalogues.weapons.weaponTypes[weapon]);
 }
 
+// Goods rows: the pieces, then where else the good sells best ("Vesta 2400").
 void DescribeGoods(DealerHover& hover, const MenuItemRecord& item, const StationState& station,
-                   const ShipRecord& ship) {
+                   const World& world, const Catalogues& catalogues) {
+  const ShipRecord& ship = *world.ships.Front();
+  int g = 0;
   if (InRecordRange(item.action, kSellGoodsFirst)) {
-    const int i = item.action - kSellGoodsFirst;
-    hover.detail = Pieces(RecordAmount(RecordAt(ship.cargo, i, kShipRecordWidth)));
+    const std::string_view record =
+        RecordAt(ship.cargo, item.action - kSellGoodsFirst, kShipRecordWidth);
+    hover.detail = Pieces(RecordAmount(record));
+    g = RecordIndex(record);
   } else if (InRecordRange(item.action, kBuyGoodsFirst)) {
-    hover.detail = Pieces(OfferValue(station.currentGoodsPrices, item.action - kBuyGoodsFirst));
+    const int j = item.action - kBuyGoodsFirst;
+    hover.detail = Pieces(OfferValue(station.currentGoodsPrices, j));
+    g = GoodsIndex(catalogues.goods, OfferName(station.currentGoodsPrices, j));
   } else {
     return;
+  }
+  if (g >= 1 && g <= catalogues.goods.goodsCount) {
+    const std::string elsewhere = BestSaleElsewhere(world, catalogues, g);
+    if (!elsewhere.empty()) hover.detail += "   " + elsewhere;
   }
   hover.caption = item.caption;
   hover.detailOffset = 18;
@@ -121,7 +133,8 @@ DataSheet ShipSheet(const ShipType& ship) {
            "H\xFClle           : " + std::to_string(ship.hull)},
           {"Geschwindigkeit : " + std::to_string(ship.maxSpeed),
            "Wendigkeit      : " + std::to_string(ship.agility),
-           "Energie         : " + std::to_string(ship.energy), ""}};
+           "Energie         : " + std::to_string(ship.energy),
+           "Laderaum        : " + std::to_string(ship.cargoCapacity)}};
 }
 
 DealerHover DescribeDealerHover(const MenuItemRecord& item, const std::string& tag,
@@ -131,7 +144,7 @@ DealerHover DescribeDealerHover(const MenuItemRecord& item, const std::string& t
   const ShipRecord* ship = world.ships.Front();
   if (!ship || (item.kind != kDealerEntry && item.kind != kDimmedEntry)) return hover;
   if (tag == "Waffen") DescribeWeapons(hover, item, station, *ship, catalogues);
-  if (tag == "Waren") DescribeGoods(hover, item, station, *ship);
+  if (tag == "Waren") DescribeGoods(hover, item, station, world, catalogues);
   if (tag == "Schiffe") DescribeShips(hover, item, station, *ship, catalogues);
   return hover;
 }

@@ -11,7 +11,8 @@
 #include "game/world/world_state.h"
 
 // What the dealers show about the list entry under the mouse: a line or two beside it (weapons:
-// classes; goods: pieces) and, for weapons and ships, a data sheet on the plate at the bottom.
+// classes; goods: pieces and the best price at another known place) and, for weapons and ships, a
+// data sheet on the plate at the bottom.
 
 struct DataSheet {
   std::string name;

@@ -75,6 +75,26 @@ int CargoInUse(const std::string& cargo) {
   return static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
 }
 
+std::string MoneyAndHoldLine(const ShipRecord& ship) {
+  return "Geld: " + std::to_string(ship.money) + " $   Laderaum " +
+         std::to_string(CargoInUse(ship.cargo)) + "/" + std::to_string(ship.cargoCapacity);
+}
+
+std::string BestSaleElsewhere(const World& world, const Catalogues& catalogues, int g) {
+  const PlaceRecord* best = nullptr;
+  int bestPrice = 0;
+  for (const PlaceRecord& place : world.places) {
+    if (place.known == 0 || place.name == world.docking.dockedPlace) continue;
+    const int price =
+        GoodsPrice(catalogues.goods, g, kSellDelta, place.goodsPrices, world.places.Count());
+    if (!best || price > bestPrice) {
+      best = &place;
+      bestPrice = price;
+    }
+  }
+  return best ? best->name + " " + std::to_string(bestPrice) : "";
+}
+
 int PlaceGoodsPrice(const StationContext& context, int g, int delta) {
   return GoodsPrice(context.catalogues.goods, g, delta, context.station.currentGoodsPrices,
                     context.world.places.Count());

@@ -14,6 +14,14 @@ void RunGoodsTrader(StationContext& context, int code);
 // The amounts of all cargo records.
 int CargoInUse(const std::string& cargo);
 
+// The money and the hold as the player sees them everywhere: "Geld: 10000 $   Laderaum 12/20".
+std::string MoneyAndHoldLine(const ShipRecord& ship);
+
+// Where else the player could sell a unit of good g for the most, by what the player knows: the
+// known place other than the docked one that pays best, priced by the same rule as here, as
+// "Vesta 2400"; empty when no other place is known.
+std::string BestSaleElsewhere(const World& world, const Catalogues& catalogues, int g);
+
 // The place's price for one unit of good g: buying (delta 0) or selling (delta 1).
 int PlaceGoodsPrice(const StationContext& context, int g, int delta);
 

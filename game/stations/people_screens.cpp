@@ -63,16 +63,23 @@ bool PersonPresent(const StationState& station, int p) {
   return station.presenceRolls[p] > kPresentAbove;
 }
 
-std::string GridReference(int x, int y) {
-  static constexpr char kLetters[] = "ABCDEFGHIJK";
+GridSquare GridSquareOf(int x, int y) {
   long long cx = x;
   long long cy = y;
   while (cx > 100000) cx -= 100000;
   while (cy > 100000) cy -= 100000;
   // A position left of or above the system has no letter of its own: it gets the first.
-  const int column = std::clamp(RoundToInt(cx / 10000.0), 0, 10);
-  const int row = RoundToInt(cy / 10000.0);
-  return std::string(1, kLetters[column]) + std::to_string(row + 1);
+  return {std::clamp(RoundToInt(cx / 10000.0), 0, 10), RoundToInt(cy / 10000.0)};
+}
+
+char GridColumnLetter(int column) {
+  static constexpr char kLetters[] = "ABCDEFGHIJK";
+  return kLetters[std::clamp(column, 0, 10)];
+}
+
+std::string GridReference(int x, int y) {
+  const GridSquare square = GridSquareOf(x, y);
+  return std::string(1, GridColumnLetter(square.column)) + std::to_string(square.row + 1);
 }
 
 float ContractChange(const World& world, const PersonRecord& person) {

@@ -15,6 +15,16 @@ bool PersonPresent(const StationState& station, int p);
 // multiple of 10000 (halves to even); positions above 100000 count from the next 100000.
 std::string GridReference(int x, int y);
 
+// The square GridReference names: its column 0..10 ("A".."K") and its row from 0 (named 1).
+struct GridSquare {
+  int column = 0;
+  int row = 0;
+};
+GridSquare GridSquareOf(int x, int y);
+
+// The name of column 0..10: "A".."K".
+char GridColumnLetter(int column);
+
 // The change a contract makes to the player's standing with the group named `fromGroup`: half
 // the way towards 0.5, or towards 0 for "Neutral"; its price is 10000 times the change, rounded.
 float ContractChange(const World& world, const PersonRecord& person);

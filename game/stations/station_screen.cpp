@@ -1,6 +1,7 @@
 #include "game/stations/station_screen.h"
 
 #include "formats/latin1.h"
+#include "game/stations/goods_trader.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
 #include "game/world/places.h"
@@ -39,6 +40,10 @@ void BuildStationScreen(MenuState& menu, const World& world) {
     AddRightAlignedButton(menu, 700, "Charakter", kCharacterList);
   } else {
     AddRightAlignedButton(menu, 700, "Hauptmen\xFC", kMainMenu);
+  }
+  // After the fixed items, so that they keep their places in the list.
+  if (const ShipRecord* ship = world.ships.Front()) {
+    AddItem(menu, kTextLine, 50, 100, MoneyAndHoldLine(*ship), -1);
   }
   if (world.shipLoss.destroyed) AddShipLossLines(menu, world.shipLoss);
 }

@@ -4,6 +4,7 @@
 
 #include "game/media/media.h"
 #include "game/media/scan_codes.h"
+#include "game/media/text_input.h"
 #include "game/world/world_lists.h"
 
 namespace {
@@ -73,12 +74,20 @@ void UpdateTextEntry(UiState& ui, const Media& media) {
   std::string& buffer = ui.editBuffer;
   ui.editCursor = std::clamp(ui.editCursor, 0, static_cast<int>(buffer.size()));
 
+  // Keys of the keyboard type through the system's text input, which follows the desktop's
+  // layout; injected keys make no text and are typed through the map.
   for (const KeyCharRecord& row : ui.keyCharMap) {
+    if (KeyFromKeyboard(media, row.scanCode)) continue;
     if (KeyRepeat(ui, media, row.scanCode) && static_cast<int>(buffer.size()) < ui.editMaxLength) {
       const bool capital = shifted || KeyReleasedShifted(media, row.scanCode);
       buffer.insert(ui.editCursor, capital ? row.shiftChar : row.character);
       ui.editCursor += 1;
     }
+  }
+  for (const char c : TypedText(media)) {
+    if (static_cast<int>(buffer.size()) >= ui.editMaxLength) break;
+    buffer.insert(buffer.begin() + ui.editCursor, c);
+    ui.editCursor += 1;
   }
   if (KeyRepeat(ui, media, kKeyBackspace) && ui.editCursor > 0) {
     buffer.erase(ui.editCursor - 1, 1);

@@ -17,6 +17,9 @@ struct UiState {
   ButtonTracker rightTracker;
   int leftButtonState = 0;  // 0 up, 1 first frame, 2 held, 3 held long, 4 click, 5 double
   int rightButtonState = 0;
+  // The left press began over a HUD control or an open panel: until it is released it neither
+  // steers nor selects.
+  bool leftPressOnHud = false;
 
   int lastHoveredButton = -1;
   int hoverFrames = 0;

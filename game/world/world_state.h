@@ -74,6 +74,7 @@ struct World {
   int systemChangePending = 0;
   int networkGame = 0;
   int developerInfo = 0;
+  int helpHintPending = 0;  // a new game says "F1: Hilfe" in the ticker once it reaches flight
 
   // Where the local ship last left a docking ring; it respawns there.
   float launchX = 0;

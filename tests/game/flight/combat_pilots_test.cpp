@@ -175,6 +175,39 @@ TEST_F(Pilots, EdgeLabelsStackAboveTheStatusPanelAndAClickOnOneChoosesItsShip) {
   EXPECT_EQ(flight.edgeLabels[2].top, alone.edgeLabels[0].top);
 }
 
+TEST_F(Pilots, EdgeLabelsKeepOutOfTheHudAndAClickOnAHudControlChoosesNoMarker) {
+  game->world.playerHeading = 270;
+  ShipRecord& below = AddComputer(20, 1, 0, 5000);        // bottom edge, centred at x 512
+  ShipRecord& rightUp = AddComputer(30, 1, 5000, -5080);  // right edge, label at y 82
+  FlightContext flight = Flight();
+  flight.drawing = true;
+  const LabelBox control{500, 740, 544, 768};  // a button over the bottom marker
+  flight.hudZones.controls = {control};
+  flight.hudZones.occupied = {control, {359, 700, 665, 768}, {944, 40, 1008, 104}};
+  DrawShip(flight, below);
+  DrawShip(flight, rightUp);
+  ASSERT_EQ(flight.edgeLabels.size(), 2u);
+  EXPECT_LE(flight.edgeLabels[0].bottom, 700);  // above the status panel's box
+  EXPECT_GE(flight.edgeLabels[1].top, 104);     // below the compass needle's box
+  // A click on the button is the button's, though the marker lies under it; beside it, the
+  // marker's.
+  auto clickAt = [&](int x, int y, bool pressOnHud) {
+    game->world.flight.selectedObject = -1;
+    game->ui.leftPressOnHud = pressOnHud;
+    PointAt(x, y);
+    game->ui.leftButtonState = 4;
+    FlightContext again = Flight();
+    again.hudZones = flight.hudZones;
+    DrawShip(again, below);
+    game->ui.leftButtonState = 0;
+    game->ui.leftPressOnHud = false;
+    return game->world.flight.selectedObject;
+  };
+  EXPECT_EQ(clickAt(512, 750, false), -1);
+  EXPECT_EQ(clickAt(490, 750, false), 20);
+  EXPECT_EQ(clickAt(490, 750, true), -1);  // a press that began on the HUD is no marker click
+}
+
 TEST_F(Pilots, ShieldMarksFadeByTenAFrameNearTheCamera) {
   ShipRecord& ship = AddComputer(20, 1, 0, -300);
   ship.impacts = std::string{char(45), char(25), char(100), char(250)};

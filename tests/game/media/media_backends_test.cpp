@@ -10,6 +10,7 @@
 
 #include "game/media/media.h"
 #include "game/media/media_internal.h"
+#include "game/media/text_input.h"
 #include "tests/game/support/media_fixture.h"
 
 namespace {
@@ -112,7 +113,8 @@ TEST(MediaBackends, HeadlessAndWindowedDrawTheSameFrame) {
 
 TEST(MediaBackends, TheRendererIsChosenByWhatDrawsAndTheEnvironmentWins) {
   {
-    PartsPtr<MediaParts> game = MakeWindowedGame();  // the dummy driver has only SDL's software renderer
+    PartsPtr<MediaParts> game =
+        MakeWindowedGame();  // the dummy driver has only SDL's software renderer
     EXPECT_EQ(ScreenRendererName(game->media).rfind("CPU in a window", 0), 0u)
         << ScreenRendererName(game->media);
   }
@@ -137,8 +139,8 @@ TEST(MediaBackends, AFlipShowsTheFrameAndDrawingGoesOnIntoTheNextOne) {
   for (int kind = 0; kind < 3; ++kind) {
     const bool windowed = kind > 0;
     PartsPtr<MediaParts> game = kind == 0   ? MakeParts<MediaParts>()
-                   : kind == 1 ? MakeWindowedGame(RendererChoice::kGpu)
-                               : MakeWindowedGame(RendererChoice::kCpu);
+                                : kind == 1 ? MakeWindowedGame(RendererChoice::kGpu)
+                                            : MakeWindowedGame(RendererChoice::kCpu);
     Media& media = game->media;
     DrawScene(media, MakeColour(0, 200, 0));
     FlipScreen(media);
@@ -182,4 +184,51 @@ TEST(MediaBackends, MouseEventsAreMappedThroughTheWindowsLetterbox) {
   ReadMouse(media);
   EXPECT_EQ(MouseX(media), 700);
   EXPECT_EQ(MouseY(media), 500);
+}
+
+namespace {
+
+// A key as a desktop's keyboard gives it: the key down, the text the layout makes of it, the key
+// up.
+void PushTypedKey(SDL_Scancode key, const char* text) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.keysym.scancode = key;
+  SDL_PushEvent(&event);
+  SDL_Event typed{};
+  typed.type = SDL_TEXTINPUT;
+  SDL_strlcpy(typed.text.text, text, sizeof typed.text.text);
+  SDL_PushEvent(&typed);
+  event.type = SDL_KEYUP;
+  SDL_PushEvent(&event);
+}
+
+}  // namespace
+
+TEST(MediaBackends, TypedCharactersFollowTheLayoutAndOnlyTheGamesCharactersAreKept) {
+  PartsPtr<MediaParts> game = MakeWindowedGame();
+  Media& media = game->media;
+  // "Z" on a US layout is the key of scan code Z (set-1 44), on a German one the key of Y (21):
+  // either way the text is "Z", and the keys are marked as the keyboard's, whose text counts.
+  PushTypedKey(SDL_SCANCODE_Z, "Z");
+  ReadKeyboard(media);
+  EXPECT_EQ(TypedText(media), "Z");
+  EXPECT_TRUE(KeyFromKeyboard(media, 44));
+  PushTypedKey(SDL_SCANCODE_Y, "Z");
+  PushTypedKey(SDL_SCANCODE_LEFTBRACKET, "\xC3\xBC");  // the German layout's "ü", as UTF-8
+  ReadKeyboard(media);
+  EXPECT_EQ(TypedText(media), "Z\xFC");
+  EXPECT_TRUE(KeyFromKeyboard(media, 21));
+  // A character the game's text cannot hold is refused, not turned into "?".
+  PushTypedKey(SDL_SCANCODE_E, "\xE2\x82\xAC");  // the euro sign
+  PushTypedKey(SDL_SCANCODE_A, "a");
+  ReadKeyboard(media);
+  EXPECT_EQ(TypedText(media), "a");
+  ReadKeyboard(media);
+  EXPECT_EQ(TypedText(media), "");  // each frame has its own
+  // Injected keys make no text and are not the keyboard's.
+  InjectKey(media, 44, true);
+  ReadKeyboard(media);
+  EXPECT_FALSE(KeyFromKeyboard(media, 44));
+  EXPECT_EQ(TypedText(media), "");
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "game/hud/location_panel.h"
 #include "game/media/scan_codes.h"
 #include "game/shell/frame_loop.h"
+#include "game/stations/people_screens.h"
+#include "game/world/missions.h"
 #include "game/world/places.h"
 #include "game/world/world_lists.h"
 
@@ -119,6 +122,60 @@ TEST_F(HudPictures, TheSystemMapShowsTheStartSystemsBodiesAndOnlyItsKnownRings) 
   EXPECT_GE(bodies, 5);
 }
 
+TEST_F(HudPictures, TheSystemMapShowsTheMissionGridTheMissionsSquareAndTheLanesOut) {
+  // A mission at (72000, 11000) of Kernwelt names square "H2": column H covers 65000..75000
+  // (pixels 325..375 of the map), row 2 5000..15000 (pixels 25..75).
+  ASSERT_EQ(GridReference(72000, 11000), "H2");
+  run.Ship().orders = MissionMarker(72000, 11000);
+  ShipRecord target = run.Ship();  // the mission waits for its ship
+  target.id = 500;
+  target.controller = 0;
+  target.group = kMissionGroupOffset + 1;
+  target.orders.clear();
+  target.x = 72000;
+  target.y = 11000;
+  run.game->world.ships.Add(target);
+  ClickAway(1, 716, 746);
+  run.Run(5);
+  ASSERT_EQ(run.game->hud.systemMapShown, 1);
+  const int mission = MakeColour(255, 210, 40);
+  int marked = 0;
+  for (const Spot spot : {Spot{350, 25}, Spot{350, 74}, Spot{325, 50}, Spot{374, 50}}) {
+    marked += PicturePixel(kPicturePanel, spot.x + 5, spot.y + 5) == mission ? 1 : 0;
+  }
+  EXPECT_GE(marked, 3);
+  // The grid's band edges lie at 25, 75 ... 475: most of each line shows between the bodies.
+  const int grid = MakeColour(34, 52, 84);
+  std::vector<Spot> column;
+  for (int y = 0; y < 500; ++y) column.push_back({5 + 25, 5 + y});
+  const std::vector<int> line = PicturePixels(kPicturePanel, column);
+  EXPECT_GT(std::count(line.begin(), line.end(), grid), 300);
+  // The green lane "Kernwelt <> Qemara" leaves at (60000, 86000) southwards, to y 114000; the
+  // lane "Kernwelt <> Alpha 23" at (84000, 30000) eastwards, to x 112000.
+  const int lane = ElementColour(run.game->catalogues.elementDefs, "Routen", "GR\xDCN");
+  EXPECT_EQ(PicturePixel(kPicturePanel, 5 + 300, 5 + 490), lane);
+  // "-> Alpha 23" over it: ink that is neither the panel's ground, the grid nor the lane.
+  std::vector<Spot> label;
+  for (int y = 146; y < 166; ++y) {
+    for (int x = 425; x < 500; ++x) label.push_back({x, y});
+  }
+  const std::vector<int> shown = PicturePixels(kPicturePanel, label);
+  const std::vector<int> ground = PicturePixels(kPictureMapFrame, label);
+  int ink = 0;
+  for (size_t i = 0; i < label.size(); ++i) {
+    ink += shown[i] != ground[i] && shown[i] != grid && shown[i] != lane && shown[i] != 0 ? 1 : 0;
+  }
+  EXPECT_GT(ink, 40);
+  // With the mission over, the square goes.
+  run.Ship().orders.clear();
+  run.Run(2);
+  marked = 0;
+  for (const Spot spot : {Spot{350, 25}, Spot{350, 74}, Spot{325, 50}, Spot{374, 50}}) {
+    marked += PicturePixel(kPicturePanel, spot.x + 5, spot.y + 5) == mission ? 1 : 0;
+  }
+  EXPECT_EQ(marked, 0);
+}
+
 TEST_F(HudPictures, ThePlaceListShowsKnownPlacesOnlyAndTheTabsSwitchTheItems) {
   int marked = 0;
   for (PlaceRecord& place : run.game->world.places) {
@@ -207,6 +264,7 @@ TEST_F(HudPictures, TheNewestTickerLineSitsAt620AndLinesExpireInOrder) {
     }
     return pixels;
   };
+  run.game->world.helpHintPending = 0;  // no "F1: Hilfe" of the new game among these lines
   run.Run(1);
   const std::vector<int> upper = rows(609, 620), lower = rows(621, 640), below = rows(642, 660);
   auto& ticker = run.game->world.tickerMessages;

@@ -49,6 +49,24 @@ TEST_F(DealerHoverTest, GoodsRowsShowPiecesAndShipsTheirSheet) {
             "-1 St\xFC"
             "ck");
 
+  // Where else a good sells best, among the known places only and never the docked one (whose
+  // empty line would pay most): Kristalle (300, 70 in all) over 4 places sells for
+  // 21000 / ((stock + 1) x 4): 875 at stock 5, 250 at 20, 2625 at 1 (unknown).
+  world.places.Add({.name = "Mond Ost", .known = 1, .goodsPrices = Offer("Kristalle", 20)});
+  world.places.Add({.name = "Station Fern", .goodsPrices = Offer("Kristalle", 1)});
+  for (PlaceRecord& place : world.places) place.known = place.name == "Station Fern" ? 0 : 1;
+  for (PlaceRecord& place : world.places) {
+    if (place.name == "Station Wacht") place.goodsPrices = Offer("Kristalle", 5);
+  }
+  hover = DescribeDealerHover(Entry(kSellGoodsFirst), "Waren", station, world, catalogues);
+  EXPECT_EQ(hover.detail,
+            "7 St\xFC"
+            "ck   Station Wacht 875");
+  hover = DescribeDealerHover(Entry(kBuyGoodsFirst + 1), "Waren", station, world, catalogues);
+  EXPECT_EQ(hover.detail,
+            "20 St\xFC"
+            "ck   Station Wacht 875");
+
   hover = DescribeDealerHover(Entry(kOwnShip), "Schiffe", station, world, catalogues);
   EXPECT_EQ(hover.caption, "");
   ASSERT_TRUE(hover.sheet.has_value());
@@ -83,13 +101,14 @@ TEST(DataSheets, ListTheCatalogueValues) {
   ship.slotCount = 3;
   ship.slotClasses = "2    1    2    ";
   ship.energy = 180;
+  ship.cargoCapacity = 8;
   const DataSheet shipSheet = ShipSheet(ship);
   EXPECT_EQ(shipSheet.left[0],
             "Gr\xF6\xDF"
             "e           : 20");
   EXPECT_EQ(shipSheet.left[2], "Waffenklassen   : 2    1    2    ");
   EXPECT_EQ(shipSheet.right[2], "Energie         : 180");
-  EXPECT_EQ(shipSheet.right[3], "");
+  EXPECT_EQ(shipSheet.right[3], "Laderaum        : 8");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/media/media.h"
+#include "game/media/text_input.h"
 
 namespace {
 
@@ -115,4 +116,21 @@ TEST(TextEntry, AKeyHeldFortyFramesGivesTwentyFourRepeatsAndOneOnRelease) {
   EXPECT_EQ(t.ui.editBuffer, std::string(24, 'a'));
   t.Frame({{kA, false}});
   EXPECT_EQ(t.ui.editBuffer, std::string(25, 'a'));
+}
+
+TEST(TextEntry, TypedTextIsInsertedAtTheCursorAndCharactersOutsideTheGamesAreRefused) {
+  Typing typing;
+  BeginTextEntry(typing.ui, "");
+  InjectText(typing.media, "Zwei");  // as a US or a German layout gives it
+  typing.Frame();
+  InjectText(typing.media, "\xC3\xBC\xE2\x82\xAC!");  // "ü", the euro sign (refused), "!"
+  typing.Frame();
+  EXPECT_EQ(typing.ui.editBuffer, "Zwei\xFC!");
+  EXPECT_EQ(typing.ui.editCursor, 6);
+  typing.Tap(kA);  // an injected key still types through the map
+  EXPECT_EQ(typing.ui.editBuffer, "Zwei\xFC!a");
+  // The thirtieth character is the last.
+  InjectText(typing.media, std::string(30, 'x'));
+  typing.Frame();
+  EXPECT_EQ(typing.ui.editBuffer.size(), 30u);
 }
