@@ -2,9 +2,11 @@
 
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
+#include "game/net/game_transfer.h"
 #include "game/net/net_codes.h"
 #include "game/net/net_connection.h"
 #include "game/net/server_address.h"
+#include "game/net/unsent_game.h"
 #include "game/ui/menu_items.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
@@ -31,6 +33,8 @@ void BuildConnectionScreen(NetContext& c) {
   // Connecting confirms the id (the first "Mehrspieler", or "Weiter" on the account screen).
   StoreAccountId(c.settings, DataPath(c.gameFolder, kSettingsFile));
   c.net.idBeforeOffer.reset();
+  CloseServerConnection(c.net);
+  NoteReturnedGame(c);
   if (const std::optional<ServerAddress> address = ConfiguredServerAddress()) {
     StartConnecting(c.net, *address);
   } else {
@@ -90,6 +94,32 @@ void BuildCreateScreen(NetContext& c) {
   c.menu.screenState = kCreateScreen;
 }
 
+// The join found a game of this character that never reached the server, kept since: the
+// player is told where it is and chooses whether to fly on from it or from the server's.
+void BuildKeptGameQuestion(NetContext& c) {
+  const std::optional<KeptGame> kept = FindKeptGame(c.gameFolder, c.net.selectedCharacter);
+  if (!kept) {
+    c.menu.screenState = kNetworkGameReceived;
+    return;
+  }
+  ClearScreenItems(c.menu);
+  c.menu.screenTag = kTagKeptGame;
+  AddLine(c.menu, 50, "Spielstand");
+  AddLine(c.menu, 150, "Ihr letzter Spielstand konnte nicht zum");
+  AddLine(c.menu, 200,
+          "Server \xFC"
+          "bertragen werden. Er wurde als");
+  AddLine(c.menu, 250, "SAVE\\" + kept->path.filename().string());
+  AddLine(c.menu, 300, "aufbewahrt.");
+  AddLine(c.menu, 400,
+          "Nicht \xFC"
+          "bertragener Spielstand vom " +
+              kept->writtenAt + " fortsetzen?");
+  AddItem(c.menu, kButton, 50, 700, "Nein", kDropKeptGame);
+  AddRightAlignedButton(c.menu, 700, "Ja", kResumeKeptGame);
+  c.menu.screenState = kKeptGameQuestion;
+}
+
 // Starts editing the screen's text field where it stands; the screen stays as it is.
 void EditField(NetContext& c, int screen) {
   BeginTextEntry(c.ui, FieldText(c.menu));
@@ -141,6 +171,10 @@ bool IsNetScreenCode(int code) {
     case kEditNewName:
     case kSendCreate:
     case kNameTakenScreen:
+    case kKeptGameQuestion:
+    case kResumeKeptGame:
+    case kDropKeptGame:
+    case kGameNotSentScreen:
       return true;
     default:
       return code >= kSelectCharacterFirst && code <= kSelectCharacterLast;
@@ -177,6 +211,20 @@ void RunNetScreenCode(NetContext& c, int code) {
       ShowErrorScreen(c.menu, {"Der Name  " + c.net.newCharacterName, "existiert bereits."},
                       kCreateScreen);
       return;
+    case kKeptGameQuestion:
+      return BuildKeptGameQuestion(c);
+    case kResumeKeptGame:
+      return ResumeKeptGame(c);
+    case kDropKeptGame:
+      return DropKeptGame(c);
+    case kGameNotSentScreen:
+      ShowErrorScreen(c.menu,
+                      {"Verbindung mit dem Server nicht m\xF6glich!",
+                       "Der Spielstand wurde nur hier gespeichert",
+                       "und wird beim n\xE4"
+                       "chsten Beitreten angeboten."},
+                      kMainMenu);
+      return;
     case kNoServerAddressScreen:
       ShowErrorScreen(c.menu, {"Es ist keine Server-IP abfragen m\xF6glich!"}, kMainMenu);
       return;
@@ -194,5 +242,6 @@ void LeaveNetworkPlay(NetContext& c) {
   c.net.idBeforeOffer.reset();
   c.net.offeredAccountId.clear();
   CloseServerConnection(c.net);
+  NoteReturnedGame(c);
   c.world.networkGame = 0;
 }

@@ -15,6 +15,7 @@ inline const std::string kTagCreate = "Erstellen";
 inline const std::string kTagDelete = "L\xF6schen";
 inline const std::string kTagJoin = "Load";
 inline const std::string kTagAccount = "NeueID";
+inline const std::string kTagKeptGame = "Fortsetzen";
 
 // The account screen's line offering the id stored before, followed by that id.
 inline const std::string kPreviousAccountCaption = "Bisherige Account-ID: ";

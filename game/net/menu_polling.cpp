@@ -140,6 +140,7 @@ void PollNetworkMenu(NetContext& c) {
     }
   }
   PumpConnection(net);
+  NoteReturnedGame(c);
   // A screen the player chose in this frame wins: the server's messages wait for the next frame
   // (a flood of lists must not take the "Zur\xFCck" button away).
   if (c.menu.screenState != kNoScreenChange) return;

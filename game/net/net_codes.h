@@ -13,6 +13,10 @@ enum NetScreenCode {
   kJoinCharacter = 1719,
   kEditAccountId = 1721,
   kTakePreviousAccountId = 1722,  // the account screen's "Bisherige Account-ID" line
+  kKeptGameQuestion = 1723,       // fly on from the game kept unsent?
+  kResumeKeptGame = 1724,
+  kDropKeptGame = 1725,
+  kGameNotSentScreen = 1726,  // Escape found no connection: the game is kept here only
   kEditNewName = 17171,
   kSendCreate = 17172,
   kNameTakenScreen = 171721,

@@ -26,6 +26,9 @@ constexpr std::size_t kMaxOutgoing = 4 * 1024 * 1024;
 // How long closing waits for the socket to take what is still queued (a returned game).
 constexpr int kCloseFlushMs = 1000;
 
+// How long the connection must hold after a returned game's last byte for it to count as arrived.
+constexpr auto kReturnSettles = std::chrono::seconds(2);
+
 // The connect thread's result: a socket, or one of these.
 constexpr int kPending = -1;
 constexpr int kFailed = -2;
@@ -46,6 +49,7 @@ void DropConnection(NetState& net, const std::string& why) {
   net.serverConnection = 0;
   net.outgoing.clear();
   net.lostReason = why;
+  net.returnPending = false;  // whatever of a returned game went out is not known to have arrived
 }
 
 void AbandonConnecting(NetState& net) {
@@ -66,7 +70,52 @@ bool Flush(NetState& net) {
   return true;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// After a flush: the moment a returned game's last byte left.
+void NoteReturnWritten(NetState& net) {
+  if (net.returnPending && net.outgoing.empty() && net.returnWrittenAt == Clock::time_point{}) {
+    net.returnWrittenAt = Clock::now();
+  }
+}
+
+// `arrivedSince`: bytes came from the server after the game's last byte had left.
+void CheckReturnSettled(NetState& net, bool arrivedSince) {
+  if (!net.returnPending || net.returnWrittenAt == Clock::time_point{}) return;
+  if (arrivedSince || Clock::now() - net.returnWrittenAt >= kReturnSettles) {
+    net.returnPending = false;
+    net.returnConfirmed = true;
+  }
+}
+
+// Closing: a returned game gets what is left of its 2 seconds to count as arrived.
+void AwaitReturnSettled(NetState& net) {
+  NoteReturnWritten(net);
+  while (net.returnPending && net.returnWrittenAt != Clock::time_point{}) {
+    std::string arrived;
+    const ReceiveStatus status = ReceiveSome(net.socket, arrived, kReadPerFrame);
+    if (status == ReceiveStatus::kClosed || status == ReceiveStatus::kFailed) {
+      net.returnPending = false;
+      return;
+    }
+    CheckReturnSettled(net, !arrived.empty());
+    if (net.returnPending) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
 }  // namespace
+
+void ExpectReturnConfirmation(NetState& net) {
+  net.returnPending = Connected(net);
+  net.returnWrittenAt = {};
+  net.returnConfirmed = false;
+}
+
+bool TakeReturnConfirmed(NetState& net) {
+  const bool confirmed = net.returnConfirmed;
+  net.returnConfirmed = false;
+  return confirmed;
+}
 
 void StartConnecting(NetState& net, const ServerAddress& address) {
   CloseServerConnection(net);
@@ -126,8 +175,14 @@ bool PumpConnection(NetState& net) {
     DropConnection(net, "the server takes nothing");
     return false;
   }
+  // Only bytes read in a later pump than the game's last byte left came after it.
+  const bool returnWrittenBefore = net.returnWrittenAt != Clock::time_point{};
+  NoteReturnWritten(net);
   const std::size_t queued = PendingStreamBytes(net.reader);
-  if (queued >= kMaxQueued) return true;
+  if (queued >= kMaxQueued) {
+    CheckReturnSettled(net, false);
+    return true;
+  }
   std::string arrived;
   const ReceiveStatus status =
       ReceiveSome(net.socket, arrived, std::min(kReadPerFrame, kMaxQueued - queued));
@@ -138,6 +193,7 @@ bool PumpConnection(NetState& net) {
                    status == ReceiveStatus::kClosed ? "closed by the server" : "receiving failed");
     return false;
   }
+  CheckReturnSettled(net, returnWrittenBefore && !arrived.empty());
   return true;
 }
 
@@ -163,6 +219,7 @@ void CloseServerConnection(NetState& net) {
     while (Flush(net) && !net.outgoing.empty() && std::chrono::steady_clock::now() < deadline) {
       WaitWritable(net.socket, 50);
     }
+    if (net.outgoing.empty()) AwaitReturnSettled(net);
     // Saying goodbye before closing: a close with unread bytes would reset the connection, and
     // the server could lose what it had not read yet.
     shutdown(net.socket, SHUT_WR);
@@ -171,6 +228,7 @@ void CloseServerConnection(NetState& net) {
     CloseSocket(net.socket);
     net.socket = -1;
   }
+  net.returnPending = false;
   net.outgoing.clear();
   net.serverConnection = 0;
   net.reader = MakeStreamReader(NetDirection::kServerToClient);

@@ -25,6 +25,14 @@ bool Connected(const NetState& net);
 void SendToServer(NetState& net, const NetMessage& message);
 void SendFileToServer(NetState& net, std::string_view fileBytes);
 
+// The file just queued is a returned game: it counts as arrived once all of it went to the
+// socket and the connection then stayed open without an error for 2 seconds, or until the server
+// sent something. The protocol has no acknowledgement; this is the nearest to one.
+void ExpectReturnConfirmation(NetState& net);
+
+// True once, when a returned game has come to count as arrived.
+bool TakeReturnConfirmed(NetState& net);
+
 // Sends what is queued and reads what has arrived. False when the connection was lost now: it is
 // closed and `lostReason` says why. Messages that arrived before the end can still be taken.
 bool PumpConnection(NetState& net);
@@ -35,6 +43,7 @@ bool PumpConnection(NetState& net);
 // connection (kMalformed, `lostReason` set); an unknown code is passed on for the caller to skip.
 NetStreamItem NextServerMessage(NetState& net);
 
-// Closes the connection after giving the socket a moment to take what is still queued, and
-// abandons a connect in progress. ServerConnection becomes 0.
+// Closes the connection after giving the socket a moment to take what is still queued (and a
+// returned game up to 2 seconds to count as arrived), and abandons a connect in progress.
+// ServerConnection becomes 0.
 void CloseServerConnection(NetState& net);

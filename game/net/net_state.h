@@ -27,6 +27,11 @@ struct NetState {
   std::string outgoing;    // bytes waiting for the socket to take them
   std::string lostReason;  // set when the connection ended by itself, until it has been shown
   std::chrono::steady_clock::time_point lastArrival;  // when bytes last came from the server
+  // A returned game, from being queued until it counts as arrived: its last byte went to the
+  // socket at `returnWrittenAt` ({} while some are queued), and the connection then held.
+  bool returnPending = false;
+  std::chrono::steady_clock::time_point returnWrittenAt{};
+  bool returnConfirmed = false;  // until taken (TakeReturnConfirmed)
 
   std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
   std::string selectedCharacter;

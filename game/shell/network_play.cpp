@@ -41,7 +41,7 @@ void RunNetScreen(Game& game) {
   NetContext context = NetOf(game);
   int code = game.menu.screenState;
   if (code == kCharacterList && NetworkGameInProgress(game)) {
-    if (!ReturnNetworkGame(game, context)) code = kNoConnectionScreen;
+    if (!ReturnNetworkGame(game, context)) code = kGameNotSentScreen;
   } else if (code == kConnectionScreen && GameInProgress(game)) {
     EndGameInProgress(game.world, game.menu);
   }

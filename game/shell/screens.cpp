@@ -130,7 +130,7 @@ constexpr ScreenRoute kScreenTable[] = {
     {kSelectCharacterFirst, kSelectCharacterLast, RunNetScreen, false},
     {kCreateScreen, kJoinCharacter, RunNetScreen, false},
     {kEditAccountId, kEditAccountId, RunNetScreen, false},
-    {kTakePreviousAccountId, kTakePreviousAccountId, RunNetScreen, false},
+    {kTakePreviousAccountId, kGameNotSentScreen, RunNetScreen, false},
     {kEditNewName, kSendCreate, RunNetScreen, false},
     {kNameTakenScreen, kNameTakenScreen, RunNetScreen, false},
 };

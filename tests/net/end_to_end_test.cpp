@@ -241,3 +241,42 @@ TEST(NetworkPlay, EndingTheProgramInFlightReturnsTheGame) {
 }
 
 }  // namespace
+
+namespace {
+
+// The server dies mid-flight: Escape keeps the game here only. After the restart the join brings
+// the server's older game, which must not cost the one kept here: it is offered, flown on from
+// and sent at the next Escape, and the server then holds it.
+TEST(NetworkPlay, AGameTheServerNeverGotIsKeptOfferedAndSent) {
+  TempFolder root("net-unsent");
+  Server server = StartServer(root.path);
+  ASSERT_NE(server.port, 0);
+  const fs::path home = MakeHome(root.path, "ada");
+  Process player = StartPlayer(root.path, home, "unsent_kept.txt", server.port);
+  ASSERT_TRUE(WaitFor([&] { return Joined(server, "ada") || Ended(player); }, 60)) << Log(player);
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // flying
+  kill(server.process.pid, SIGKILL);
+  WaitExit(server.process, 10);
+  ASSERT_EQ(WaitExit(player, 60), 0) << Log(player);
+  const std::string kept = ReadFileBytes(home / "SAVE" / "InternetFile.sav").value_or("");
+  const UniverseShape shape = LoadUniverseShape(VELMARITH_TEST_GAME_DIR);
+  const SaveRead flown = ReadSavedGame(kept, shape);
+  ASSERT_TRUE(flown.ok) << flown.error;
+  const double start = FreshCharacterGame().game.ship.y;
+  ASSERT_NE(flown.game.ship.y, start) << "ada has flown";
+
+  server = StartServer(root.path);
+  player = StartPlayer(root.path, home, "unsent_resumed.txt", server.port);
+  const int exit = WaitExit(player, 90);
+  EXPECT_EQ(StopServer(server), 0);
+  ASSERT_EQ(exit, 0) << Log(player) << Log(server.process);
+  // Nothing is left over as unsent: the server holds the game flown on from the kept one.
+  EXPECT_FALSE(fs::exists(home / "SAVE" / "ada.ungesendet"));
+  EXPECT_FALSE(fs::exists(home / "SAVE" / "InternetFile.offen"));
+  const SaveRead stored = StoredGame(root.path, home, "ada");
+  ASSERT_TRUE(stored.ok) << stored.error;
+  EXPECT_LT(std::abs(stored.game.ship.y - flown.game.ship.y), std::abs(stored.game.ship.y - start))
+      << "flown on from the kept game, not from the server's";
+}
+
+}  // namespace
