@@ -170,6 +170,14 @@ bool Joined(Server& server, const std::string& name) {
   return Log(server.process).find("joined as '" + name + "'") != std::string::npos;
 }
 
+// Waits until the player has joined (or ended first), then lets it fly for two seconds. False
+// when neither happened in time.
+bool JoinedAndFlown(Server& server, Process& player, const std::string& name) {
+  if (!WaitFor([&] { return Joined(server, name) || Ended(player); }, 60)) return false;
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  return true;
+}
+
 TEST(NetworkPlay, TwoPlayersMeetFlyAndReturnTheirGames) {
   TempFolder root("net-play");
   Server started = StartServer(root.path);
@@ -227,8 +235,7 @@ TEST(NetworkPlay, EndingTheProgramInFlightReturnsTheGame) {
   ASSERT_NE(server.port, 0);
   const fs::path home = MakeHome(root.path, "ada");
   Process player = StartPlayer(root.path, home, "player_flies_on.txt", server.port);
-  ASSERT_TRUE(WaitFor([&] { return Joined(server, "ada") || Ended(player); }, 60)) << Log(player);
-  std::this_thread::sleep_for(std::chrono::seconds(2));  // flying
+  ASSERT_TRUE(JoinedAndFlown(server, player, "ada")) << Log(player);
   kill(player.pid, SIGTERM);
   WaitExit(player, 10);
   ASSERT_TRUE(WaitFor(
@@ -253,8 +260,7 @@ TEST(NetworkPlay, AGameTheServerNeverGotIsKeptOfferedAndSent) {
   ASSERT_NE(server.port, 0);
   const fs::path home = MakeHome(root.path, "ada");
   Process player = StartPlayer(root.path, home, "unsent_kept.txt", server.port);
-  ASSERT_TRUE(WaitFor([&] { return Joined(server, "ada") || Ended(player); }, 60)) << Log(player);
-  std::this_thread::sleep_for(std::chrono::seconds(2));  // flying
+  ASSERT_TRUE(JoinedAndFlown(server, player, "ada")) << Log(player);
   kill(server.process.pid, SIGKILL);
   WaitExit(server.process, 10);
   ASSERT_EQ(WaitExit(player, 60), 0) << Log(player);
