@@ -31,7 +31,8 @@ void ApplyDriveFactor(ShipRecord& ship) {
   struct Cap {
     float factor, limit;
   };
-  static constexpr Cap kCaps[] = {{1.11f, 500}, {1.12f, 1000}, {1.13f, 2000}};
+  static constexpr Cap kCaps[] = {
+      {1.11f, LaneDriveCap(1)}, {1.12f, LaneDriveCap(2)}, {1.13f, LaneDriveCap(3)}};
   for (const Cap& cap : kCaps) {
     if (ship.driveFactor == cap.factor && ship.driveSpeed > cap.limit) {
       ship.driveSpeed = cap.limit;

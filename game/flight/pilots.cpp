@@ -15,7 +15,6 @@ namespace {
 constexpr float kSearchRange = 3000;
 constexpr float kFiringRange = 1000;
 constexpr float kWaypointReached = 200;
-constexpr float kDockingReach = 500;
 
 // Turns towards the point, harder the nearer it is up to 4 a frame, and keeps the speed up,
 // braking in turns that its top speed would make too wide.

@@ -32,6 +32,7 @@ struct SystemVisit {
   int currentSystemY = 0;
   int systemOriginX = 0;  // origin of the system being loaded
   int systemOriginY = 0;
+  bool trafficSeeded = false;  // the route traffic met on arrival is placed (once per visit)
 };
 
 // The docking request and its announcement, shared by flight, the HUD and the stations.

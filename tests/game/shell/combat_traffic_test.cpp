@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "flight_fixture.h"
@@ -9,6 +10,7 @@
 #include "formats/ship_catalogue.h"
 #include "game/flight/traffic.h"
 #include "game/shell/frame_loop.h"
+#include "game/world/geometry.h"
 #include "game/world/waypoints.h"
 #include "game/world/world_lists.h"
 
@@ -98,6 +100,7 @@ TEST_F(RouteTraffic, BountyHuntersFlyKrebsOnlyInAlpha23) {
 TEST_F(RouteTraffic, AboutOneShipIn201FramesAndNoneInANetworkGame) {
   World& world = sample.game->world;
   FlightContext flight = FlightOf(*sample.game);
+  world.visit.trafficSeeded = true;  // the chance alone
   for (int i = 0; i < 2010; ++i) SpawnRouteTraffic(flight);
   const int spawned = world.ships.Count() - 1;
   EXPECT_GE(spawned, 3);
@@ -110,6 +113,40 @@ TEST_F(RouteTraffic, AboutOneShipIn201FramesAndNoneInANetworkGame) {
   world.visit.currentSystemFolder = "Nirgendwo";
   for (int i = 0; i < 2010; ++i) SpawnRouteTraffic(flight);
   EXPECT_EQ(world.ships.Count() - 1, spawned);
+}
+
+TEST_F(RouteTraffic, ASystemHasItsTrafficOnArrivalAndAgainAfterAJump) {
+  World& world = sample.game->world;
+  sample.Run(1);
+  ASSERT_GE(world.ships.Count(), 5);
+  // The ships fly their routes at full speed towards their next point; some are far out.
+  int farOut = 0;
+  for (const ShipRecord& ship : world.ships) {
+    if (&ship == world.ships.Front()) continue;
+    EXPECT_EQ(ship.dockTarget, -1);
+    QueuedWaypoint head;
+    if (!HeadWaypoint(ship.orders, head)) continue;
+    EXPECT_FLOAT_EQ(ship.speed, ship.maxSpeed);
+    const float bearing = BearingDeg(head.x - ship.x, head.y - ship.y);
+    EXPECT_NEAR(WrapTurn(bearing - ship.heading), 0, 5) << ship.x << " " << ship.y;
+    float nearest = 1e9f;
+    for (const SystemObjectRecord& o : world.visit.systemObjects) {
+      nearest = std::min(nearest, RoundedDistance(o.x, o.y, ship.x, ship.y));
+    }
+    if (nearest > 3000) ++farOut;
+  }
+  EXPECT_GE(farOut, 2);
+
+  // Entering a system (a jump, U, a load) drops the computer ships and seeds anew.
+  world.systemChangePending = 1;
+  sample.Run(2);
+  EXPECT_GE(world.ships.Count(), 5);
+
+  // A network game has no route traffic, on arrival neither.
+  world.networkGame = 1;
+  world.systemChangePending = 1;
+  sample.Run(2);
+  EXPECT_EQ(world.ships.Count(), 1);
 }
 
 }  // namespace
