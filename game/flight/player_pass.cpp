@@ -8,7 +8,9 @@
 #include "formats/rounding.h"
 #include "formats/route_points.h"
 #include "game/flight/docking.h"
+#include "game/flight/pad_flight.h"
 #include "game/flight/weapons.h"
+#include "game/media/gamepad.h"
 #include "game/media/scan_codes.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
@@ -18,6 +20,7 @@ namespace {
 
 constexpr int kHeldLong = 3;
 constexpr float kAfterburner = 70;
+constexpr float kNoseAimDistance = 400;  // the pad's A fires at a point this far ahead
 
 ShipRecord* LocalShip(World& world) {
   for (ShipRecord& ship : world.ships) {
@@ -71,13 +74,15 @@ void Strafe(ShipRecord& ship, float side, float timeFactor) {
 // The keys that work only while no drive holds the ship.
 void HandleFlightKeys(FlightContext& flight, ShipRecord& ship) {
   Media& media = flight.media;
-  if (KeyReleased(media, kKeyLeftCtrl)) RequestDocking(flight.world, media, flight.gameFolder);
-  if (KeyHeld(media, kKeyB)) ship.tractorTimer = 100;
-  const int afterburner = flight.world.flight.afterburner;
-  if (KeyHeld(media, kKeyW) && ship.speed < ship.maxSpeed + kAfterburner * afterburner) {
-    ship.speed += 2;
+  if (KeyReleased(media, kKeyLeftCtrl) || PadPressed(media, kPadX)) {
+    RequestDocking(flight.world, media, flight.gameFolder);
   }
-  if (KeyHeld(media, kKeyS)) {
+  if (PadPressed(media, kPadY)) SelectNextDockable(flight.world, ship.x, ship.y);
+  if (KeyHeld(media, kKeyB) || PadHeld(media, kPadB)) ship.tractorTimer = 100;
+  const int afterburner = flight.world.flight.afterburner;
+  const bool faster = KeyHeld(media, kKeyW) || PadSpeedsUp(media);
+  if (faster && ship.speed < ship.maxSpeed + kAfterburner * afterburner) ship.speed += 2;
+  if (KeyHeld(media, kKeyS) || PadSlowsDown(media)) {
     if (ship.speed > 0) ship.speed -= 2;
     if (ship.speed < 0) ship.speed = 0;
   }
@@ -103,6 +108,7 @@ void HandlePlayerInput(FlightContext& flight, ShipRecord& ship) {
   if (heldForSteering || world.flight.mouseSteering) {
     ship.turnRate = MouseTurnRate(MouseX(media), MouseY(media));
   }
+  PadTurnRate(media, ship.turnRate);  // the stick, when pushed, wins over the pointer
 }
 
 }  // namespace
@@ -125,7 +131,11 @@ void RunLocalShipPass(FlightContext& flight) {
   // While the chat line is typed into, the keys belong to it (a pending jump waits).
   if (!flight.ui.editActive) HandlePlayerInput(flight, *ship);
   // The right button fires even while the chat line is typed into.
-  if (flight.ui.rightButtonState > 0) FirePlayerWeapons(flight, *ship);
+  if (flight.ui.rightButtonState > 0) {
+    FirePlayerWeapons(flight, *ship);
+  } else if (PadHeld(flight.media, kPadA)) {
+    FirePlayerWeaponsAt(flight, *ship, kShipScreenX, kShipScreenY - kNoseAimDistance);
+  }
   PayMissionRewardWhenDone(world);
   const Media& media = flight.media;
   if (world.networkGame &&

@@ -111,7 +111,7 @@ const WeaponType* ShotWeapon(const Catalogues& catalogues, int weapon) {
   return &c.weaponTypes[weapon];
 }
 
-bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot) {
+bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot, float aimX, float aimY) {
   const WeaponType* w = ArmedWeapon(flight, ship, slot);
   if (!w) return false;
   const int weapon = WeaponFieldIndex(ship.weapons, slot);
@@ -130,8 +130,7 @@ bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot) {
     // mirrored in front of it.
     const double mountX = kShipScreenX + r * CosDeg(mount.angle - 90);
     const double mountY = kShipScreenY + r * SinDeg(mount.angle - 90);
-    aim = std::atan2(mountX - MouseX(flight.media), mountY - MouseY(flight.media)) /
-          kRadiansPerDegree;
+    aim = std::atan2(mountX - aimX, mountY - aimY) / kRadiansPerDegree;
     if (std::fabs(aim) < 45) {
       Launch(flight, ship, weapon, *w, ship.x + r * float(CosDeg(ship.heading + mount.angle)),
              ship.y + r * float(SinDeg(ship.heading + mount.angle)),
@@ -160,12 +159,17 @@ bool FireWeaponComputer(FlightContext& flight, ShipRecord& ship, int slot, float
 }
 
 void FirePlayerWeapons(FlightContext& flight, ShipRecord& ship) {
+  FirePlayerWeaponsAt(flight, ship, static_cast<float>(MouseX(flight.media)),
+                      static_cast<float>(MouseY(flight.media)));
+}
+
+void FirePlayerWeaponsAt(FlightContext& flight, ShipRecord& ship, float aimX, float aimY) {
   const int slots = SlotCount(flight.catalogues, ship);
   for (int i = 0; i < slots && i < WeaponFieldCount(ship.weapons); ++i) {
     if (WeaponFieldBlank(ship.weapons, i) || WeaponFieldCooldown(ship.weapons, i) > 0) continue;
     const WeaponType* w = ShotWeapon(flight.catalogues, WeaponFieldIndex(ship.weapons, i));
     if (!w) continue;
-    FireWeaponPlayer(flight, ship, i);
+    FireWeaponPlayer(flight, ship, i, aimX, aimY);
     SetWeaponFieldCooldown(ship.weapons, i, CooldownFrames(w->fireRate));
   }
 }

@@ -28,8 +28,9 @@ const WeaponType* ShotWeapon(const Catalogues& catalogues, int weapon);
 
 // One shot of the local player's slot: nothing unless the energy covers it; the energy is spent
 // even when the pointer lies more than 45 degrees off the mount's line and no shot leaves. A mine
-// is laid behind the ship whatever the pointer. True when a projectile was made.
-bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot);
+// is laid behind the ship whatever the pointer. True when a projectile was made. The aim is a
+// point of the screen: the pointer, or for the pad's A a point straight ahead of the nose.
+bool FireWeaponPlayer(FlightContext& flight, ShipRecord& ship, int slot, float aimX, float aimY);
 
 // One shot of a computer ship's slot, `aimError` degrees off its heading (no 45-degree limit and
 // no rule of its own for mines).
@@ -38,6 +39,8 @@ bool FireWeaponComputer(FlightContext& flight, ShipRecord& ship, int slot, float
 // The right mouse button held: every ready slot of the ship type's slots fires at the pointer,
 // and its cooldown starts again whether or not a shot left.
 void FirePlayerWeapons(FlightContext& flight, ShipRecord& ship);
+// The same, aimed at a point of the screen.
+void FirePlayerWeaponsAt(FlightContext& flight, ShipRecord& ship, float aimX, float aimY);
 
 // A computer ship's attack: every ready field fires, in slot order, each with its own aim error of
 // random 0..10 - diff - 5 (diff: the turn still needed towards the target).

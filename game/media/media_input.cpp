@@ -247,9 +247,14 @@ void PumpEvents(Media& media) {
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
           // Keys released while another window has the focus would otherwise stay held.
           for (int code = 1; code < kScanCodes; ++code) InjectKey(media, code, false);
+          for (int button = 0; button < kPadButtons; ++button) {
+            InjectPadButton(media, button, false);
+          }
+          for (int axis = 0; axis < kPadAxes; ++axis) InjectPadAxis(media, axis, 0);
         }
         break;
       default:
+        HandlePadEvent(media, event);
         break;
     }
   }
@@ -266,6 +271,7 @@ void ReadKeyboard(Media& media) {
   input.sampledFromKeyboard = input.fromKeyboard;
   input.sampledTypedText = std::move(input.typedText);
   input.typedText.clear();
+  SamplePad(input.pad);
 }
 
 bool KeyHeld(const Media& media, int scanCode) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/media/cpu_frame.h"
+#include "game/media/gamepad.h"
 #include "game/media/media.h"
 #include "game/media/soft_image.h"
 
@@ -41,6 +42,18 @@ struct Quad {
 
 enum class BlendMode { kAlpha, kAdditive };
 
+// The gamepad's state (gamepad.cpp): live from events, and the frame's sample of it.
+struct PadInput {
+  SDL_GameController* controller = nullptr;  // the pad in use, if one is plugged in
+  SDL_JoystickID instance = -1;
+  std::array<bool, kPadButtons> held{};
+  std::array<bool, kPadButtons> pressedSinceRead{};
+  std::array<float, kPadAxes> axes{};
+  std::array<bool, kPadButtons> sampledHeld{};
+  std::array<bool, kPadButtons> sampledPressed{};
+  std::array<float, kPadAxes> sampledAxes{};
+};
+
 struct InputState {
   std::array<bool, kScanCodes> held{};            // live state from events
   std::array<bool, kScanCodes> releasePending{};  // went up since the last ReadKeyboard
@@ -63,6 +76,7 @@ struct InputState {
   int mouseX = kScreenWidth / 2;
   int mouseY = kScreenHeight / 2;
   std::array<bool, 3> buttons{};
+  PadInput pad;
 };
 
 // The windowed back end's platform objects.
@@ -129,6 +143,13 @@ SDL_Rect PictureSourceRect(const Picture& picture);
 inline bool ValidPictureNumber(int number) {
   return number >= 0 && number < kPictureSlots;
 }
+
+// The gamepad's part of the event loop and of the frame's sample (gamepad.cpp). Pads are looked
+// for only in a window: a headless run takes pad input from its script alone.
+void OpenGamepads();
+bool HandlePadEvent(Media& media, const SDL_Event& event);  // false: no pad event
+void SamplePad(PadInput& pad);
+void CloseGamepad(PadInput& pad);
 
 // Decodes a JPEG file into an ARGB8888 surface; nullptr when the file is missing, not a JPEG or
 // larger than the game's pictures ever are.

@@ -19,7 +19,9 @@ bool InitVideo(Media& media, bool headless) {
   }
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
+  if (!headless) OpenGamepads();  // a game without pads plays on keys and mouse alone
+  return true;
 }
 
 namespace {
@@ -73,6 +75,7 @@ void ShutdownMedia(Media& media) {
   if (TTF_WasInit()) TTF_Quit();
   device.backend->closeScreen(device);
   device.backend = &kHeadlessBackend;
+  CloseGamepad(device.input.pad);
   SDL_Quit();
 }
 

@@ -18,6 +18,7 @@
 #include "game/hud/hud_pass.h"
 #include "game/hud/hud_zones.h"
 #include "game/hud/ticker.h"
+#include "game/media/gamepad.h"
 #include "game/media/scan_codes.h"
 #include "game/net/flight_messages.h"
 #include "game/save/quick_save.h"
@@ -41,12 +42,13 @@ void ReadInput(Game& game) {
   UpdateMouseButtons(game.ui, game.media);
 }
 
-// Escape opens the pause menu (in a network game the character list, which returns the game to
-// the server first) and F10 the settings, which return into this same frame; true when the
-// program ends there. While the chat line is typed, Escape belongs to it (it drops the line).
+// Escape (or the pad's Start) opens the pause menu (in a network game the character list, which
+// returns the game to the server first) and F10 the settings, which return into this same frame;
+// true when the program ends there. While the chat line is typed, Escape belongs to it (it drops
+// the line).
 bool HandleMenuKeys(Game& game) {
   if (game.ui.editActive) return false;
-  if (KeyReleased(game.media, kKeyEscape)) {
+  if (KeyReleased(game.media, kKeyEscape) || PadPressed(game.media, kPadStart)) {
     OpenMenu(game, game.world.networkGame ? kCharacterList : kMainMenu);
   } else if (KeyReleased(game.media, kKeyF10)) {
     OpenMenu(game, kSettingsScreen);

@@ -1,6 +1,7 @@
 #include "game/shell/menu_loop.h"
 
 #include "formats/media_numbers.h"
+#include "game/media/gamepad.h"
 #include "game/media/scan_codes.h"
 #include "game/save/save_list.h"
 #include "game/shell/frame_loop.h"
@@ -13,6 +14,7 @@
 #include "game/ui/buttons.h"
 #include "game/ui/menu_background.h"
 #include "game/ui/menu_items.h"
+#include "game/ui/menu_pad.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_fade.h"
 
@@ -24,7 +26,8 @@ namespace {
 bool HandleFlow(Game& game) {
   MenuState& menu = game.menu;
   // Escape during a text entry only ends the entry (the field gets its old text back).
-  const bool escapeLeaves = KeyReleased(game.media, kKeyEscape) && game.ui.editActive == 0;
+  const bool escape = KeyReleased(game.media, kKeyEscape) || PadGoesBack(menu, game.media);
+  const bool escapeLeaves = escape && game.ui.editActive == 0;
   if ((escapeLeaves && !game.world.ships.Empty()) || menu.screenState == kLeaveStation) {
     game.frame.screenFade = -255;
   }
@@ -43,8 +46,9 @@ bool HandleFlow(Game& game) {
 }
 
 void ReadMenuInput(Game& game) {
+  WalkMenuWithPad(game.menu, game.media);
   ReadMouse(game.media);
-  UpdateMouseButtons(game.ui, game.media);
+  UpdateMouseButtons(game.ui, game.media, PadHeld(game.media, kPadA));
   if (game.ui.leftButtonState >= 3 || game.ui.rightButtonState >= 3) {
     PlayClip(game.media, kSoundClick);
     game.ui.editActive = 0;  // a click ends any text entry; the field keeps its text

@@ -8,6 +8,7 @@
 #include "formats/file_io.h"
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
+#include "game/media/gamepad.h"
 
 namespace {
 
@@ -25,6 +26,45 @@ bool ParseDirection(const std::string& word, int& down) {
   else
     return false;
   return true;
+}
+
+// The script's names of the pad's buttons and axes, in the order of PadButton and PadAxis.
+constexpr const char* kPadButtonNames[kPadButtons] = {"a",  "b",  "x",  "y",    "back", "start",
+                                                      "lb", "rb", "up", "down", "left", "right"};
+constexpr const char* kPadAxisNames[kPadAxes] = {"leftx", "lefty", "rightx", "righty", "lt", "rt"};
+
+template <size_t N>
+bool ParseName(const std::string& word, const char* const (&names)[N], int& index) {
+  for (size_t i = 0; i < N; ++i) {
+    if (word != names[i]) continue;
+    index = static_cast<int>(i);
+    return true;
+  }
+  return false;
+}
+
+// "<frame> pad <button> down|up" and "<frame> padaxis <axis> <value>".
+std::string ParsePad(const std::vector<std::string>& words, ScriptCommand& command) {
+  const size_t args = words.size() - 2;
+  if (command.verb == "pad") {
+    if (args != 2) return "expected: <frame> pad <button> down|up";
+    if (!ParseName(words[2], kPadButtonNames, command.a)) {
+      return "pad buttons are a b x y back start lb rb up down left right";
+    }
+    if (!ParseDirection(words[3], command.b)) return "expected down or up";
+    return "";
+  }
+  if (args != 2) return "expected: <frame> padaxis <axis> <value>";
+  if (!ParseName(words[2], kPadAxisNames, command.a)) {
+    return "pad axes are leftx lefty rightx righty lt rt";
+  }
+  const bool trigger = command.a == kPadLeftTrigger || command.a == kPadRightTrigger;
+  command.level = IsStrictDecimal(words[3]) ? static_cast<float>(ReadDecimal(words[3])) : -2;
+  if (command.level < (trigger ? 0 : -1) || command.level > 1) {
+    return trigger ? "a trigger's value must be a number from 0 to 1"
+                   : "a stick's value must be a number from -1 to 1";
+  }
+  return "";
 }
 
 // Fills the command from the words after the frame number; an empty text when they fit.
@@ -49,6 +89,8 @@ std::string ParseCommand(const std::vector<std::string>& words, ScriptCommand& c
     else
       return "expected left or right";
     if (!ParseDirection(words[3], command.b)) return "expected down or up";
+  } else if (verb == "pad" || verb == "padaxis") {
+    return ParsePad(words, command);
   } else if (verb == "screenshot" || verb == "dump") {
     if (args != 1) return "expected: <frame> " + verb + " <file>";
     command.file = words[2];

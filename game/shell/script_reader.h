@@ -13,6 +13,8 @@
 //   <frame> button left|right down|up
 //   <frame> click "<caption>"             the menu item of that caption, clicked (below)
 //   <frame> type "<text>"                 typed characters, as the system's text input gives them
+//   <frame> pad <button> down|up          a b x y back start lb rb up down left right
+//   <frame> padaxis <axis> <value>        leftx lefty rightx righty (-1..1), lt rt (0..1)
 //   <frame> include <file>                another script's lines, its frame 1 at this frame
 //   <frame> screenshot <file.bmp>
 //   <frame> dump <file.json>
@@ -35,7 +37,7 @@ struct ScriptCommand {
   int line = 0;       // in the script file; for a line of an included file, the including line
   std::string place;  // "script.txt:12", or "script.txt:3: in start.txt:5" for an included line
   std::string verb;
-  int a = 0;         // scan code, x, or button (1 left, 2 right)
+  int a = 0;         // scan code, x, button (1 left, 2 right), or the pad's button or axis
   int b = 0;         // y, or 1 down / 0 up
   std::string file;  // screenshot and dump
   std::string path;  // expect: where in the dump
@@ -44,6 +46,7 @@ struct ScriptCommand {
   std::string caption;      // click: the item's caption in the game's 8-bit text
   bool clickPress = false;  // the press of a click: it waits for a screen that takes presses
   std::string text;         // type: the typed characters, UTF-8
+  float level = 0;          // padaxis: where the stick or trigger stands
 };
 
 // How long a `wait` holds the script before the run fails.

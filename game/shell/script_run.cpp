@@ -9,6 +9,7 @@
 #include "formats/json_value.h"
 #include "formats/latin1.h"
 #include "formats/text_rules.h"
+#include "game/media/gamepad.h"
 #include "game/media/text_input.h"
 #include "game/shell/game.h"
 #include "game/shell/script_click.h"
@@ -48,6 +49,8 @@ bool ApplyInput(Game& game, ScriptRun& script, const ScriptCommand& command) {
   if (command.verb == "type") InjectText(game.media, command.text);
   if (command.verb == "mouse") InjectMouseMove(game.media, command.a, command.b);
   if (command.verb == "button") InjectMouseButton(game.media, command.a, command.b == 1);
+  if (command.verb == "pad") InjectPadButton(game.media, command.a, command.b == 1);
+  if (command.verb == "padaxis") InjectPadAxis(game.media, command.a, command.level);
   if (command.verb == "click") return PointAtItem(game, script, command);
   return true;
 }

@@ -39,6 +39,7 @@ void WriteScalars(JsonWriter& json, const Game& game) {
   JsonField(json, "AnnouncementStep", game.world.docking.announcementStep);
   JsonField(json, "ScreenState", game.menu.screenState);
   JsonField(json, "ScreenTag", game.menu.screenTag);
+  JsonField(json, "HoveredItem", game.menu.hoveredItem);
   JsonField(json, "NoGameInProgress", game.menu.noGameInProgress);
   JsonField(json, "DockedPlace", game.world.docking.dockedPlace);
   JsonField(json, "RevealCounter", game.menu.revealCounter);

@@ -25,9 +25,9 @@ int UpdateButtonState(ButtonTracker& tracker, bool down) {
   return state;
 }
 
-void UpdateMouseButtons(UiState& ui, const Media& media) {
+void UpdateMouseButtons(UiState& ui, const Media& media, bool padLeft) {
   ui.rightButtonState = UpdateButtonState(ui.rightTracker, MouseButton(media, 2));
-  ui.leftButtonState = UpdateButtonState(ui.leftTracker, MouseButton(media, 1));
+  ui.leftButtonState = UpdateButtonState(ui.leftTracker, MouseButton(media, 1) || padLeft);
 }
 
 bool IconButton(Media& media, UiState& ui, int frameCounter, int picture, int x, int y,

@@ -12,8 +12,8 @@ struct Media;
 int UpdateButtonState(ButtonTracker& tracker, bool down);
 
 // Samples both mouse buttons into the UI state (the frame loop and the menu loop call this once
-// per frame after ReadMouse).
-void UpdateMouseButtons(UiState& ui, const Media& media);
+// per frame after ReadMouse). In the menus the pad's A counts as the left button (`padLeft`).
+void UpdateMouseButtons(UiState& ui, const Media& media, bool padLeft = false);
 
 // A 32 x 32 picture button with a blinking highlight while hovered and a tooltip after the mouse
 // rests on it; true in the frame it is clicked.

@@ -27,4 +27,5 @@ struct MenuState {
   // Menu frames since the screen shown changed or the menu opened from flight; the program's
   // first screen follows no other, so it takes presses at once.
   int framesOnScreen = kFreshScreenFrames + 1;
+  int padStickFrames = 0;  // frames the pad's left stick has been held up or down (menu_pad.h)
 };

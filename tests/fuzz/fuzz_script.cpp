@@ -30,9 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzRequire(command.place.rfind("fuzz.txt:", 0) == 0, "a command names the script's line");
     const std::string& verb = command.verb;
     FuzzRequire(verb == "key" || verb == "mouse" || verb == "button" || verb == "click" ||
-                    verb == "screenshot" || verb == "dump" || verb == "expect" || verb == "wait" ||
-                    verb == "quit",
+                    verb == "type" || verb == "pad" || verb == "padaxis" || verb == "screenshot" ||
+                    verb == "dump" || verb == "expect" || verb == "wait" || verb == "quit",
                 "only known verbs; includes are read in place");
+    if (verb == "padaxis") {
+      FuzzRequire(command.level >= -1 && command.level <= 1, "a pad axis lies in -1..1");
+    }
     if (verb == "click") {
       FuzzRequire(!command.caption.empty() && command.frame >= 2, "a click has a caption");
     }

@@ -1,4 +1,5 @@
 #include "game/media/media.h"
+#include "game/media/gamepad.h"
 
 #include <gtest/gtest.h>
 
@@ -113,4 +114,33 @@ TEST(Media, KeysAreReleasedForOneFrameAndAnyKeyCounts) {
   EXPECT_FALSE(KeyHeld(media, -1));
   ReadKeyboard(media);
   EXPECT_FALSE(KeyReleased(media, 57));
+}
+
+TEST(Media, PadButtonsArePressedForOneFrameAndAxesStayInRange) {
+  Media media;
+  InjectPadButton(media, kPadA, true);
+  ReadKeyboard(media);
+  EXPECT_TRUE(PadHeld(media, kPadA));
+  EXPECT_TRUE(PadPressed(media, kPadA));
+  ReadKeyboard(media);
+  EXPECT_TRUE(PadHeld(media, kPadA));
+  EXPECT_FALSE(PadPressed(media, kPadA));  // pressed once, not again while held
+  // Pressed and released between two samples: pressed, and held for that one sample.
+  InjectPadButton(media, kPadA, false);
+  InjectPadButton(media, kPadY, true);
+  InjectPadButton(media, kPadY, false);
+  ReadKeyboard(media);
+  EXPECT_FALSE(PadHeld(media, kPadA));
+  EXPECT_TRUE(PadPressed(media, kPadY));
+  EXPECT_TRUE(PadHeld(media, kPadY));
+  ReadKeyboard(media);
+  EXPECT_FALSE(PadHeld(media, kPadY));
+
+  InjectPadAxis(media, kPadLeftX, -3);  // a device's rounding past the end
+  InjectPadAxis(media, kPadRightTrigger, -0.5f);
+  EXPECT_EQ(PadAxisValue(media, kPadLeftX), 0);  // not before the frame's sample
+  ReadKeyboard(media);
+  EXPECT_EQ(PadAxisValue(media, kPadLeftX), -1);
+  EXPECT_EQ(PadAxisValue(media, kPadRightTrigger), 0);
+  EXPECT_FALSE(PadHeld(media, kPadButtons));  // no such button
 }

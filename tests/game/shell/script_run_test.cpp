@@ -5,6 +5,7 @@
 #include <map>
 
 #include "formats/file_io.h"
+#include "game/media/gamepad.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
 #include "game/shell/menu_loop.h"
@@ -31,6 +32,17 @@ TEST(Script, ParsesCommandsAndNamesTheBadLine) {
   EXPECT_FALSE(ParseScript("5 jump\n", "s.txt", script, error));
   EXPECT_EQ(error, "s.txt:1: unknown command \"jump\"");
   EXPECT_FALSE(ParseScript("5 mouse 1024 5\n", "s.txt", script, error));
+
+  ASSERT_TRUE(ParseScript("2 pad y down\n3 padaxis lefty -0.5\n", "pad.txt", script, error));
+  EXPECT_EQ(script.commands[0].a, kPadY);
+  EXPECT_EQ(script.commands[0].b, 1);
+  EXPECT_EQ(script.commands[1].a, kPadLeftY);
+  EXPECT_FLOAT_EQ(script.commands[1].level, -0.5f);
+  EXPECT_FALSE(ParseScript("2 pad z down\n", "s.txt", script, error));
+  EXPECT_EQ(error, "s.txt:1: pad buttons are a b x y back start lb rb up down left right");
+  EXPECT_FALSE(ParseScript("2 padaxis rt -0.5\n", "s.txt", script, error));
+  EXPECT_EQ(error, "s.txt:1: a trigger's value must be a number from 0 to 1");
+  EXPECT_FALSE(ParseScript("2 padaxis leftx 1.5\n", "s.txt", script, error));
 }
 
 TEST(Script, FeedsInputDumpsStateAndQuits) {
