@@ -46,6 +46,8 @@ bool OpenScreen(Media& media, int width, int height, int depth,
                 RendererChoice choice = RendererChoice::kAuto);
 // What draws the screen, in words ("CPU in a window on opengl on llvmpipe ..."), for reports.
 std::string ScreenRendererName(const Media& media);
+// The renderer VELMARITH_RENDERER names, when it names one (it then wins over every choice).
+bool RendererChoiceFromEnvironment(RendererChoice& choice);
 void ShutdownMedia(Media& media);
 
 // Screen and frame.
@@ -53,6 +55,9 @@ void SetFrameCap(Media& media, int framesPerSecond);
 void ClearScreen(Media& media, int colour);
 void FlipScreen(Media& media);
 void ToggleFullscreen(Media& media);
+// Full screen or a window, as Alt+Enter switches it; set before OpenScreen, the window opens so.
+void SetFullscreen(Media& media, bool on);
+bool IsFullscreen(const Media& media);
 void GrabScreen(Media& media, int picture, int x, int y, int w, int h);
 bool SavePicture(Media& media, int picture, const std::string& file);
 // The colour of one pixel of the current frame (red in the lowest byte), for tests and checks.
@@ -131,6 +136,9 @@ void ShowErrorBox(const Media& media, const std::string& title, const std::strin
 bool LoadClip(Media& media, int number, const std::string& file);
 void PlayClip(Media& media, int number);
 bool ClipPlaying(const Media& media);
+// The volume (0..100) clips first..last play at from now on; all start at 100.
+void SetClipVolume(Media& media, int first, int last, int percent);
+int ClipVolume(const Media& media, int number);
 
 // Time.
 void SleepMs(const Media& media, int milliseconds);

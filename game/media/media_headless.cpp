@@ -22,7 +22,10 @@ void Present(MediaDevice& device) {
 
 void ApplyFilter(MediaDevice&) {}  // read at every draw
 
-void ToggleFullscreen(MediaDevice&) {}
+// No window: only the choice is kept, for the window a later OpenScreen makes.
+void ToggleFullscreen(MediaDevice& device) {
+  device.windowed.fullscreen = !device.windowed.fullscreen;
+}
 
 void WindowToScreen(MediaDevice&, int windowX, int windowY, int& x, int& y) {
   x = std::clamp(windowX, 0, kScreenWidth - 1);

@@ -108,6 +108,7 @@ struct MediaDevice {
   InputState input;
   bool audioOpen = false;
   std::vector<Mix_Chunk*> clips;
+  std::vector<int> clipVolumes = std::vector<int>(kPictureSlots, 100);  // per clip number, 0..100
   int lastChannel = -1;
   Mix_Chunk* lastChunk = nullptr;
   // Headless runs time clips by frames shown (20 ms each), not by the sound device's clock, so

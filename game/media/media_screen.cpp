@@ -28,16 +28,22 @@ namespace {
 
 RendererChoice ChoiceFromEnvironment(RendererChoice choice) {
   const char* text = std::getenv("VELMARITH_RENDERER");
-  if (!text || !*text) return choice;
-  const std::string value = text;
-  if (value == "auto") return RendererChoice::kAuto;
-  if (value == "cpu") return RendererChoice::kCpu;
-  if (value == "gpu") return RendererChoice::kGpu;
+  if (RendererChoiceFromEnvironment(choice) || !text || !*text) return choice;
   std::fprintf(stderr, "VELMARITH_RENDERER must be auto, cpu or gpu, not \"%s\"\n", text);
   return choice;
 }
 
 }  // namespace
+
+bool RendererChoiceFromEnvironment(RendererChoice& choice) {
+  const char* text = std::getenv("VELMARITH_RENDERER");
+  if (!text) return false;
+  const std::string value = text;
+  if (value == "auto") choice = RendererChoice::kAuto;
+  if (value == "cpu") choice = RendererChoice::kCpu;
+  if (value == "gpu") choice = RendererChoice::kGpu;
+  return value == "auto" || value == "cpu" || value == "gpu";
+}
 
 bool OpenScreen(Media& media, int width, int height, int /*depth*/, RendererChoice choice) {
   MediaDevice& device = *media.device;
@@ -95,6 +101,14 @@ void FlipScreen(Media& media) {
 
 void ToggleFullscreen(Media& media) {
   media.device->backend->toggleFullscreen(*media.device);
+}
+
+void SetFullscreen(Media& media, bool on) {
+  if (IsFullscreen(media) != on) ToggleFullscreen(media);
+}
+
+bool IsFullscreen(const Media& media) {
+  return media.device->windowed.fullscreen;
 }
 
 void GrabScreen(Media& media, int picture, int x, int y, int w, int h) {

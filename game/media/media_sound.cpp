@@ -40,6 +40,8 @@ void PlayClip(Media& media, int number) {
     return;
   Mix_Chunk* chunk = media.device->clips[number];
   if (!chunk) return;
+  // Set at every play: a clip loaded anew comes at full volume.
+  Mix_VolumeChunk(chunk, MIX_MAX_VOLUME * media.device->clipVolumes[number] / 100);
   const int channel = Mix_PlayChannel(-1, chunk, 0);
   if (channel < 0) return;
   media.device->lastChannel = channel;
@@ -63,4 +65,17 @@ bool ClipPlaying(const Media& media) {
   if (media.headless) return media.device->framesShown < media.device->lastClipEndFrame;
   return Mix_Playing(media.device->lastChannel) &&
          Mix_GetChunk(media.device->lastChannel) == media.device->lastChunk;
+}
+
+void SetClipVolume(Media& media, int first, int last, int percent) {
+  std::vector<int>& volumes = media.device->clipVolumes;
+  first = std::max(first, 0);
+  last = std::min(last, static_cast<int>(volumes.size()) - 1);
+  for (int number = first; number <= last; ++number) volumes[number] = std::clamp(percent, 0, 100);
+}
+
+int ClipVolume(const Media& media, int number) {
+  const std::vector<int>& volumes = media.device->clipVolumes;
+  if (number < 0 || number >= static_cast<int>(volumes.size())) return 0;
+  return volumes[number];
 }

@@ -14,6 +14,7 @@
 #include "game/stations/weapons_dealer.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
+#include "game/ui/settings_screens.h"
 
 namespace {
 
@@ -51,6 +52,13 @@ void BuildSettingsScreen(Game& game) {
   AddItem(game.menu, kButton, 50, 200, "Grafik", kGraphicsSettings);
   AddItem(game.menu, kButton, 50, 250, "Sound", kSoundSettings);
   AddItem(game.menu, kButton, 50, 700, kBackCaption, kMainMenu);
+}
+
+// "Steuerung", "Grafik", "Sound" and their entries; each gets the code being processed.
+void RunSettingsCode(Game& game) {
+  SettingsContext context{game.menu, game.media, game.settings,
+                          GameFile(game, "Konfigurationen.ini"), game.ui.leftButtonState};
+  RunSettingsScreenCode(context, game.menu.screenState);
 }
 
 // Ends the program at once, without saving.
@@ -113,6 +121,9 @@ constexpr ScreenRoute kScreenTable[] = {
     {kMainMenu, kMainMenu, BuildMainMenu, true},
     {kNewGameScreen, kNewGameScreen, BuildNewGameScreen, true},
     {kSettingsScreen, kSettingsScreen, BuildSettingsScreen, true},
+    {kControlsSettings, kSoundSettings, RunSettingsCode, true},
+    {kToggleFullscreen, kNextRenderer, RunSettingsCode, true},
+    {kEffectsQuieter, kAnnouncementsLouder, RunSettingsCode, true},
     {kQuitGame, kQuitGame, QuitGame, false},
     {kQuitConfirmed, kQuitConfirmed, QuitNow, false},
     // The save and load screens keep the typed name across their rebuilds, so they clear their

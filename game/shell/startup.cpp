@@ -6,6 +6,7 @@
 #include "game/shell/world_data_loading.h"
 #include "game/ui/loading_screen.h"
 #include "game/ui/menu_stars.h"
+#include "game/ui/settings_screens.h"
 #include "game/ui/text_entry.h"
 
 namespace {
@@ -31,8 +32,10 @@ void CreateFonts(Game& game) {
 }
 
 bool OpenGameScreen(Game& game, StartupFailure& failure) {
-  // Who draws a window's frames is decided once here; VELMARITH_RENDERER overrides it.
-  if (!OpenScreen(game.media, kScreenWidth, kScreenHeight, 32, RendererChoice::kAuto)) {
+  // Who draws a window's frames is decided once here, as the settings ask (VELMARITH_RENDERER
+  // overrides them); the window opens full screen or not as they say.
+  SetFullscreen(game.media, game.settings.fullscreen);
+  if (!OpenScreen(game.media, kScreenWidth, kScreenHeight, 32, RendererChoiceOf(game.settings))) {
     return Fail(failure, "Can't open screen !");
   }
   SetFrameCap(game.media, 50);
@@ -77,6 +80,7 @@ bool RunStartup(Game& game, bool headless, StartupFailure& failure, StartupProfi
   FillKeyCharMap(game.ui.keyCharMap);
   DimensionCatalogues(game.catalogues);
   LoadSettings(game.settings, GameFile(game, "Konfigurationen.ini"));
+  ApplySoundSettings(game.media, game.settings);
   // Saves and settings cut off by a kill before their rename leave temporaries behind.
   RemoveAbandonedTemporaries(game.folder);
   RemoveAbandonedTemporaries(GameFile(game, "SAVE"));

@@ -6,6 +6,7 @@
 #include "game/shell/game.h"
 
 #include "formats/json_record.h"
+#include "formats/media_numbers.h"
 
 namespace {
 
@@ -122,6 +123,24 @@ void WriteNetwork(JsonWriter& json, const Game& game) {
   JsonField(json, "NewCharacterName", net.newCharacterName);
 }
 
+// The settings in effect (the display, the renderer asked for, the clips' volumes) and what the
+// settings file holds now, read back as the next start reads it.
+void WriteSettings(JsonWriter& json, const Game& game) {
+  JsonField(json, "Fullscreen", IsFullscreen(game.media) ? 1 : 0);
+  JsonField(json, "Renderer", RendererSettingName(game.settings.renderer));
+  JsonField(json, "EffectsVolume", ClipVolume(game.media, kSoundExplosion));
+  JsonField(json, "AnnouncementVolume", ClipVolume(game.media, kSoundDockingVoice1));
+  Settings stored;
+  LoadSettings(stored, GameFile(game, "Konfigurationen.ini"));
+  JsonKey(json, "SettingsFile");
+  JsonBeginObject(json);
+  JsonField(json, "Vollbild", stored.fullscreen ? 1 : 0);
+  JsonField(json, "Renderer", RendererSettingName(stored.renderer));
+  JsonField(json, "LautstaerkeEffekte", stored.effectsVolume);
+  JsonField(json, "LautstaerkeAnsagen", stored.announcementVolume);
+  JsonEndObject(json);
+}
+
 // What flight keeps for the local player, and the launch point it respawns at.
 void WriteFlight(JsonWriter& json, const Game& game) {
   const World& w = game.world;
@@ -202,6 +221,7 @@ std::string DumpState(const Game& game, int frame) {
   WriteKindCounts(json, game);
   WriteStation(json, game);
   WriteNetwork(json, game);
+  WriteSettings(json, game);
   WritePlayerAttitudes(json, game.world);
   JsonField(json, "ShipTypeCount", game.catalogues.ships.shipTypeCount);
   JsonField(json, "WeaponTypeCount", game.catalogues.weapons.weaponTypeCount);

@@ -29,6 +29,12 @@ enum ScreenCode {
   kControlsSettings = 151,  // the settings screen's three entries
   kGraphicsSettings = 152,
   kSoundSettings = 153,
+  kToggleFullscreen = 1521,  // the graphics screen's entries
+  kNextRenderer = 1522,
+  kEffectsQuieter = 1531,  // the sound screen's entries
+  kEffectsLouder = 1532,
+  kAnnouncementsQuieter = 1533,
+  kAnnouncementsLouder = 1534,
   kFreeGame = 112,
 
   // Network play.

@@ -1,6 +1,7 @@
 #include "game/world/settings.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "formats/file_io.h"
@@ -14,13 +15,33 @@ struct SettingLine {
   const char* key;
 };
 
-constexpr SettingLine kPlasma{" ** Grafik ** ", " Menge der Routenplasma-Effektelemente {LONG}",
-                              "Routenplasmamenge"};
-constexpr SettingLine kAccount{" ** Mehrspieler ** ", " Account-ID auf dem Server {STRING}",
-                               "MyAccountID$"};
-constexpr SettingLine kPreviousAccount{
-    " ** Velmarith ** ", " Vorherige Account-ID auf dem Server {STRING}", "VorherigeAccountID$"};
-constexpr SettingLine kOwnLines[] = {kPlasma, kAccount, kPreviousAccount};
+constexpr const char* kGraphicsGroup = " ** Grafik ** ";
+constexpr const char* kNetworkGroup = " ** Mehrspieler ** ";
+constexpr const char* kOwnGroup = " ** Velmarith ** ";
+
+// Every value the game reads and writes, in the order it writes them. The first two groups are
+// those every version of the file has; what this game adds lives in its own group after them.
+enum OwnValue {
+  kPlasma,
+  kAccount,
+  kPreviousAccount,
+  kFullscreen,
+  kRenderer,
+  kEffectsVolume,
+  kAnnouncementVolume,
+  kOwnValueCount
+};
+constexpr std::array<SettingLine, kOwnValueCount> kOwnLines = {{
+    {kGraphicsGroup, " Menge der Routenplasma-Effektelemente {LONG}", "Routenplasmamenge"},
+    {kNetworkGroup, " Account-ID auf dem Server {STRING}", "MyAccountID$"},
+    {kOwnGroup, " Vorherige Account-ID auf dem Server {STRING}", "VorherigeAccountID$"},
+    {kOwnGroup, " Vollbild (1) oder Fenster (0) {LONG}", "Vollbild"},
+    {kOwnGroup, " Renderer: auto, cpu oder gpu {STRING}", "Renderer"},
+    {kOwnGroup, " Lautst\xE4rke der Effekte, 0 bis 100 {LONG}", "LautstaerkeEffekte"},
+    {kOwnGroup, " Lautst\xE4rke der Ansagen, 0 bis 100 {LONG}", "LautstaerkeAnsagen"},
+}};
+
+using OwnValues = std::array<std::string, kOwnValueCount>;
 
 // Group and key names are compared without the blanks and asterisks around them and without
 // regard to case, so a hand-edited file still reads.
@@ -43,22 +64,23 @@ std::string GroupName(const std::string& line) {
   return Normalised(std::string_view(line).substr(1, line.size() - 2));
 }
 
-// The fixed line of this group and this key, if any.
-const SettingLine* OwnSetting(const std::string& group, std::string_view key) {
-  for (const SettingLine& own : kOwnLines) {
-    if (Normalised(own.group) == group && Normalised(own.key) == Normalised(key)) return &own;
+// The index of the value of this group and this key, or -1.
+int OwnSetting(const std::string& group, std::string_view key) {
+  for (int i = 0; i < kOwnValueCount; ++i) {
+    if (Normalised(kOwnLines[i].group) == group && Normalised(kOwnLines[i].key) == Normalised(key))
+      return i;
   }
-  return nullptr;
+  return -1;
 }
 
 bool IsOwnGroup(const std::string& group) {
-  return std::any_of(std::begin(kOwnLines), std::end(kOwnLines),
+  return std::any_of(kOwnLines.begin(), kOwnLines.end(),
                      [&](const SettingLine& own) { return Normalised(own.group) == group; });
 }
 
 // The comment the game writes above one of its values; it is written anew, never kept.
 bool IsOwnComment(const std::string& group, const std::string& line) {
-  return std::any_of(std::begin(kOwnLines), std::end(kOwnLines), [&](const SettingLine& own) {
+  return std::any_of(kOwnLines.begin(), kOwnLines.end(), [&](const SettingLine& own) {
     return Normalised(own.group) == group && TrimBlanks(line) == ";" + std::string(own.comment);
   });
 }
@@ -71,21 +93,59 @@ KeptSettingsGroup* KeptGroup(Settings& settings, const std::string& group) {
   return nullptr;
 }
 
-std::string* ValueOf(Settings& settings, const SettingLine* own, std::string& plasma) {
-  if (own == &kOwnLines[0]) return &plasma;
-  if (own == &kOwnLines[1]) return &settings.myAccountId;
-  return &settings.previousAccountId;
+// A whole number when the text is one, else the fallback.
+int StrictIntOr(const std::string& text, int fallback) {
+  return IsStrictInt(text) ? ReadInt(text) : fallback;
 }
 
-void AppendOwnGroup(std::string& out, const Settings& settings, const SettingLine& own,
-                    const std::string& value) {
-  AppendLine(out, std::string("[") + own.group + "]");
-  if (!value.empty() || &own != &kOwnLines[2]) {
+int VolumeFrom(const std::string& text) {
+  const int volume = std::clamp(StrictIntOr(text, kFullVolume), 0, kFullVolume);
+  return (volume + kVolumeStep / 2) / kVolumeStep * kVolumeStep;
+}
+
+RendererSetting RendererFrom(const std::string& text) {
+  const std::string word = Normalised(text);
+  if (word == "cpu") return RendererSetting::kCpu;
+  if (word == "gpu") return RendererSetting::kGpu;
+  return RendererSetting::kAuto;
+}
+
+void TakeValues(Settings& settings, const OwnValues& values) {
+  settings.routePlasmaAmount = ReadInt(values[kPlasma]);
+  settings.myAccountId = values[kAccount];
+  settings.previousAccountId = values[kPreviousAccount];
+  settings.fullscreen = StrictIntOr(values[kFullscreen], 1) != 0;
+  settings.renderer = RendererFrom(values[kRenderer]);
+  settings.effectsVolume = VolumeFrom(values[kEffectsVolume]);
+  settings.announcementVolume = VolumeFrom(values[kAnnouncementVolume]);
+}
+
+OwnValues ValuesOf(const Settings& settings) {
+  OwnValues values;
+  values[kPlasma] = FormatInt(settings.routePlasmaAmount);
+  values[kAccount] = settings.myAccountId;
+  values[kPreviousAccount] = settings.previousAccountId;
+  values[kFullscreen] = settings.fullscreen ? "1" : "0";
+  values[kRenderer] = RendererSettingName(settings.renderer);
+  values[kEffectsVolume] = FormatInt(settings.effectsVolume);
+  values[kAnnouncementVolume] = FormatInt(settings.announcementVolume);
+  return values;
+}
+
+// A group of the game's own: its values with their comments (an empty previous account id is
+// left out, as there is nothing to offer back), then what else the file had in it.
+void AppendOwnGroup(std::string& out, const Settings& settings, const char* group,
+                    const OwnValues& values) {
+  AppendLine(out, std::string("[") + group + "]");
+  for (int i = 0; i < kOwnValueCount; ++i) {
+    const SettingLine& own = kOwnLines[i];
+    if (std::string_view(own.group) != group || (i == kPreviousAccount && values[i].empty()))
+      continue;
     AppendLine(out, std::string(";") + own.comment);
-    AppendLine(out, std::string(own.key) + " = " + value);
+    AppendLine(out, std::string(own.key) + " = " + values[i]);
   }
   for (const KeptSettingsGroup& kept : settings.keptGroups) {
-    if (!kept.header.empty() && GroupName(kept.header) == Normalised(own.group)) {
+    if (!kept.header.empty() && GroupName(kept.header) == Normalised(group)) {
       for (const std::string& line : kept.lines) AppendLine(out, line);
     }
   }
@@ -93,14 +153,30 @@ void AppendOwnGroup(std::string& out, const Settings& settings, const SettingLin
 
 }  // namespace
 
+const char* RendererSettingName(RendererSetting renderer) {
+  switch (renderer) {
+    case RendererSetting::kCpu:
+      return "cpu";
+    case RendererSetting::kGpu:
+      return "gpu";
+    case RendererSetting::kAuto:
+      break;
+  }
+  return "auto";
+}
+
+int SteppedVolume(int volume, int steps) {
+  return std::clamp(volume + steps * kVolumeStep, 0, kFullVolume);
+}
+
 // Each group's lines are sorted into the values the game knows (the first occurrence wins) and
 // the lines it keeps as they are.
 Settings ParseSettings(const std::string& bytes) {
   Settings settings;
-  std::string plasma = "2";
+  OwnValues values = ValuesOf(settings);
+  std::array<bool, kOwnValueCount> found{};
   std::string group;
   bool grouped = false;
-  std::vector<const SettingLine*> found;
   for (const std::string& raw : SplitLines(bytes)) {
     const std::string line = TrimBlanks(raw);
     if (IsGroupLine(line)) {
@@ -111,19 +187,16 @@ Settings ParseSettings(const std::string& bytes) {
     }
     if (!grouped && !KeptGroup(settings, "")) settings.keptGroups.push_back({"", {}});
     const size_t equals = line.find('=');
-    const SettingLine* own =
-        equals == std::string::npos ? nullptr : OwnSetting(group, line.substr(0, equals));
-    if (own) {
-      if (std::find(found.begin(), found.end(), own) == found.end()) {
-        found.push_back(own);
-        *ValueOf(settings, own, plasma) = TrimBlanks(std::string_view(line).substr(equals + 1));
-      }
+    const int own = equals == std::string::npos ? -1 : OwnSetting(group, line.substr(0, equals));
+    if (own >= 0) {
+      if (!found[own]) values[own] = TrimBlanks(std::string_view(line).substr(equals + 1));
+      found[own] = true;
       continue;
     }
     if (line.empty() || IsOwnComment(group, line)) continue;
     KeptGroup(settings, grouped ? group : "")->lines.push_back(raw);
   }
-  settings.routePlasmaAmount = ReadInt(plasma);
+  TakeValues(settings, values);
   // The game's own groups are written anyway; only what else they held is kept.
   std::erase_if(settings.keptGroups, [](const KeptSettingsGroup& kept) {
     return kept.lines.empty() && (kept.header.empty() || IsOwnGroup(GroupName(kept.header)));
@@ -141,14 +214,9 @@ std::string FormatSettings(const Settings& settings) {
     if (!kept.header.empty()) continue;
     for (const std::string& line : kept.lines) AppendLine(out, line);
   }
-  AppendOwnGroup(out, settings, kPlasma, FormatInt(settings.routePlasmaAmount));
-  AppendOwnGroup(out, settings, kAccount, settings.myAccountId);
-  const bool ownGroupHasLines =
-      std::any_of(settings.keptGroups.begin(), settings.keptGroups.end(), [](const auto& kept) {
-        return !kept.header.empty() && GroupName(kept.header) == Normalised(kPreviousAccount.group);
-      });
-  if (!settings.previousAccountId.empty() || ownGroupHasLines) {
-    AppendOwnGroup(out, settings, kPreviousAccount, settings.previousAccountId);
+  const OwnValues values = ValuesOf(settings);
+  for (const char* group : {kGraphicsGroup, kNetworkGroup, kOwnGroup}) {
+    AppendOwnGroup(out, settings, group, values);
   }
   for (const KeptSettingsGroup& kept : settings.keptGroups) {
     if (kept.header.empty() || IsOwnGroup(GroupName(kept.header))) continue;
@@ -176,5 +244,12 @@ void StoreAccountId(Settings& settings, const std::filesystem::path& file) {
   }
   // What someone put into the file since it was read stays too.
   if (bytes) settings.keptGroups = stored.keptGroups;
+  SaveSettings(settings, file);
+}
+
+void StoreSettings(Settings& settings, const std::filesystem::path& file) {
+  if (const std::optional<std::string> bytes = ReadFileBytes(file)) {
+    settings.keptGroups = ParseSettings(*bytes).keptGroups;
+  }
   SaveSettings(settings, file);
 }

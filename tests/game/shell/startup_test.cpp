@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "formats/file_io.h"
 #include "formats/latin1.h"
+#include "formats/media_numbers.h"
 #include "game/flight/docking.h"
 #include "game/shell/frame_loop.h"
 #include "game/shell/game.h"
@@ -28,6 +30,23 @@ TEST(Startup, LoadsEveryPlannedPictureWithItsQuadAndCreatesTheWorkPictures) {
   EXPECT_EQ(game->ui.keyCharMap.Count(), 56);
   EXPECT_EQ(game->menu.menuStars.Count(), 301);
   EXPECT_EQ(game->settings.routePlasmaAmount, 2);
+}
+
+// The settings chosen on the settings screens take effect at the next start.
+TEST(Startup, TakesTheDisplayAndTheVolumesFromTheSettingsFile) {
+  FixtureFolder folder;
+  WriteMediaFixture(folder.path);
+  ASSERT_TRUE(WriteFileAtomically(folder.path / "Konfigurationen.ini",
+                                  "[ ** Velmarith ** ]\r\nVollbild = 0\r\nRenderer = gpu\r\n"
+                                  "LautstaerkeEffekte = 30\r\nLautstaerkeAnsagen = 70\r\n")
+                  .ok);
+  GamePtr game = MakeStartedGame(folder.path);
+  EXPECT_FALSE(IsFullscreen(game->media));
+  EXPECT_EQ(game->settings.renderer, RendererSetting::kGpu);
+  EXPECT_EQ(ClipVolume(game->media, kSoundClick), 30);
+  EXPECT_EQ(ClipVolume(game->media, kSoundExplosion), 30);
+  EXPECT_EQ(ClipVolume(game->media, kSoundDockingVoice1), 70);
+  EXPECT_EQ(ClipVolume(game->media, kSoundDockingVoice4), 70);
 }
 
 TEST(Startup, AMissingPictureNamesTheFile) {
