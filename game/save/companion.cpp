@@ -89,9 +89,10 @@ void RestoreFromCompanion(World& world, const CompanionLookup& lookup) {
   }
   if (lookup.companion) {
     for (const CompanionPlace& saved : lookup.companion->places) {
-      PlaceRecord* place = FindPlace(world, saved.name);
-      place->shipOffers = saved.shipOffers;
-      place->weaponOffers = saved.weaponOffers;
+      if (PlaceRecord* place = FindPlace(world, saved.name)) {
+        place->shipOffers = saved.shipOffers;
+        place->weaponOffers = saved.weaponOffers;
+      }
     }
     RestoreMission(world, *lookup.companion);
     return;
