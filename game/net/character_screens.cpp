@@ -78,6 +78,7 @@ void BuildCharacterList(NetContext& c) {
   AddRightAlignedButton(c.menu, 450, "Charakter erstellen", kCreateScreen);
   AddRightAlignedButton(c.menu, 500, "Charakter l\xF6schen", kDeleteCharacter);
   AddLine(c.menu, 600, "Charakter : " + c.net.selectedCharacter);
+  if (c.net.missionEnded) AddLine(c.menu, 650, kMissionEndedCaption);
   AddItem(c.menu, kButton, 50, 700, kBackCaption, kMainMenu);
   AddRightAlignedButton(c.menu, 700, "Beitreten", kJoinCharacter);
   c.menu.screenState = kCharacterList;
@@ -142,6 +143,7 @@ void AskAboutSelected(NetContext& c, const std::string& tag, bool join) {
   if (c.net.selectedCharacter.empty()) return;
   c.menu.screenTag = tag;
   if (join) {
+    c.net.missionEnded = false;
     SendToServer(c.net, NetJoin{c.settings.myAccountId, c.net.selectedCharacter});
   } else {
     SendToServer(c.net, NetDeleteCharacter{c.settings.myAccountId, c.net.selectedCharacter});

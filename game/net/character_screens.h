@@ -26,6 +26,10 @@ inline constexpr const char* kSettingsFile = "Konfigurationen.ini";
 // The caption of the connection screen's line while connecting.
 inline const std::string kConnectingCaption = "Verbindungsaufbau .";
 
+// The character list's line after leaving flight with a mission running: a character's game on
+// the server holds no mission, so it ends there.
+inline const std::string kMissionEndedCaption = "Ihr laufender Auftrag endete beim Verlassen.";
+
 // Whether the code is one of these screens or actions.
 bool IsNetScreenCode(int code);
 

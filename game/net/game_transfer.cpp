@@ -12,6 +12,7 @@
 #include "game/save/save_game.h"
 #include "game/ui/screen_codes.h"
 #include "game/ui/screen_items.h"
+#include "game/world/missions.h"
 
 namespace {
 
@@ -121,6 +122,7 @@ bool ReturnGameToServer(NetContext& c) {
     ExpectReturnConfirmation(c.net);
     PumpConnection(c.net);
   }
+  c.net.missionEnded = MissionRunning(c.world);
   EndGameInProgress(c.world, c.menu);
   return sent;
 }

@@ -36,6 +36,9 @@ struct NetState {
   std::array<std::string, kMaxListedCharacters> characterNames;  // slots 1..5, "" free
   std::string selectedCharacter;
   std::string newCharacterName;
+  // The game last returned had a mission running, which a network game cannot carry (the server
+  // keeps the .sav alone): the character list says that it ended there, until the next join.
+  bool missionEnded = false;
   // The id the account screen offers back: the one stored before the server gave a new one.
   std::string offeredAccountId;
   // The id held before the server offered a new one, until "Weiter" confirms the screen's id.

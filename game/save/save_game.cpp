@@ -5,6 +5,7 @@
 #include "formats/latin1.h"
 #include "formats/object_kinds.h"
 #include "formats/text_rules.h"
+#include "game/save/companion.h"
 #include "game/world/geometry.h"
 #include "game/world/places.h"
 #include "game/world/system_loading.h"
@@ -114,7 +115,8 @@ bool ChangedSinceSaved(const SaveState& save, const World& world) {
 }
 
 SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
-                     std::string_view name, const BeforeCommit& beforeCommit) {
+                     std::string_view name, const BeforeCommit& beforeCommit,
+                     const BeforeCommit& betweenRenames) {
   if (!IsUsableSaveName(name)) return {false, "the name cannot be a file name"};
   if (name == kNewCharacterSaveName) {
     return {false, "the template of every new character is made with velmarith-data template"};
@@ -124,9 +126,42 @@ SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder
   if (!bytes.ok) return {false, bytes.error};
   const WriteResult folder = EnsureFolder(DataPath(gameFolder, "SAVE"));
   if (!folder.ok) return {false, folder.message};
-  const WriteResult written =
-      WriteFileAtomically(SaveFilePath(gameFolder, name), bytes.bytes, beforeCommit);
+  const std::filesystem::path file = SaveFilePath(gameFolder, name);
+  const std::filesystem::path companionFile = CompanionFilePath(gameFolder, name);
+  if (name == kNetworkSaveName) {
+    // The server keeps the .sav alone; no companion may pair with a game it sends back.
+    std::error_code ignored;
+    std::filesystem::remove(companionFile, ignored);
+    const WriteResult written = WriteFileAtomically(file, bytes.bytes, beforeCommit);
+    if (!written.ok) return {false, written.message};
+    return {true, {}};
+  }
+  const SaveBytes companion =
+      WriteSaveCompanion(CaptureSaveCompanion(world, SaveChecksum(bytes.bytes)));
+  if (!companion.ok) return {false, companion.error};
+  // Both are written whole before either replaces its old file. A stop between the two renames
+  // leaves the new .sav with the old companion, whose checksum then no longer matches.
+  StagedFile stagedSave;
+  StagedFile stagedCompanion;
+  WriteResult written = StageFile(file, bytes.bytes, stagedSave);
   if (!written.ok) return {false, written.message};
+  written = StageFile(companionFile, companion.bytes, stagedCompanion);
+  if (!written.ok) {
+    DiscardStagedFile(stagedSave);
+    return {false, written.message};
+  }
+  if (beforeCommit) beforeCommit();
+  written = CommitStagedFile(stagedSave);
+  if (!written.ok) {
+    DiscardStagedFile(stagedCompanion);
+    return {false, written.message};
+  }
+  if (betweenRenames) betweenRenames();
+  written = CommitStagedFile(stagedCompanion);
+  if (!written.ok) {
+    // The old companion no longer matches and is ignored: the game loads without its mission.
+    return {false, "the game was saved, but not its companion: " + written.message};
+  }
   return {true, {}};
 }
 
@@ -138,8 +173,14 @@ SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng&
   if (!bytes) return {false, "cannot read " + file.string()};
   const SaveRead read = ReadSavedGame(*bytes, WorldShape(world));
   if (!read.ok) return {false, file.string() + ": " + read.error};
+  // The network game travels without a companion: whatever lies beside it is not its own.
+  const CompanionLookup companion =
+      name == kNetworkSaveName
+          ? CompanionLookup{}
+          : LookUpCompanion(world, CompanionFilePath(gameFolder, name), *bytes);
   ApplySavedGame(world, read.game);
   EnterSystem(world, SystemContext{rng, gameFolder});
   if (!FindPlace(world, world.docking.dockedPlace)) SettleInFlight(world);
+  RestoreFromCompanion(world, companion);
   return {true, {}};
 }

@@ -35,12 +35,17 @@ struct SaveOutcome {
 // save there as a kill would).
 using BeforeCommit = std::function<void()>;
 
-// Writes the world as the save of that name; "Neuer Charakter", the game server's template of
-// every new character, is refused like a name that is no file. SAVE\ is created when missing, the
-// file is written whole to a temporary file, flushed and renamed over the old one, so the previous
-// save survives any failure or interruption.
+// Writes the world as the save of that name, the .sav and its companion (game/save/companion.h);
+// "Neuer Charakter", the game server's template of every new character, is refused like a name
+// that is no file. SAVE\ is created when missing, both files are written whole to temporary files
+// and flushed, then the .sav and after it the companion are renamed over the old ones, so the
+// previous save survives any failure or interruption, and a stop between the renames leaves a
+// companion that no longer matches its .sav and is ignored. The network game ("InternetFile")
+// gets no companion: the server keeps the .sav alone. `betweenRenames` is called after the .sav's
+// rename and before the companion's (tests stop there too).
 SaveOutcome SaveGame(const World& world, const std::filesystem::path& gameFolder,
-                     std::string_view name, const BeforeCommit& beforeCommit = {});
+                     std::string_view name, const BeforeCommit& beforeCommit = {},
+                     const BeforeCommit& betweenRenames = {});
 
 // The game as it stands is what it was when it was last saved, loaded or begun (NoteGameSaved);
 // "Beenden" asks first while it is not.
@@ -51,5 +56,9 @@ bool ChangedSinceSaved(const SaveState& save, const World& world);
 // read and checked against the universe first; when anything is wrong, the world is untouched.
 // A game saved at a station is docked there again (Docked); one saved in flight is not docked,
 // its ship flies on from where it was saved, and its launch point is the nearest docking ring.
+// The companion beside the file, when it belongs to it, brings back the running mission (its
+// ships fly on, its reward waits) and the dealers' offers; without one the reward is 0 and a
+// mission marker on the ship is cleared, the ticker saying so. A companion that is damaged or
+// belongs to another version of the file is ignored, and the ticker says that too.
 SaveOutcome LoadGame(World& world, const std::filesystem::path& gameFolder, Rng& rng,
                      std::string_view name);

@@ -12,6 +12,7 @@
 #include "formats/latin1.h"
 #include "formats/place_scan.h"
 #include "formats/save_check.h"
+#include "formats/save_companion.h"
 #include "formats/ship_catalogue.h"
 #include "formats/weapon_catalogue.h"
 #include "tools/velmarith-data/commands.h"
@@ -129,6 +130,34 @@ TEST(TemplateSave, DumpNamesWhyASaveDoesNotFit) {
   EXPECT_TRUE(Contains(run.err, "11 bytes are left after the last place")) << run.err;
   EXPECT_EQ(Dump({file.string(), (kGameFolder / "BMP").string()}).status, 2);  // no INI there
   fs::remove(file);
+}
+
+TEST(TemplateSave, DumpShowsTheCompanionBesideASaveAndWhetherItBelongs) {
+  const fs::path folder = fs::path(testing::TempDir()) / "velmarith-companion-dump";
+  fs::create_directories(folder);
+  const std::string save = ReadFileBytes(TemplateFile()).value_or("");
+  std::ofstream(folder / "Spiel.sav", std::ios::binary) << save;
+  const DumpRun alone = Dump({(folder / "Spiel.sav").string(), kGameFolder.string()});
+  EXPECT_TRUE(Contains(alone.out, "\"state\": \"none: the game loads the save alone\""))
+      << alone.out;
+
+  SaveCompanion companion{SaveChecksum(save), 7500, {ShipRecord{.group = 204}}, {}};
+  std::ofstream(folder / "Spiel.zusatz", std::ios::binary) << WriteSaveCompanion(companion).bytes;
+  const DumpRun paired = Dump({(folder / "Spiel.sav").string(), kGameFolder.string()});
+  EXPECT_TRUE(Contains(paired.out, "\"state\": \"belongs to this save\"")) << paired.out;
+  EXPECT_TRUE(Contains(paired.out, "\"pendingReward\": 7500"));
+  EXPECT_TRUE(Contains(paired.out, "\"group\": 204"));
+  const DumpRun direct = Dump({(folder / "Spiel.zusatz").string()});
+  EXPECT_EQ(direct.status, 0) << direct.err;
+  EXPECT_TRUE(Contains(direct.out, "\"kind\": \"saved game companion\""));
+
+  companion.saveChecksum ^= 1;
+  std::ofstream(folder / "Spiel.zusatz", std::ios::binary) << WriteSaveCompanion(companion).bytes;
+  const DumpRun stale = Dump({(folder / "Spiel.sav").string(), kGameFolder.string()});
+  EXPECT_TRUE(Contains(stale.out, "ignored: written for another version of the save")) << stale.out;
+  std::ofstream(folder / "Spiel.zusatz", std::ios::binary) << "[Spielstand-Zusatz]\r\n";
+  EXPECT_EQ(Dump({(folder / "Spiel.zusatz").string()}).status, 1);
+  fs::remove_all(folder);
 }
 
 TEST(TemplateSave, TheToolInTheGameFolderNamesPlacesByDefault) {

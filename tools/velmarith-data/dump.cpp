@@ -199,7 +199,8 @@ int RunDumpCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   if (!file) {
     err << "usage: velmarith-data dump <file> [--utf8]\n"
-           "       velmarith-data dump <file.sav> [<game folder>]\n";
+           "       velmarith-data dump <file.sav> [<game folder>]\n"
+           "       velmarith-data dump <file.zusatz>\n";
     return 2;
   }
   if (IsSaveFile(*file)) {
@@ -209,6 +210,7 @@ int RunDumpCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     return RunSaveDump(*file, gameFolder, out, err);
   }
+  if (file->extension() == ".zusatz") return RunCompanionDump(*file, out, err);
   std::optional<std::string> bytes = ReadFileBytes(*file);
   if (!bytes) {
     err << "velmarith-data dump: cannot read " << file->string() << "\n";

@@ -42,3 +42,7 @@ void DumpFile(DumpKind kind, const std::filesystem::path& path, std::string_view
 int RunSaveDump(const std::filesystem::path& file,
                 const std::optional<std::filesystem::path>& gameFolder, std::ostream& out,
                 std::ostream& err);
+
+// "dump <file.zusatz>": the companion of a saved game as JSON. 0 when shown, 1 when it is refused
+// (the reason on `err`), 2 when it cannot be read.
+int RunCompanionDump(const std::filesystem::path& file, std::ostream& out, std::ostream& err);

@@ -1,6 +1,7 @@
 // velmarith-data dump <file.sav> [<game folder>]: a saved game as JSON. Saves do not name their
 // places, so the universe comes from a game folder: the one given, else the folder the tool lives
-// in when it holds INI\, else a shape guessed from the file itself (places by number only).
+// in when it holds INI\, else a shape guessed from the file itself (places by number only). The
+// companion beside the save (<name>.zusatz) is shown with it; dumping a companion alone shows it.
 #include <system_error>
 
 #include "formats/file_io.h"
@@ -9,6 +10,7 @@
 #include "formats/latin1.h"
 #include "formats/place_scan.h"
 #include "formats/save_check.h"
+#include "formats/save_companion.h"
 #include "formats/save_file.h"
 #include "tools/velmarith-data/dump.h"
 
@@ -79,7 +81,68 @@ void DumpSavedGame(JsonWriter& json, const SavedGame& game, const SaveUniverse& 
   JsonEndArray(json);
 }
 
+void DumpCompanionBody(JsonWriter& json, const SaveCompanion& companion) {
+  JsonField(json, "pendingReward", companion.pendingReward);
+  JsonKey(json, "missionShips");
+  JsonBeginArray(json);
+  for (const ShipRecord& ship : companion.missionShips) JsonRecord(json, ship);
+  JsonEndArray(json);
+  JsonKey(json, "places");
+  JsonBeginArray(json);
+  for (const CompanionPlace& place : companion.places) {
+    JsonBeginObject(json);
+    JsonField(json, "name", std::string_view(place.name));
+    JsonField(json, "shipOffers", std::string_view(place.shipOffers));
+    JsonField(json, "weaponOffers", std::string_view(place.weaponOffers));
+    JsonEndObject(json);
+  }
+  JsonEndArray(json);
+}
+
+// The companion beside a save, and whether the game would take it with that save.
+void DumpCompanionBeside(JsonWriter& json, const fs::path& saveFile, std::string_view saveBytes) {
+  const fs::path file = fs::path(saveFile).replace_extension(".zusatz");
+  JsonKey(json, "companion");
+  JsonBeginObject(json);
+  JsonField(json, "file", Utf8ToLatin1(file.string()));
+  const std::optional<std::string> bytes = ReadFileBytes(file);
+  if (!bytes) {
+    JsonField(json, "state", "none: the game loads the save alone");
+  } else if (const CompanionRead read = ReadSaveCompanion(*bytes); !read.ok) {
+    JsonField(json, "state", "refused: " + read.error);
+  } else {
+    const bool matches = read.companion.saveChecksum == SaveChecksum(saveBytes);
+    JsonField(
+        json, "state",
+        matches ? "belongs to this save" : "ignored: written for another version of the save");
+    DumpCompanionBody(json, read.companion);
+  }
+  JsonEndObject(json);
+}
+
 }  // namespace
+
+int RunCompanionDump(const fs::path& file, std::ostream& out, std::ostream& err) {
+  const std::optional<std::string> bytes = ReadFileBytes(file);
+  if (!bytes) {
+    err << "velmarith-data dump: cannot read " << file.string() << "\n";
+    return 2;
+  }
+  const CompanionRead read = ReadSaveCompanion(*bytes);
+  if (!read.ok) {
+    err << "velmarith-data dump: " << file.string() << " is refused: " << Latin1ToUtf8(read.error)
+        << "\n";
+    return 1;
+  }
+  JsonWriter json{out, {}, false};
+  JsonBeginObject(json);
+  JsonField(json, "file", Utf8ToLatin1(file.string()));
+  JsonField(json, "kind", "saved game companion");
+  JsonField(json, "version", kSaveCompanionVersion);
+  DumpCompanionBody(json, read.companion);
+  JsonEndObject(json);
+  return 0;
+}
 
 int RunSaveDump(const fs::path& file, const std::optional<fs::path>& gameFolder, std::ostream& out,
                 std::ostream& err) {
@@ -120,6 +183,7 @@ int RunSaveDump(const fs::path& file, const std::optional<fs::path>& gameFolder,
   JsonField(json, "kind", "saved game");
   JsonField(json, "universe", universe.source);
   DumpSavedGame(json, read.game, universe);
+  DumpCompanionBeside(json, file, *bytes);
   JsonEndObject(json);
   return 0;
 }

@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <random>
 
+#include "formats/file_io.h"
 #include "formats/latin1.h"
 #include "formats/save_check.h"
 #include "formats/save_file.h"
 #include "game/save/quick_save.h"
 #include "game/save/save_game.h"
 #include "game/save/save_list.h"
+#include "game/world/computer_ships.h"
+#include "game/world/missions.h"
 #include "game/world/places.h"
 #include "tests/game/save/save_test_world.h"
 #include "tests/game/support/fixture_files.h"
@@ -229,8 +232,8 @@ TEST(SaveGame, AFailedWriteKeepsThePreviousSave) {
     files.push_back(entry.path().filename().string());
   }
   std::sort(files.begin(), files.end());
-  EXPECT_EQ(files, (std::vector<std::string>{"Alpha.sav", "Erster Flug.sav", "InternetFile.sav",
-                                             "Ordner.sav"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"Alpha.sav", "Alpha.zusatz", "Erster Flug.sav",
+                                             "InternetFile.sav", "Ordner.sav"}));
 }
 
 TEST(SaveGame, AKillBetweenTheTemporaryFileAndTheRenameLeavesTheOldSave) {
@@ -253,6 +256,89 @@ TEST(SaveGame, AKillBetweenTheTemporaryFileAndTheRenameLeavesTheOldSave) {
     if (entry.path().filename().string().starts_with("Alpha.sav.tmp")) ++temporaries;
   }
   EXPECT_EQ(temporaries, 1);
+}
+
+// A mission in progress and a dealer's stock, as the companion keeps them.
+void TakeMissionAndBuy(World& world) {
+  world.ships.Front()->orders = MissionMarker(45000, 79000);
+  world.pendingReward.amount = 40000;
+  AppendShip(world, ShipRecord{.type = 2001,
+                               .id = 7,
+                               .group = 201,
+                               .x = 45100.25f,
+                               .y = 79050,
+                               .heading = 33.5f,
+                               .speed = 2.5f,
+                               .weapons = "1    3    ",
+                               .hull = 80.5f,
+                               .shield = 12});
+  FindPlace(world, "Aussenposten")->weaponOffers = "Loku I              1         ";
+}
+
+TEST(SaveGame, TheCompanionBringsBackTheMissionAndTheDealersStock) {
+  SaveTestWorld t;
+  World& world = t.world;
+  TakeMissionAndBuy(world);
+  ASSERT_TRUE(SaveGame(world, t.folder.path, "Auftrag").ok);
+  const std::string savBefore = t.FileBytes("Auftrag");
+  CancelMission(world);
+  world.pendingReward.amount = 99;
+  FindPlace(world, "Aussenposten")->weaponOffers = "Loku I              2         ";
+
+  ASSERT_TRUE(LoadGame(world, t.folder.path, t.rng, "Auftrag").ok);
+  EXPECT_TRUE(MissionRunning(world));
+  EXPECT_EQ(world.pendingReward.amount, 40000);
+  ASSERT_EQ(world.ships.Count(), 2);
+  const ShipRecord& enemy = *std::next(world.ships.begin());
+  EXPECT_EQ(enemy.group, 201);
+  EXPECT_EQ(enemy.x, 45100.25f);  // exact, not rounded as the player's ship in the .sav
+  EXPECT_EQ(enemy.heading, 33.5f);
+  EXPECT_EQ(enemy.weapons, "1    3    ");
+  EXPECT_EQ(FindPlace(world, "Aussenposten")->weaponOffers, "Loku I              1         ");
+  EXPECT_TRUE(world.tickerMessages.Empty());
+  // The .sav is what it always was: a save of the same game without a companion is identical.
+  std::filesystem::remove(t.folder.path / "SAVE" / "Auftrag.zusatz");
+  EXPECT_EQ(savBefore, t.FileBytes("Auftrag"));
+
+  // Without its companion the mission cannot go on: the marker is cleared and the player told,
+  // and no reward of an earlier mission lingers.
+  ASSERT_TRUE(LoadGame(world, t.folder.path, t.rng, "Auftrag").ok);
+  EXPECT_FALSE(MissionRunning(world));
+  EXPECT_EQ(world.pendingReward.amount, 0);
+  EXPECT_EQ(world.ships.Count(), 1);
+  ASSERT_EQ(world.tickerMessages.Count(), 1);
+  EXPECT_EQ(world.tickerMessages.Front()->text1, "Auftrag beendet: ");
+}
+
+TEST(SaveGame, AKillBetweenTheTwoRenamesLeavesTheNewSaveWithoutItsOldCompanion) {
+  SaveTestWorld t;
+  World& world = t.world;
+  TakeMissionAndBuy(world);
+  ASSERT_TRUE(SaveGame(world, t.folder.path, "Alpha").ok);
+  const std::string oldCompanion = ReadFileBytes(t.folder.path / "SAVE" / "Alpha.zusatz").value();
+  CancelMission(world);  // the mission was paid or lost, then the game saved again
+  world.ships.Front()->money = 777;
+  const int status =
+      InChild([&] { SaveGame(world, t.folder.path, "Alpha", {}, [] { raise(SIGKILL); }); });
+  ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the hook was not reached";
+  EXPECT_EQ(ReadFileBytes(t.folder.path / "SAVE" / "Alpha.zusatz").value(), oldCompanion);
+
+  world.pendingReward.amount = 5;
+  ASSERT_TRUE(LoadGame(world, t.folder.path, t.rng, "Alpha").ok);
+  EXPECT_EQ(world.ships.Front()->money, 777);  // the new .sav
+  EXPECT_EQ(world.ships.Count(), 1);           // the old mission's ships do not come back
+  EXPECT_FALSE(MissionRunning(world));
+  EXPECT_EQ(world.pendingReward.amount, 0);
+  ASSERT_EQ(world.tickerMessages.Count(), 1);
+  EXPECT_EQ(world.tickerMessages.Front()->text1, "Zusatzdaten nicht geladen: ");
+  EXPECT_EQ(world.tickerMessages.Front()->text2, "geh\xF6ren zu einem anderen Spielstand");
+
+  // A damaged companion is refused the same way.
+  world.tickerMessages.Clear();
+  WriteFixtureFile(t.folder.path / "SAVE" / "Alpha.zusatz", "[Spielstand-Zusatz]\r\nVersion=1");
+  ASSERT_TRUE(LoadGame(world, t.folder.path, t.rng, "Alpha").ok);
+  ASSERT_EQ(world.tickerMessages.Count(), 1);
+  EXPECT_EQ(world.tickerMessages.Front()->text2, "Datei besch\xE4digt");
 }
 
 TEST(SaveGame, KillingASaveLoopAtAnyMomentLeavesAWholeSave) {
@@ -304,8 +390,8 @@ TEST(QuickSave, SavesUnderTheCurrentNameOrAsSchnellspeicher) {
 
 TEST(SaveList, OffersEverySavFileButTheReservedOnes) {
   TempFolder folder("list");
-  for (const char* name : {"A.sav", "InternetFile.sav", "Neuer Charakter.sav", "internetfile.sav",
-                           "Neuer Charakter.sav.tmp1-0", "notiz.txt", ".sav"}) {
+  for (const char* name : {"A.sav", "A.zusatz", "InternetFile.sav", "Neuer Charakter.sav",
+                           "internetfile.sav", "Neuer Charakter.sav.tmp1-0", "notiz.txt", ".sav"}) {
     WriteFixtureFile(folder.path / name, "x");
   }
   std::filesystem::create_directories(folder.path / "Ordner.sav");

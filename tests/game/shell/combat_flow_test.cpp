@@ -10,10 +10,12 @@
 #include "flight_fixture.h"
 #include "formats/group_catalogue.h"
 #include "game/media/scan_codes.h"
+#include "game/save/save_game.h"
 #include "game/shell/frame_loop.h"
 #include "game/world/computer_ships.h"
 #include "game/world/geometry.h"
 #include "game/world/missions.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -152,6 +154,35 @@ TEST_F(Fight, TheRewardOfAMissionArrivesWhenItsShipIsDestroyed) {
   sample.Run(2);
   EXPECT_EQ(local.orders, "");
   EXPECT_EQ(local.money, money + 2200);
+  EXPECT_EQ(w.pendingReward.amount, 0);
+}
+
+TEST_F(Fight, AMissionSavedAndLoadedAgainPaysWhenItsShipIsDestroyed) {
+  World& w = world();
+  w.ships.Front()->orders = MissionMarker(45000, 79000);
+  w.pendingReward.amount = 2200;
+  const ShipRecord& local = *w.ships.Front();
+  AddEnemy("Der Qema-Bund", local.x, local.y - 800, kMissionGroupOffset);
+  // A game folder of its own for the save, on the sample universe.
+  TempFolder folder("mission");
+  std::filesystem::create_directory_symlink(std::filesystem::path(VELMARITH_TEST_GAME_DIR) / "INI",
+                                            folder.path / "INI");
+  ASSERT_TRUE(SaveGame(w, folder.path, "Auftrag").ok);
+  CancelMission(w);  // the game went on without it
+  w.ships.Front()->money = 500;
+
+  ASSERT_TRUE(LoadGame(w, folder.path, sample.game->rng, "Auftrag").ok);
+  const int money = w.ships.Front()->money;
+  EXPECT_NE(money, 500);
+  int id = 0;
+  for (const ShipRecord& ship : w.ships) {
+    if (IsMissionShip(ship)) id = ship.id;
+  }
+  ASSERT_NE(id, 0) << "the mission ship is not back";
+  ASSERT_TRUE(Hunt(id, 3000));
+  sample.Run(2);
+  EXPECT_EQ(w.ships.Front()->orders, "");
+  EXPECT_EQ(w.ships.Front()->money, money + 2200);
   EXPECT_EQ(w.pendingReward.amount, 0);
 }
 

@@ -391,6 +391,7 @@ TEST_F(NetFixture, MovementChatAndEscapeGoToTheServer) {
 TEST_F(NetFixture, CharakterAtAStationReturnsTheGameWithItsPlace) {
   ASSERT_TRUE(JoinWith(CharacterGame(5)));
   game->world.docking.dockedPlace = "Planet Neue Allianz";
+  game->world.ships.Front()->orders = "     45000     79000";  // a mission running
   Act(kCharacterList);
   NetMessage sent;
   do sent = AwaitMessage();
@@ -398,6 +399,13 @@ TEST_F(NetFixture, CharakterAtAStationReturnsTheGameWithItsPlace) {
   ASSERT_TRUE(std::holds_alternative<NetFile>(sent));
   EXPECT_EQ(std::get<NetFile>(sent).bytes.rfind("Planet Neue Allianz\r\n", 0), 0u);
   EXPECT_EQ(game->menu.screenTag, kTagList);
+  // The server keeps the .sav alone, so the mission ends here, and the list says so.
+  EXPECT_FALSE(std::filesystem::exists(game->folder / "SAVE" / "InternetFile.zusatz"));
+  bool told = false;
+  for (const MenuItemRecord& item : game->menu.menuItems) {
+    told = told || item.caption == kMissionEndedCaption;
+  }
+  EXPECT_TRUE(told);
 }
 
 TEST_F(NetFixture, ALostConnectionIsShownAndTheGameGoesOn) {
