@@ -4,6 +4,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "formats/fnv1a.h"
 #include "formats/text_rules.h"
 
 namespace {
@@ -208,12 +209,7 @@ std::string CompanionDataPath(std::string_view name) {
 }
 
 std::uint64_t SaveChecksum(std::string_view saveBytes) {
-  std::uint64_t hash = 14695981039346656037ULL;
-  for (const char c : saveBytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ULL;
-  }
-  return hash;
+  return Fnv1a(kFnv1aOffsetBasis, saveBytes);
 }
 
 SaveBytes WriteSaveCompanion(const SaveCompanion& companion) {

@@ -5,13 +5,13 @@
 #include <cmath>
 
 #include "formats/angles.h"
+#include "formats/fnv1a.h"
 #include "formats/media_numbers.h"
 #include "formats/rounding.h"
 #include "game/ui/buttons.h"
 
 namespace {
 
-constexpr std::uint64_t kFnvPrime = 1099511628211ull;
 constexpr int kCloseX = 750;
 constexpr int kCloseY = 150;
 constexpr int kArrowX = 720;
@@ -52,18 +52,15 @@ int ScrollThumb(int scroll, int span, int positions) {
 }
 
 void PictureKey::Add(std::string_view bytes) {
-  for (const char c : bytes) {
-    value ^= static_cast<unsigned char>(c);
-    value *= kFnvPrime;
-  }
+  value = Fnv1a(value, bytes);
   Add(static_cast<int>(bytes.size()));  // so that "ab" + "c" differs from "a" + "bc"
 }
 
 void PictureKey::Add(int number) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    value ^= (static_cast<std::uint32_t>(number) >> shift) & 0xFFu;
-    value *= kFnvPrime;
-  }
+  const auto bits = static_cast<std::uint32_t>(number);
+  const char bytes[] = {static_cast<char>(bits), static_cast<char>(bits >> 8),
+                        static_cast<char>(bits >> 16), static_cast<char>(bits >> 24)};
+  value = Fnv1a(value, std::string_view(bytes, sizeof bytes));
 }
 
 void PictureKey::Add(float number) {

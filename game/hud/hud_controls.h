@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "formats/fnv1a.h"
 #include "game/hud/hud_context.h"
 
 // What the panels' controls share: hot zones, blinking, scroll thumbs and the keys that tell
@@ -31,7 +32,7 @@ int ScrollThumb(int scroll, int span, int positions);
 
 // A 64-bit FNV-1a digest of what a picture is rendered from.
 struct PictureKey {
-  std::uint64_t value = 14695981039346656037ull;
+  std::uint64_t value = kFnv1aOffsetBasis;
   void Add(std::string_view bytes);
   void Add(int number);
   void Add(float number);
