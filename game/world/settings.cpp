@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 
 #include "formats/file_io.h"
 #include "formats/text_rules.h"
@@ -236,20 +237,33 @@ bool IsUsableAccountId(const std::string& id) {
                       [](char c) { return static_cast<unsigned char>(c) < ' ' || c == 0x7F; });
 }
 
-void StoreAccountId(Settings& settings, const std::filesystem::path& file) {
+namespace {
+
+// The settings as the file holds them now; none without a readable file.
+std::optional<Settings> StoredSettings(const std::filesystem::path& file) {
   const std::optional<std::string> bytes = ReadFileBytes(file);
-  const Settings stored = bytes ? ParseSettings(*bytes) : settings;
-  if (!stored.myAccountId.empty() && stored.myAccountId != settings.myAccountId) {
-    settings.previousAccountId = stored.myAccountId;
-  }
-  // What someone put into the file since it was read stays too.
-  if (bytes) settings.keptGroups = stored.keptGroups;
+  if (!bytes) return std::nullopt;
+  return ParseSettings(*bytes);
+}
+
+// Writes the settings with the lines of the file the game does not know as they are now: someone
+// may have edited the file since it was read.
+void SaveOver(Settings& settings, const std::optional<Settings>& stored,
+              const std::filesystem::path& file) {
+  if (stored) settings.keptGroups = stored->keptGroups;
   SaveSettings(settings, file);
 }
 
-void StoreSettings(Settings& settings, const std::filesystem::path& file) {
-  if (const std::optional<std::string> bytes = ReadFileBytes(file)) {
-    settings.keptGroups = ParseSettings(*bytes).keptGroups;
+}  // namespace
+
+void StoreAccountId(Settings& settings, const std::filesystem::path& file) {
+  const std::optional<Settings> stored = StoredSettings(file);
+  if (stored && !stored->myAccountId.empty() && stored->myAccountId != settings.myAccountId) {
+    settings.previousAccountId = stored->myAccountId;
   }
-  SaveSettings(settings, file);
+  SaveOver(settings, stored, file);
+}
+
+void StoreSettings(Settings& settings, const std::filesystem::path& file) {
+  SaveOver(settings, StoredSettings(file), file);
 }
