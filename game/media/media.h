@@ -35,6 +35,8 @@ struct Media {
 // Who draws a window's frames: the renderer on a graphics card, or the processor (which is faster
 // when the renderer itself draws in software). Auto decides by the renderer that opened.
 enum class RendererChoice { kAuto, kCpu, kGpu };
+// The choice's name as VELMARITH_RENDERER gives it: "auto", "cpu", "gpu".
+const char* RendererChoiceName(RendererChoice choice);
 
 // Start-up and shut-down. InitVideo opens SDL's video and event subsystems; OpenScreen creates the
 // window (or the off-screen frame when headless) and returns false on failure. The environment

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "game/media/cpu_drawing.h"
 #include "game/media/media_backend.h"
@@ -38,11 +39,26 @@ RendererChoice ChoiceFromEnvironment(RendererChoice choice) {
 bool RendererChoiceFromEnvironment(RendererChoice& choice) {
   const char* text = std::getenv("VELMARITH_RENDERER");
   if (!text) return false;
-  const std::string value = text;
-  if (value == "auto") choice = RendererChoice::kAuto;
-  if (value == "cpu") choice = RendererChoice::kCpu;
-  if (value == "gpu") choice = RendererChoice::kGpu;
-  return value == "auto" || value == "cpu" || value == "gpu";
+  for (const RendererChoice named :
+       {RendererChoice::kAuto, RendererChoice::kCpu, RendererChoice::kGpu}) {
+    if (std::string_view(text) == RendererChoiceName(named)) {
+      choice = named;
+      return true;
+    }
+  }
+  return false;
+}
+
+const char* RendererChoiceName(RendererChoice choice) {
+  switch (choice) {
+    case RendererChoice::kCpu:
+      return "cpu";
+    case RendererChoice::kGpu:
+      return "gpu";
+    case RendererChoice::kAuto:
+      break;
+  }
+  return "auto";
 }
 
 bool OpenScreen(Media& media, int width, int height, int /*depth*/, RendererChoice choice) {

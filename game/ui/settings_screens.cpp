@@ -20,18 +20,6 @@ const char* RendererWord(RendererChoice choice) {
   return "automatisch";
 }
 
-const char* RendererEnvironmentWord(RendererChoice choice) {
-  switch (choice) {
-    case RendererChoice::kCpu:
-      return "cpu";
-    case RendererChoice::kGpu:
-      return "gpu";
-    case RendererChoice::kAuto:
-      break;
-  }
-  return "auto";
-}
-
 RendererSetting NextRenderer(RendererSetting renderer) {
   switch (renderer) {
     case RendererSetting::kAuto:
@@ -60,10 +48,9 @@ void BuildGraphicsScreen(SettingsContext& c) {
           -1);
   RendererChoice forced = RendererChoice::kAuto;
   if (RendererChoiceFromEnvironment(forced)) {
-    AddItem(
-        menu, kTextLine, 50, 400,
-        std::string("VELMARITH_RENDERER=") + RendererEnvironmentWord(forced) + " gilt stattdessen.",
-        -1);
+    AddItem(menu, kTextLine, 50, 400,
+            std::string("VELMARITH_RENDERER=") + RendererChoiceName(forced) + " gilt stattdessen.",
+            -1);
   }
   AddItem(menu, kButton, 50, 700, kBackCaption, kSettingsScreen);
   menu.screenState = kGraphicsSettings;
